@@ -1,0 +1,82 @@
+// larkspoon-cli ls [--json] IMAGE: every node of the catalog tree, in tree order.
+#include <cstdio>
+#include <string>
+
+#include "cli/cli.h"
+#include "prodos/file_entry.h"
+#include "prodos/file_types.h"
+#include "prodos/find_path.h"
+#include "prodos/read_file.h"
+
+namespace lk::cli {
+
+namespace {
+
+const char* nodeKind(uint8_t storage) {
+    if (storage == kStorageVolumeHeader) return "volume";
+    if (storage == kStorageSubdirectory) return "folder";
+    return "file";
+}
+
+std::string prodosJson(const Session& s, NodeId node) {
+    const CatalogItem& item = *s.tree.item(node);
+    FileEntry e;
+    loadEntry(s.image, item.entryOffset, e);
+    char numbers[256];
+    std::snprintf(numbers, sizeof numbers,
+                  "\"storage\":%u,\"type\":%u,\"aux\":%u,\"eof\":%u,\"blocks\":%u,\"key\":%u,"
+                  "\"entry\":%u,\"icon\":%d}",
+                  e.storageType(), e.fileType, e.auxType,
+                  forkEof(s.image, item.entryOffset, kDataFork), e.blocksUsed, e.keyPointer,
+                  item.entryOffset, item.icon);
+    return "{\"path\":" + jsonString(nodePath(s.tree, node)) + ",\"name\":" +
+           jsonString(item.text) + ",\"kind\":\"" + nodeKind(e.storageType()) + "\"," + numbers;
+}
+
+std::string prodosLine(const Session& s, NodeId node) {
+    const CatalogItem& item = *s.tree.item(node);
+    FileEntry e;
+    loadEntry(s.image, item.entryOffset, e);
+    std::string line(size_t(2 * s.tree.depth(node)), ' ');
+    char rest[64];
+    if (e.storageType() == kStorageVolumeHeader)
+        std::snprintf(rest, sizeof rest, "%-16s Volume", item.text.c_str());
+    else
+        std::snprintf(rest, sizeof rest, "%-16s %s %u", item.text.c_str(),
+                      typeText(e.fileType, e.auxType).c_str(),
+                      forkEof(s.image, item.entryOffset, kDataFork));
+    return line + rest;
+}
+
+// Depth-first, in the order the tree shows.
+template <typename Visit> void eachNode(const CatalogTree& tree, Visit visit) {
+    std::vector<NodeId> stack;
+    for (NodeId n = tree.lastChild(kRootLevel); n != kNoNode; n = tree.previousSibling(n))
+        stack.push_back(n);
+    while (!stack.empty()) {
+        NodeId n = stack.back();
+        stack.pop_back();
+        visit(n);
+        for (NodeId c = tree.lastChild(n); c != kNoNode; c = tree.previousSibling(c))
+            stack.push_back(c);
+    }
+}
+
+} // namespace
+
+int runLs(int argc, char** argv) {
+    Args args;
+    std::string error;
+    if (!parseArgs(argc, argv, {}, {"json"}, args, error)) return usageError(error);
+    if (args.positional.size() != 1) return usageError("ls takes one IMAGE");
+    Session s;
+    if (!openForCli(s, args.positional[0])) return kUnreadable;
+    bool json = args.has("json");
+    eachNode(s.tree, [&](NodeId n) {
+        std::string line = json ? prodosJson(s, n) : prodosLine(s, n);
+        std::printf("%s\n", line.c_str());
+    });
+    return s.platform.messages ? kUnreadable : kOk;
+}
+
+} // namespace lk::cli

@@ -1,0 +1,47 @@
+// larkspoon-cli: Larkspoon's core from the command line, for users and scripts.
+#include <cstdio>
+#include <cstring>
+
+#include "cli/cli.h"
+
+namespace {
+
+struct Verb {
+    const char* name;
+    int (*run)(int argc, char** argv);
+};
+
+constexpr Verb kVerbs[] = {
+    {"info", lk::cli::runInfo},
+    {"ls", lk::cli::runLs},
+    {"get", lk::cli::runGet},
+};
+
+constexpr const char* kUsage =
+    "usage: larkspoon-cli VERB [OPTIONS] ARGUMENTS\n"
+    "\n"
+    "  info IMAGE                         kind, order, size and volume of a disk image\n"
+    "  ls [--json] IMAGE                  every folder and file of the volume\n"
+    "  get [--fork data|rsrc] IMAGE PATH [OUT]\n"
+    "                                     a file's bytes, to OUT or standard output\n"
+    "\n"
+    "PATH is /VOLUME/FOLDER/FILE or FOLDER/FILE; case does not matter.\n"
+    "Exit status: 0 success, 1 the image or file could not be read, 2 usage error.\n";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fputs(kUsage, stdout);
+        return lk::cli::kOk;
+    }
+    for (const Verb& v : kVerbs) {
+        if (std::strcmp(argv[1], v.name) == 0) return v.run(argc - 2, argv + 2);
+    }
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "help") == 0) {
+        std::fputs(kUsage, stdout);
+        return lk::cli::kOk;
+    }
+    std::fprintf(stderr, "larkspoon-cli: unknown verb %s\n\n%s", argv[1], kUsage);
+    return lk::cli::kUsage;
+}

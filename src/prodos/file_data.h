@@ -1,0 +1,32 @@
+// The bytes of the file read last, assembled by the ProDOS and DOS 3.3 readers: the file's
+// length plus four zero bytes, so the byte at index fileLength is always 0.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "image/bytes.h"
+
+namespace lk {
+
+struct FileDataBuffer {
+    std::vector<uint8_t> fileData;
+    // The length of the file read last, or -2 after a storage type that cannot be read.
+    int32_t fileLength = 0;
+    bool fileDataValid = false;
+
+    // The file's bytes, without the spare zeros.
+    Bytes bytes() const {
+        if (!fileDataValid || fileLength <= 0) return {};
+        return Bytes(fileData.data(), size_t(fileLength));
+    }
+    void release() {
+        fileData.clear();
+        fileData.shrink_to_fit();
+        fileDataValid = false;
+    }
+    // Replaces the buffer with `length` + 4 zero bytes; false when memory runs out.
+    bool allocate(uint32_t length);
+};
+
+} // namespace lk

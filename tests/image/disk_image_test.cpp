@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "image/disk_image.h"
+
+namespace lk {
+namespace {
+
+// A 143360-byte DOS-order image whose every sector is filled with its own track and sector.
+DiskImage dosOrderFloppy() {
+    DiskImage img;
+    img.buffer.assign(kFloppySize + kSpareBytes, 0);
+    for (uint32_t t = 0; t < 35; ++t)
+        for (uint32_t s = 0; s < 16; ++s)
+            for (uint32_t i = 0; i < kSectorSize; ++i)
+                img.buffer[t * kTrackSize + s * kSectorSize + i] = uint8_t(i % 2 ? t : s);
+    img.bufferValid = true;
+    img.fileSize = int32_t(kFloppySize);
+    img.header = madeUpHeader(SectorOrder::DosOrder, kFloppySize);
+    return img;
+}
+
+uint8_t sectorAt(const DiskImage& img, uint32_t block, uint32_t half) {
+    return img.buffer[block * kBlockSize + half * kSectorSize];
+}
+uint8_t trackAt(const DiskImage& img, uint32_t block, uint32_t half) {
+    return img.buffer[block * kBlockSize + half * kSectorSize + 1];
+}
+
+TEST(ReorderSectors, MapsEachBlockToItsTwoDosSectors) {
+    DiskImage img = dosOrderFloppy();
+    ASSERT_EQ(reorderSectors(img, kFloppySize), 279);
+    // Block position k of a track holds these DOS sectors as its two halves.
+    const uint8_t first[8] = {0, 13, 11, 9, 7, 5, 3, 1};
+    const uint8_t second[8] = {14, 12, 10, 8, 6, 4, 2, 15};
+    for (uint32_t b = 0; b < 280; ++b) {
+        SCOPED_TRACE(b);
+        EXPECT_EQ(sectorAt(img, b, 0), first[b % 8]);
+        EXPECT_EQ(sectorAt(img, b, 1), second[b % 8]);
+        EXPECT_EQ(trackAt(img, b, 0), b / 8);
+    }
+    EXPECT_EQ(sectorAt(img, 2, 0), 11);
+    EXPECT_EQ(sectorAt(img, 2, 1), 10);
+}
+
+TEST(ReorderSectors, IsItsOwnInverse) {
+    DiskImage img = dosOrderFloppy();
+    std::vector<uint8_t> before = img.buffer;
+    reorderSectors(img, kFloppySize);
+    EXPECT_NE(img.buffer, before);
+    reorderSectors(img, kFloppySize);
+    EXPECT_EQ(img.buffer, before);
+}
+
+TEST(ReorderSectors, LeavesAPartialTrackAndRefusesWithoutImage) {
+    DiskImage img = dosOrderFloppy();
+    img.buffer.resize(4096 + 1000 + kSpareBytes);
+    std::vector<uint8_t> tail(img.buffer.begin() + 4096, img.buffer.end());
+    EXPECT_EQ(reorderSectors(img, 5096), 7);
+    EXPECT_EQ(std::vector<uint8_t>(img.buffer.begin() + 4096, img.buffer.end()), tail);
+
+    DiskImage none;
+    EXPECT_EQ(reorderSectors(none, kFloppySize), -1);
+}
+
+TEST(ReorderSectors, WorksBehindATwoImgHeader) {
+    DiskImage img = dosOrderFloppy();
+    img.buffer.insert(img.buffer.begin(), 64, 0xEE);
+    img.header.dataOffset = 64;
+    reorderSectors(img, kFloppySize);
+    EXPECT_EQ(img.buffer[63], 0xEE);
+    EXPECT_EQ(img.buffer[64 + 2 * kBlockSize], 11);
+}
+
+TEST(SelectSector, NamesTheBlockAndHalf) {
+    DiskImage img = dosOrderFloppy();
+    struct Case {
+        int track, sector, mode, half, block;
+    } cases[] = {{17, 0, 1, 0, 136}, {17, 15, 1, 1, 143}, {0, 1, 0, 1, 0}, {34, 14, 2, 0, 279}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(selectSector(img, c.track, c.sector, c.mode), c.half);
+        EXPECT_EQ(img.blockNumber, c.block);
+    }
+    EXPECT_EQ(selectSector(img, 1, 1, 3), -1);
+    EXPECT_EQ(selectSector(img, 1, 1, -1), -1);
+}
+
+TEST(ReadBlock, IsShiftedByTheDataOffsetAndZeroBeyondTheImage) {
+    DiskImage img;
+    img.buffer.assign(64 + 3 * kBlockSize + kSpareBytes, 0);
+    std::iota(img.buffer.begin() + 64, img.buffer.begin() + 64 + 3 * kBlockSize, uint8_t(0));
+    img.header.dataOffset = 64;
+    img.blockNumber = 1;
+    EXPECT_EQ(readBlock(img), 64u + 512u);
+    EXPECT_EQ(img.blockBuffer[5], 5);
+    img.blockNumber = 2;
+    img.header.dataOffset = 64 + 300; // the block runs past the data: the rest reads as zeros
+    readBlock(img);
+    EXPECT_EQ(img.blockBuffer[511], 0);
+    EXPECT_TRUE(blockBytes(img, 2).empty());
+    img.blockNumber = 100000;
+    readBlock(img);
+    EXPECT_EQ(img.blockBuffer[0], 0);
+}
+
+TEST(Uint32Access, RoundTripsLittleEndianAndRefusesOutside) {
+    DiskImage img;
+    img.buffer.assign(16, 0);
+    EXPECT_EQ(writeUint32(img, 4, 0x12345678u), 1);
+    EXPECT_EQ(img.buffer[4], 0x78);
+    EXPECT_EQ(img.buffer[7], 0x12);
+    EXPECT_EQ(readUint32(img, 4), 0x12345678u);
+    EXPECT_EQ(writeUint32(img, 14, 1), 0);
+    EXPECT_EQ(readUint32(img, 14), 0u);
+}
+
+TEST(TwoImgHeader, SerializesEveryFieldLittleEndian) {
+    TwoImgHeader h;
+    h.creator = {'C', 'd', 'r', 'P'};
+    h.headerSize = 64;
+    h.version = 1;
+    h.imageFormat = 1;
+    h.flags = 0x800001C8;
+    h.blockCount = 280;
+    h.dataOffset = 64;
+    h.dataLength = 143360;
+    h.commentOffset = 143424;
+    h.commentLength = 91;
+    h.reserved = {1, 2, 3, 4};
+    auto bytes = serializeTwoImgHeader(h);
+    EXPECT_EQ(bytes[16], 0xC8);
+    EXPECT_EQ(bytes[19], 0x80);
+    TwoImgHeader back = parseTwoImgHeader(Bytes(bytes));
+    EXPECT_EQ(serializeTwoImgHeader(back), bytes);
+    EXPECT_EQ(back.commentLength, 91u);
+}
+
+} // namespace
+} // namespace lk

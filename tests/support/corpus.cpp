@@ -1,0 +1,47 @@
+#include "corpus.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+
+#ifndef LARKSPOON_CORPUS
+#define LARKSPOON_CORPUS "../shared/corpus"
+#endif
+
+namespace lk::test {
+
+std::string corpusDir() { return LARKSPOON_CORPUS; }
+
+bool corpusPresent() {
+    return std::filesystem::exists(std::filesystem::path(corpusDir()) / "expected.jsonl");
+}
+
+std::vector<uint8_t> readFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+std::vector<CorpusImage> loadCorpus() {
+    std::vector<CorpusImage> images;
+    if (!corpusPresent()) return images;
+    std::ifstream in(std::filesystem::path(corpusDir()) / "expected.jsonl");
+    std::map<std::string, size_t> index;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty()) continue;
+        Json j = parseJson(line);
+        std::string name = j.str("image");
+        if (!index.count(name)) {
+            index[name] = images.size();
+            images.push_back({name, corpusDir() + "/" + name, {}, {}, {}});
+        }
+        CorpusImage& img = images[index[name]];
+        std::string kind = j.str("kind");
+        if (kind == "image") img.image = j;
+        else if (kind == "volume") img.volume = j;
+        else if (kind == "file") img.files.push_back(j);
+    }
+    return images;
+}
+
+} // namespace lk::test

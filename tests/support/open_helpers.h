@@ -1,0 +1,34 @@
+// Opening images built by the tests, with the scripted platform.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "image/disk_image.h"
+#include "image/open_image.h"
+#include "prodos/catalog_tree.h"
+#include "prodos/file_data.h"
+#include "scripted_platform.h"
+
+namespace lk::test {
+
+struct Opened {
+    DiskImage image;
+    CatalogTree tree;
+    ScriptedPlatform platform;
+    FileDataBuffer file;
+};
+
+// Opens the bytes as if read from a file of that name.
+inline void openBytes(Opened& o, const std::string& name, std::vector<uint8_t> bytes) {
+    o.image.path = name;
+    o.image.fileTitle = name;
+    openImageFromMemory(o.image, o.tree, o.platform, std::move(bytes));
+}
+
+// The texts of all nodes in tree order, each indented by two spaces per level.
+std::vector<std::string> treeLines(const CatalogTree& tree);
+// The node with that text under the parent (kRootLevel for the top), or kNoNode.
+NodeId childWithText(const CatalogTree& tree, NodeId parent, const std::string& text);
+
+} // namespace lk::test

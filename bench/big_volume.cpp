@@ -14,7 +14,8 @@ BigVolume build() {
     BigVolume v;
     std::vector<uint8_t> small = test::patternBytes(300);
     for (int top = 0; top < 10; ++top) {
-        uint16_t outer = b.addFolder(test::ProdosBuilder::kVolumeKey, "OUTER" + std::to_string(top));
+        uint16_t outer =
+            b.addFolder(test::ProdosBuilder::kVolumeKey, "OUTER" + std::to_string(top));
         for (int mid = 0; mid < 10; ++mid) {
             uint16_t inner = b.addFolder(outer, "INNER" + std::to_string(mid));
             for (int f = 0; f < 101; ++f) {

@@ -12,7 +12,7 @@
 namespace {
 
 class SilentPlatform : public lk::Platform {
-public:
+  public:
     void showMessage(std::string_view, std::string_view, lk::MessageIcon) override {}
     bool askYesNo(std::string_view, std::string_view, lk::MessageIcon) override { return false; }
     void beep() override {}
@@ -23,15 +23,15 @@ struct Name {
     const char* path;
     bool floppy; // padded to a floppy's size, so the DOS-order paths are reached too
 };
-constexpr Name kNames[] = {{"fuzz.po", false},  {"fuzz.PO", false}, {"fuzz.dsk", true},
-                           {"fuzz.do", true},   {"fuzz.2mg", false}, {"fuzz.hdv", false},
-                           {"fuzz.img", true},  {"fuzz", false}};
+constexpr Name kNames[] = {{"fuzz.PO", false},  {"fuzz.dsk", true},  {"fuzz.Do", true},
+                           {"fuzz.2mg", false}, {"fuzz.hdv", false}, {"fuzz", false}};
 
 void readEveryFile(const lk::DiskImage& image, const lk::CatalogTree& tree,
                    lk::Platform& platform) {
     lk::FileDataBuffer file;
     std::vector<lk::NodeId> pending;
-    for (lk::NodeId n = tree.root(); n != lk::kNoNode; n = tree.nextSibling(n)) pending.push_back(n);
+    for (lk::NodeId n = tree.root(); n != lk::kNoNode; n = tree.nextSibling(n))
+        pending.push_back(n);
     while (!pending.empty()) {
         lk::NodeId n = pending.back();
         pending.pop_back();

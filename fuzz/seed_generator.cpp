@@ -13,7 +13,8 @@ using namespace lk::test;
 
 namespace {
 
-void write(const std::filesystem::path& dir, const std::string& name, const std::vector<uint8_t>& b) {
+void write(const std::filesystem::path& dir, const std::string& name,
+           const std::vector<uint8_t>& b) {
     std::ofstream(dir / name, std::ios::binary)
         .write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
 }

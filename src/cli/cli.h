@@ -16,7 +16,7 @@ enum ExitCode { kOk = 0, kUnreadable = 1, kUsage = 2 };
 
 // Messages go to standard error; questions are answered No, since no one is there to answer.
 class ConsolePlatform : public Platform {
-public:
+  public:
     void showMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
     bool askYesNo(std::string_view text, std::string_view caption, MessageIcon icon) override;
     void beep() override {}

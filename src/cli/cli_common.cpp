@@ -78,7 +78,8 @@ bool parseArgs(int argc, char** argv, const std::vector<std::string>& withValue,
 }
 
 int usageError(const std::string& message) {
-    std::cerr << "larkspoon-cli: " << message << "\n(run larkspoon-cli without arguments for usage)\n";
+    std::cerr << "larkspoon-cli: " << message
+              << "\n(run larkspoon-cli without arguments for usage)\n";
     return kUsage;
 }
 

@@ -29,8 +29,9 @@ std::string prodosJson(const Session& s, NodeId node) {
                   e.storageType(), e.fileType, e.auxType,
                   forkEof(s.image, item.entryOffset, kDataFork), e.blocksUsed, e.keyPointer,
                   item.entryOffset, item.icon);
-    return "{\"path\":" + jsonString(nodePath(s.tree, node)) + ",\"name\":" +
-           jsonString(item.text) + ",\"kind\":\"" + nodeKind(e.storageType()) + "\"," + numbers;
+    return "{\"path\":" + jsonString(nodePath(s.tree, node)) +
+           ",\"name\":" + jsonString(item.text) + ",\"kind\":\"" + nodeKind(e.storageType()) +
+           "\"," + numbers;
 }
 
 std::string prodosLine(const Session& s, NodeId node) {

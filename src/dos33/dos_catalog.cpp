@@ -5,7 +5,9 @@
 namespace lk {
 
 // DOS 3.3 volumes are not read yet: every one is refused as not standard.
-int buildDosCatalog(DiskImage&, CatalogTree&, DamageReport&) { return 10; }
+int buildDosCatalog(DiskImage&, CatalogTree&, DamageReport&) {
+    return 10;
+}
 
 void reportDosError(Platform& platform, int code) {
     int n = code < 0 ? -code : code;

@@ -25,7 +25,9 @@ enum class SectorOrder : uint32_t {
 };
 
 // App and Nib images were converted from nibble data; the shell treats them as read-only.
-inline bool isNibbleKind(ImageKind k) { return k == ImageKind::App || k == ImageKind::Nib; }
+inline bool isNibbleKind(ImageKind k) {
+    return k == ImageKind::App || k == ImageKind::Nib;
+}
 
 const char* imageKindName(ImageKind kind);
 const char* sectorOrderName(uint32_t order);

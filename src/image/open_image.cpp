@@ -31,11 +31,9 @@ void dropImage(DiskImage& image, Platform& platform) {
     platform.setWaitCursor(false);
 }
 
-uint32_t fileDataLength(const DiskImage& image) { return uint32_t(image.fileSize); }
-
 void headerless(DiskImage& image, ImageKind kind, SectorOrder order) {
     image.kind = kind;
-    image.header = madeUpHeader(order, fileDataLength(image));
+    image.header = madeUpHeader(order, uint32_t(image.fileSize));
 }
 
 // A short .HDV file holds only the start of its volume: the buffer grows to the volume's size
@@ -193,8 +191,8 @@ void loadImage(DiskImage& image, CatalogTree& tree, Platform& platform, const st
         return;
     }
     image.isDos33 = hasDos33BootSignature(image);
-    bool opened = image.isDos33 ? openDos33(image, tree, platform)
-                                : openProdos(image, tree, platform);
+    bool opened =
+        image.isDos33 ? openDos33(image, tree, platform) : openProdos(image, tree, platform);
     if (!opened) dropImage(image, platform);
 }
 

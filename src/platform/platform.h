@@ -14,7 +14,7 @@ inline constexpr std::string_view kErrorCaption = "Larkspoon Error";
 enum class MessageIcon { None, Warning, Error, Question, Information };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // A message box with an OK button.

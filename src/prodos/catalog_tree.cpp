@@ -136,7 +136,9 @@ NodeId CatalogTree::child(NodeId node, uint32_t row) const {
     return row < c.size() ? c[row] : kNoNode;
 }
 
-uint32_t CatalogTree::row(NodeId node) const { return valid(node) ? nodes_[node].row : 0; }
+uint32_t CatalogTree::row(NodeId node) const {
+    return valid(node) ? nodes_[node].row : 0;
+}
 
 int CatalogTree::depth(NodeId node) const {
     int d = 0;

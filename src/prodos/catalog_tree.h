@@ -54,7 +54,7 @@ struct CatalogItem {
 
 // Told of every change, so that a view can follow the model.
 class CatalogTreeObserver {
-public:
+  public:
     virtual ~CatalogTreeObserver() = default;
     virtual void aboutToInsert(NodeId parent, uint32_t row) = 0;
     virtual void inserted(NodeId node) = 0;
@@ -67,7 +67,7 @@ public:
 };
 
 class CatalogTree {
-public:
+  public:
     CatalogTree();
 
     // Inserts under `parent` (kRootLevel for the top) at `after`: kInsertFirst, kInsertLast or
@@ -114,7 +114,7 @@ public:
     NodeId currentParent = kRootLevel;
     NodeId insertAfter = kInsertLast;
 
-private:
+  private:
     struct Node {
         CatalogItem item;
         NodeId parent = kNoNode;

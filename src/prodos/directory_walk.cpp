@@ -81,14 +81,13 @@ void walkChain(Walk& w, uint16_t keyBlock, int depth) {
     while (block != 0) {
         Bytes bytes = blockBytes(w.image, block);
         if (bytes.empty()) {
-            w.damage.note(format("a directory points to block %u, beyond the end of the image",
-                                 block));
+            w.damage.note(
+                format("a directory points to block %u, beyond the end of the image", block));
             return;
         }
         if (w.visited[block]) {
-            w.damage.note(
-                format("the directory chain at block %u leads back to a block already read",
-                       block));
+            w.damage.note(format(
+                "the directory chain at block %u leads back to a block already read", block));
             return;
         }
         w.visited[block] = true;

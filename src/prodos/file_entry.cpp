@@ -50,7 +50,9 @@ int loadEntry(const DiskImage& image, uint32_t entryOffset, FileEntry& working) 
     return e.empty() ? -1 : 0;
 }
 
-void clearEntry(FileEntry& working) { working = FileEntry{}; }
+void clearEntry(FileEntry& working) {
+    working = FileEntry{};
+}
 
 int storeEntry(DiskImage& image, uint32_t entryOffset, const FileEntry& working) {
     MutableBytes e = bufferBytesMutable(image, entryOffset, kEntryLength);

@@ -11,10 +11,10 @@ struct TypeIcon {
     int icon;
 };
 constexpr TypeIcon kTypeIcons[] = {
-    {0x04, kIconText},        {0x06, kIconBinary},    {0x0F, kIconFolder},
-    {0x19, kIconDataBase},    {0x1A, kIconWordProcessor}, {0x1B, kIconSpreadsheet},
-    {0x50, kIconGraphicsWP},  {0xB3, kIconS16},       {0xCA, kIconIconFile},
-    {0xE0, kIconArchive},     {0xFC, kIconApplesoft},
+    {0x04, kIconText},       {0x06, kIconBinary},        {0x0F, kIconFolder},
+    {0x19, kIconDataBase},   {0x1A, kIconWordProcessor}, {0x1B, kIconSpreadsheet},
+    {0x50, kIconGraphicsWP}, {0xB3, kIconS16},           {0xCA, kIconIconFile},
+    {0xE0, kIconArchive},    {0xFC, kIconApplesoft},
 };
 } // namespace
 

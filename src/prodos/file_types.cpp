@@ -44,7 +44,9 @@ constexpr std::array<const char*, 256> kTypeNames = buildTable();
 
 } // namespace
 
-std::string_view fileTypeName(uint8_t fileType) { return kTypeNames[fileType]; }
+std::string_view fileTypeName(uint8_t fileType) {
+    return kTypeNames[fileType];
+}
 
 std::string typeText(uint8_t fileType, uint16_t auxType) {
     if ((fileType == 0x2E && auxType > 0x8001) || (fileType == 0x5A && auxType > 0x8008))

@@ -27,7 +27,8 @@ struct Reader {
 
     Bytes block(uint32_t number, const char* what) {
         Bytes b = blockBytes(image, number);
-        if (b.empty()) damage.note(format("%s block %u lies beyond the end of the image", what, number));
+        if (b.empty())
+            damage.note(format("%s block %u lies beyond the end of the image", what, number));
         return b;
     }
 
@@ -71,8 +72,8 @@ bool extendedFork(const DiskImage& image, uint16_t keyBlock, int fork, Fork& f,
                   DamageReport& damage) {
     Bytes x = blockBytes(image, keyBlock);
     if (x.empty()) {
-        damage.note(format("an extended file's key block %u lies beyond the end of the image",
-                           keyBlock));
+        damage.note(
+            format("an extended file's key block %u lies beyond the end of the image", keyBlock));
         return false;
     }
     uint32_t at = fork == kResourceFork ? 256 : 0;
@@ -111,12 +112,19 @@ int32_t readProdosFile(const DiskImage& image, uint32_t selectedEntry, int fork,
     Reader r{image, out.fileData.data(), f.eof, {}};
     r.damage = damage;
     switch (f.storage) {
-    case kStorageSeedling: r.seedling(f.keyBlock); break;
-    case kStorageSapling: r.sapling(f.keyBlock); break;
-    case kStorageTree: r.tree(f.keyBlock); break;
+    case kStorageSeedling:
+        r.seedling(f.keyBlock);
+        break;
+    case kStorageSapling:
+        r.sapling(f.keyBlock);
+        break;
+    case kStorageTree:
+        r.tree(f.keyBlock);
+        break;
     case kStorageExtended: {
         uint64_t where = blockOffset(image, f.keyBlock);
-        platform.showMessage(format("Extended file at: %u ($%X)", unsigned(where), unsigned(where)));
+        platform.showMessage(
+            format("Extended file at: %u ($%X)", unsigned(where), unsigned(where)));
         [[fallthrough]];
     }
     default:

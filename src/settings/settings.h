@@ -69,8 +69,12 @@ struct Settings {
 };
 
 // The two tests consumers make of a switch, both case-sensitive.
-inline bool isTrue(std::string_view value) { return value == "TRUE"; }
-inline bool notFalse(std::string_view value) { return value != "FALSE"; }
+inline bool isTrue(std::string_view value) {
+    return value == "TRUE";
+}
+inline bool notFalse(std::string_view value) {
+    return value != "FALSE";
+}
 
 // The field behind a section and key (compared without regard to case; "CustFontColor[3]" and
 // the like included), or nullptr for a key the program does not know.

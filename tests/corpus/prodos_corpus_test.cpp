@@ -26,7 +26,9 @@ std::vector<CorpusImage> prodosImages() {
     return out;
 }
 
-size_t countNodes(const CatalogTree& tree) { return tree.size(); }
+size_t countNodes(const CatalogTree& tree) {
+    return tree.size();
+}
 
 TEST(ProdosCorpus, EveryFileAgreesWithTheIndependentReading) {
     if (!corpusPresent()) GTEST_SKIP() << "corpus folder " << corpusDir() << " is absent";
@@ -95,8 +97,9 @@ TEST(ProdosCorpus, TheCliGivesTheSame) {
             if (!f.has("sha256")) continue;
             CliResult get = runCli({"get", img.path, f.str("path")});
             EXPECT_EQ(get.status, 0) << get.err;
-            EXPECT_EQ(sha256Hex(Bytes(reinterpret_cast<const uint8_t*>(get.out.data()), get.out.size())),
-                      f.str("sha256"));
+            EXPECT_EQ(
+                sha256Hex(Bytes(reinterpret_cast<const uint8_t*>(get.out.data()), get.out.size())),
+                f.str("sha256"));
             if (f.has("rsrc_sha256")) {
                 CliResult rsrc = runCli({"get", "--fork", "rsrc", img.path, f.str("path")});
                 EXPECT_EQ(sha256Hex(Bytes(reinterpret_cast<const uint8_t*>(rsrc.out.data()),

@@ -72,7 +72,8 @@ TEST(OpenImage, ReadsTwoImgHeaderAndAddressesBlocksBehindIt) {
     EXPECT_EQ(o.tree.item(o.tree.root())->entryOffset, 64u + 2 * 512 + 4);
 
     Opened dosOrder;
-    openBytes(dosOrder, "b.2mg", withTwoImgHeader(swapSectorOrder(smallVolume()), SectorOrder::DosOrder));
+    openBytes(dosOrder, "b.2mg",
+              withTwoImgHeader(swapSectorOrder(smallVolume()), SectorOrder::DosOrder));
     ASSERT_TRUE(dosOrder.image.bufferValid);
     EXPECT_EQ(treeLines(dosOrder.tree), (std::vector<std::string>{"DISK", "  HELLO"}));
 }

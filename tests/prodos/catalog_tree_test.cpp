@@ -6,7 +6,9 @@
 namespace lk::test {
 namespace {
 
-CatalogItem named(const std::string& text) { return CatalogItem{text, 5, 5, 0, 0}; }
+CatalogItem named(const std::string& text) {
+    return CatalogItem{text, 5, 5, 0, 0};
+}
 
 TEST(CatalogTree, InsertsFirstLastAndAfterASibling) {
     CatalogTree t;

@@ -9,7 +9,9 @@ namespace {
 
 constexpr uint16_t kVol = ProdosBuilder::kVolumeKey;
 
-std::vector<uint8_t> bytesOf(size_t n) { return patternBytes(n); }
+std::vector<uint8_t> bytesOf(size_t n) {
+    return patternBytes(n);
+}
 
 TEST(DirectoryWalk, ListsFoldersAndFilesInDirectoryOrder) {
     ProdosBuilder b(280, "WORK");
@@ -76,8 +78,8 @@ TEST(DirectoryWalk, ChoosesTheVolumeIconBySize) {
     struct Case {
         int64_t size;
         int icon;
-    } cases[] = {{143360, kIconDisk525}, {299999, kIconDisk525}, {300000, kIconDisk35},
-                 {819200, kIconDisk35},  {3000000, kIconDisk35}, {3000001, kIconHardDisk},
+    } cases[] = {{143360, kIconDisk525},   {299999, kIconDisk525}, {300000, kIconDisk35},
+                 {819200, kIconDisk35},    {3000000, kIconDisk35}, {3000001, kIconHardDisk},
                  {33553920, kIconHardDisk}};
     for (const Case& c : cases) EXPECT_EQ(volumeIconForSize(c.size), c.icon) << c.size;
 
@@ -174,8 +176,8 @@ TEST(DirectoryWalkDamage, PointersBeyondTheImageEndThatPart) {
     Damaged d;
     d.open(b.bytes());
     d.expectToldOnce();
-    EXPECT_EQ(treeLines(d.o.tree), (std::vector<std::string>{"V", "  A", "  SUB", "    INSIDE",
-                                                             "  LOST", "  B"}));
+    EXPECT_EQ(treeLines(d.o.tree),
+              (std::vector<std::string>{"V", "  A", "  SUB", "    INSIDE", "  LOST", "  B"}));
     EXPECT_NE(d.o.platform.lastMessage().find("One more fault"), std::string::npos);
 }
 

@@ -25,7 +25,8 @@ std::vector<uint8_t> withZeros(size_t length, std::vector<std::pair<size_t, size
     std::vector<uint8_t> data(length, 0);
     std::vector<uint8_t> pattern = patternBytes(length, 7);
     for (auto [from, to] : filled)
-        std::copy(pattern.begin() + long(from), pattern.begin() + long(to), data.begin() + long(from));
+        std::copy(pattern.begin() + long(from), pattern.begin() + long(to),
+                  data.begin() + long(from));
     return data;
 }
 
@@ -104,7 +105,8 @@ TEST(ReadProdosFile, RefusesFoldersAndOtherStorageTypesSilently) {
 
 TEST(ReadProdosFile, NamesAForkThatClaimsToBeExtendedItself) {
     ProdosBuilder b(280, "V");
-    uint32_t ext = b.addExtended(kVol, "EXT", 0, 0, Bytes(patternBytes(10)), Bytes(patternBytes(10)));
+    uint32_t ext =
+        b.addExtended(kVol, "EXT", 0, 0, Bytes(patternBytes(10)), Bytes(patternBytes(10)));
     Opened o;
     openBytes(o, "v.po", b.bytes());
     uint16_t key = le16(&o.image.buffer[ext + 0x11]);

@@ -23,7 +23,8 @@ struct Work {
         size_t start = 0;
         while (start < path.size()) {
             size_t slash = path.find('/', start);
-            std::string part = path.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
+            std::string part =
+                path.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
             n = childWithText(o.tree, n, part);
             start = slash == std::string::npos ? path.size() : slash + 1;
         }
@@ -61,7 +62,9 @@ TEST(PlacePath, NamesTheDirectoryOfTheSelection) {
     struct Case {
         const char* select;
         const char* path;
-    } cases[] = {{"", "/WORK"}, {"LETTERS", "/WORK/LETTERS"}, {"LETTERS/MOM", "/WORK/LETTERS"},
+    } cases[] = {{"", "/WORK"},
+                 {"LETTERS", "/WORK/LETTERS"},
+                 {"LETTERS/MOM", "/WORK/LETTERS"},
                  {"README", "/WORK"}};
     for (const Case& c : cases) {
         w.o.tree.select(w.node(c.select));

@@ -11,7 +11,9 @@
 
 namespace lk::test {
 
-std::string corpusDir() { return LARKSPOON_CORPUS; }
+std::string corpusDir() {
+    return LARKSPOON_CORPUS;
+}
 
 bool corpusPresent() {
     return std::filesystem::exists(std::filesystem::path(corpusDir()) / "expected.jsonl");
@@ -19,7 +21,8 @@ bool corpusPresent() {
 
 std::vector<uint8_t> readFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)),
+                                std::istreambuf_iterator<char>());
 }
 
 std::vector<CorpusImage> loadCorpus() {
@@ -37,9 +40,12 @@ std::vector<CorpusImage> loadCorpus() {
         }
         CorpusImage& img = images[index[name]];
         std::string kind = j.str("kind");
-        if (kind == "image") img.image = j;
-        else if (kind == "volume") img.volume = j;
-        else if (kind == "file") img.files.push_back(j);
+        if (kind == "image")
+            img.image = j;
+        else if (kind == "volume")
+            img.volume = j;
+        else if (kind == "file")
+            img.files.push_back(j);
     }
     return images;
 }

@@ -47,13 +47,27 @@ struct Parser {
             }
             char e = s.at(i++);
             switch (e) {
-            case 'n': out += '\n'; break;
-            case 't': out += '\t'; break;
-            case 'r': out += '\r'; break;
-            case 'b': out += '\b'; break;
-            case 'f': out += '\f'; break;
-            case 'u': putUtf8(out, unsigned(std::strtoul(s.substr(i, 4).c_str(), nullptr, 16))); i += 4; break;
-            default: out += e;
+            case 'n':
+                out += '\n';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            case 'b':
+                out += '\b';
+                break;
+            case 'f':
+                out += '\f';
+                break;
+            case 'u':
+                putUtf8(out, unsigned(std::strtoul(s.substr(i, 4).c_str(), nullptr, 16)));
+                i += 4;
+                break;
+            default:
+                out += e;
             }
         }
         ++i;
@@ -65,12 +79,18 @@ struct Parser {
         if (c == '{') {
             j.type = Json::Type::Object;
             ++i;
-            if (peek() == '}') { ++i; return j; }
+            if (peek() == '}') {
+                ++i;
+                return j;
+            }
             for (;;) {
                 std::string key = text();
                 expect(':');
                 j.object[key] = value();
-                if (peek() == ',') { ++i; continue; }
+                if (peek() == ',') {
+                    ++i;
+                    continue;
+                }
                 expect('}');
                 return j;
             }
@@ -78,10 +98,16 @@ struct Parser {
         if (c == '[') {
             j.type = Json::Type::Array;
             ++i;
-            if (peek() == ']') { ++i; return j; }
+            if (peek() == ']') {
+                ++i;
+                return j;
+            }
             for (;;) {
                 j.array.push_back(value());
-                if (peek() == ',') { ++i; continue; }
+                if (peek() == ',') {
+                    ++i;
+                    continue;
+                }
                 expect(']');
                 return j;
             }
@@ -91,9 +117,21 @@ struct Parser {
             j.string = text();
             return j;
         }
-        if (s.compare(i, 4, "true") == 0) { i += 4; j.type = Json::Type::Bool; j.boolean = true; return j; }
-        if (s.compare(i, 5, "false") == 0) { i += 5; j.type = Json::Type::Bool; return j; }
-        if (s.compare(i, 4, "null") == 0) { i += 4; return j; }
+        if (s.compare(i, 4, "true") == 0) {
+            i += 4;
+            j.type = Json::Type::Bool;
+            j.boolean = true;
+            return j;
+        }
+        if (s.compare(i, 5, "false") == 0) {
+            i += 5;
+            j.type = Json::Type::Bool;
+            return j;
+        }
+        if (s.compare(i, 4, "null") == 0) {
+            i += 4;
+            return j;
+        }
         char* end = nullptr;
         j.number = std::strtod(s.c_str() + i, &end);
         if (end == s.c_str() + i) throw std::runtime_error("bad JSON value");
@@ -111,8 +149,12 @@ const Json& Json::operator[](const std::string& key) const {
     return it == object.end() ? null : it->second;
 }
 
-std::string Json::str(const std::string& key) const { return (*this)[key].string; }
-long long Json::integer(const std::string& key) const { return (long long)(*this)[key].number; }
+std::string Json::str(const std::string& key) const {
+    return (*this)[key].string;
+}
+long long Json::integer(const std::string& key) const {
+    return (long long)(*this)[key].number;
+}
 
 Json parseJson(const std::string& text) {
     Parser p{text};

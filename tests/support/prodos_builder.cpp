@@ -49,7 +49,9 @@ ProdosBuilder::ProdosBuilder(uint32_t totalBlocks, const std::string& volumeName
     putLe16(h + 0x25, uint16_t(total_));
 }
 
-void ProdosBuilder::markUsed(uint32_t b) { block(6)[b / 8] &= uint8_t(~(0x80 >> (b % 8))); }
+void ProdosBuilder::markUsed(uint32_t b) {
+    block(6)[b / 8] &= uint8_t(~(0x80 >> (b % 8)));
+}
 
 uint16_t ProdosBuilder::allocate() {
     const uint8_t* map = block(6);
@@ -159,8 +161,8 @@ ProdosBuilder::Stored ProdosBuilder::store(Bytes data, bool sparse, bool sparseF
     return {kStorageTree, master, blocks};
 }
 
-uint32_t ProdosBuilder::addFile(uint16_t dir, const std::string& name, uint8_t type,
-                                uint16_t aux, Bytes data, bool sparse, bool sparseFirst) {
+uint32_t ProdosBuilder::addFile(uint16_t dir, const std::string& name, uint8_t type, uint16_t aux,
+                                Bytes data, bool sparse, bool sparseFirst) {
     Stored s = store(data, sparse, sparseFirst);
     FileEntry e = makeEntry(s.storage, name, type, s.key, uint32_t(data.size()));
     e.blocksUsed = s.blocks;

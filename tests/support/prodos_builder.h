@@ -14,7 +14,7 @@
 namespace lk::test {
 
 class ProdosBuilder {
-public:
+  public:
     explicit ProdosBuilder(uint32_t totalBlocks = 280, const std::string& volumeName = "TEST");
 
     static constexpr uint16_t kVolumeKey = 2;
@@ -24,8 +24,8 @@ public:
     // A file of the storage type its size needs; returns its entry's offset in the image. With
     // `sparse`, data blocks of zero bytes are left out of the index (not the first one unless
     // `sparseFirst`).
-    uint32_t addFile(uint16_t dir, const std::string& name, uint8_t type, uint16_t aux,
-                     Bytes data, bool sparse = false, bool sparseFirst = false);
+    uint32_t addFile(uint16_t dir, const std::string& name, uint8_t type, uint16_t aux, Bytes data,
+                     bool sparse = false, bool sparseFirst = false);
     // An extended file with both forks.
     uint32_t addExtended(uint16_t dir, const std::string& name, uint8_t type, uint16_t aux,
                          Bytes dataFork, Bytes resourceFork);
@@ -39,7 +39,7 @@ public:
     uint32_t totalBlocks() const { return total_; }
     uint32_t bitMapBlocks() const { return (total_ + 4095) / 4096; }
 
-private:
+  private:
     struct Stored {
         uint8_t storage;
         uint16_t key;
@@ -58,8 +58,8 @@ private:
     std::map<uint16_t, uint32_t> folderEntries_;
 };
 
-FileEntry makeEntry(uint8_t storage, const std::string& name, uint8_t type = 0x04,
-                    uint16_t key = 0, uint32_t eof = 0);
+FileEntry makeEntry(uint8_t storage, const std::string& name, uint8_t type = 0x04, uint16_t key = 0,
+                    uint32_t eof = 0);
 
 // The same volume in DOS 3.3 sector order (the reordering is its own inverse).
 std::vector<uint8_t> swapSectorOrder(std::vector<uint8_t> image);

@@ -17,7 +17,7 @@ struct ShownMessage {
 };
 
 class ScriptedPlatform : public Platform {
-public:
+  public:
     void showMessage(std::string_view text, std::string_view caption, MessageIcon icon) override {
         messages.push_back({std::string(text), std::string(caption), icon});
     }

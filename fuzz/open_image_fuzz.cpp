@@ -26,6 +26,8 @@ struct Name {
 constexpr Name kNames[] = {{"fuzz.PO", false},  {"fuzz.dsk", true},  {"fuzz.Do", true},
                            {"fuzz.2mg", false}, {"fuzz.hdv", false}, {"fuzz", false}};
 
+constexpr uint32_t kMaxReadLength = 1 << 20;
+
 void readEveryFile(const lk::DiskImage& image, const lk::CatalogTree& tree,
                    lk::Platform& platform) {
     lk::FileDataBuffer file;
@@ -37,8 +39,11 @@ void readEveryFile(const lk::DiskImage& image, const lk::CatalogTree& tree,
         pending.pop_back();
         uint32_t entry = tree.item(n)->entryOffset;
         if (!image.isDos33) {
-            lk::readProdosFile(image, entry, lk::kDataFork, file, platform);
-            lk::readProdosFile(image, entry, lk::kResourceFork, file, platform);
+            // Files of mutated entries often claim up to 16 MB; reading those only zero-fills
+            // memory and slows the search, and the same index logic is reached below 1 MB.
+            for (int fork : {lk::kDataFork, lk::kResourceFork})
+                if (lk::forkEof(image, entry, fork) <= kMaxReadLength)
+                    lk::readProdosFile(image, entry, fork, file, platform);
         }
         for (lk::NodeId c = tree.firstChild(n); c != lk::kNoNode; c = tree.nextSibling(c))
             pending.push_back(c);

@@ -53,5 +53,7 @@ std::string jsonString(std::string_view text);
 int runInfo(int argc, char** argv);
 int runLs(int argc, char** argv);
 int runGet(int argc, char** argv);
+int runCatalog(int argc, char** argv);
+int runExport(int argc, char** argv);
 
 } // namespace lk::cli

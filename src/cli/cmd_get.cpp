@@ -1,8 +1,10 @@
 // larkspoon-cli get [--fork data|rsrc] IMAGE PATH [OUT]: a file's bytes, as the readers
-// assemble them.
+// assemble them (a DOS 3.3 file's whole sectors, its list sectors counted as zero bytes).
 #include <iostream>
 
 #include "cli/cli.h"
+#include "dos33/dos_error.h"
+#include "dos33/read_dos_file.h"
 #include "image/host_file.h"
 #include "prodos/find_path.h"
 #include "prodos/read_file.h"
@@ -26,8 +28,14 @@ int runGet(int argc, char** argv) {
         return kUnreadable;
     }
     s.tree.select(node);
-    int32_t n = readProdosFile(s.image, s.tree.item(node)->entryOffset,
-                               fork == "rsrc" ? kResourceFork : kDataFork, s.file, s.platform);
+    int32_t n;
+    if (s.image.isDos33) {
+        n = readSelectedDosFile(s.image, s.tree, s.file, s.platform);
+        if (n < 0) reportDosError(s.platform, n);
+    } else {
+        n = readProdosFile(s.image, s.tree.item(node)->entryOffset,
+                           fork == "rsrc" ? kResourceFork : kDataFork, s.file, s.platform);
+    }
     if (n < 0) {
         std::cerr << path << " cannot be read as a file.\n";
         return kUnreadable;

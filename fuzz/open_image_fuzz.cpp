@@ -1,18 +1,24 @@
-// Fuzz target: opens arbitrary bytes as an image under every extension, then reads every file
-// of the resulting tree. Any crash, hang, sanitizer report or out-of-bounds read is a finding.
+// Fuzz target: opens arbitrary bytes as an image under every extension, then reads, exports
+// and lists every node of the resulting tree. Any crash, hang, sanitizer report or out-of-bounds
+// read is a finding.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
+#include "dos33/catalog_listing.h"
+#include "dos33/export_file.h"
+#include "dos33/read_dos_file.h"
+#include "dos33/vtoc.h"
 #include "image/open_image.h"
 #include "prodos/catalog_tree.h"
 #include "prodos/file_data.h"
 #include "prodos/read_file.h"
+#include "settings/settings.h"
 
 namespace {
 
 class SilentPlatform : public lk::Platform {
-public:
+  public:
     void showMessage(std::string_view, std::string_view, lk::MessageIcon) override {}
     bool askYesNo(std::string_view, std::string_view, lk::MessageIcon) override { return false; }
     void beep() override {}
@@ -23,23 +29,37 @@ struct Name {
     const char* path;
     bool floppy; // padded to a floppy's size, so the DOS-order paths are reached too
 };
-constexpr Name kNames[] = {{"fuzz.po", false},  {"fuzz.PO", false}, {"fuzz.dsk", true},
-                           {"fuzz.do", true},   {"fuzz.2mg", false}, {"fuzz.hdv", false},
-                           {"fuzz.img", true},  {"fuzz", false}};
+constexpr Name kNames[] = {{"fuzz.po", false}, {"fuzz.PO", false},  {"fuzz.dsk", true},
+                           {"fuzz.do", true},  {"fuzz.2mg", false}, {"fuzz.hdv", false},
+                           {"fuzz.img", true}, {"fuzz", false}};
 
-void readEveryFile(const lk::DiskImage& image, const lk::CatalogTree& tree,
-                   lk::Platform& platform) {
+// Reads every node as the View, Export As and Catalog commands would, with the export
+// preferences both ways.
+void readEveryFile(const lk::DiskImage& image, lk::CatalogTree& tree, lk::Platform& platform) {
     lk::FileDataBuffer file;
+    lk::Settings on, off;
+    off.dosTxt = off.dosInt = off.dosApsft = off.dosBin = "FALSE";
+    on.dosInt = "TRUE";
+    std::string listing;
+    if (image.isDos33) lk::countFreeSectors(image);
     std::vector<lk::NodeId> pending;
-    for (lk::NodeId n = tree.root(); n != lk::kNoNode; n = tree.nextSibling(n)) pending.push_back(n);
+    for (lk::NodeId n = tree.root(); n != lk::kNoNode; n = tree.nextSibling(n))
+        pending.push_back(n);
     while (!pending.empty()) {
         lk::NodeId n = pending.back();
         pending.pop_back();
-        uint32_t entry = tree.item(n)->entryOffset;
-        if (!image.isDos33) {
-            lk::readProdosFile(image, entry, lk::kDataFork, file, platform);
-            lk::readProdosFile(image, entry, lk::kResourceFork, file, platform);
+        const lk::CatalogItem& item = *tree.item(n);
+        if (image.isDos33) {
+            lk::readDosFile(image, item.entryOffset, item.icon, file, platform);
+        } else {
+            lk::readProdosFile(image, item.entryOffset, lk::kDataFork, file, platform);
+            lk::readProdosFile(image, item.entryOffset, lk::kResourceFork, file, platform);
         }
+        tree.select(n);
+        lk::prepareExport(image, tree, on, file, platform);
+        lk::prepareExport(image, tree, off, file, platform);
+        lk::suggestedExportName(image, item.entryOffset);
+        lk::catalogListing(image, tree, listing);
         for (lk::NodeId c = tree.firstChild(n); c != lk::kNoNode; c = tree.nextSibling(c))
             pending.push_back(c);
     }

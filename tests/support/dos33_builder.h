@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "image/bytes.h"
+#include "prodos_builder.h" // patternBytes, swapSectorOrder, withTwoImgHeader
 
 namespace lk::test {
 

@@ -34,6 +34,8 @@ struct Session {
 
 // Opens the image named on the command line; false (told) when it cannot be opened.
 bool openForCli(Session& s, const std::string& path);
+// Selects the node that PATH names; false (told) when the volume has none.
+bool selectPath(Session& s, const std::string& path);
 
 // Arguments after the verb, split into options (--name or --name=value, or --name value for
 // the names listed in `withValue`) and positional words.

@@ -1,11 +1,9 @@
 // larkspoon-cli catalog IMAGE [PATH]: the Catalog command's listing of the volume, or of the
 // named folder or file.
-#include <cstdio>
 #include <iostream>
 
 #include "cli/cli.h"
 #include "dos33/catalog_listing.h"
-#include "prodos/find_path.h"
 
 namespace lk::cli {
 
@@ -17,15 +15,8 @@ int runCatalog(int argc, char** argv) {
         return usageError("catalog takes IMAGE [PATH]");
     Session s;
     if (!openForCli(s, args.positional[0])) return kUnreadable;
-    NodeId node = s.tree.root();
-    if (args.positional.size() == 2) {
-        node = findNodeByPath(s.tree, args.positional[1]);
-        if (node == kNoNode) {
-            std::cerr << "No file " << args.positional[1] << " on this volume.\n";
-            return kUnreadable;
-        }
-    }
-    s.tree.select(node);
+    s.tree.select(s.tree.root());
+    if (args.positional.size() == 2 && !selectPath(s, args.positional[1])) return kUnreadable;
     std::string text;
     if (catalogListing(s.image, s.tree, text) < 0) {
         std::cerr << "error!\n";

@@ -4,7 +4,6 @@
 
 #include "cli/cli.h"
 #include "dos33/export_file.h"
-#include "prodos/find_path.h"
 #include "settings/settings.h"
 
 namespace lk::cli {
@@ -40,12 +39,7 @@ int runExport(int argc, char** argv) {
     Session s;
     if (!openForCli(s, args.positional[0])) return kUnreadable;
     const std::string& path = args.positional[1];
-    NodeId node = findNodeByPath(s.tree, path);
-    if (node == kNoNode) {
-        std::cerr << "No file " << path << " on this volume.\n";
-        return kUnreadable;
-    }
-    s.tree.select(node);
+    if (!selectPath(s, path)) return kUnreadable;
     int32_t n = prepareExport(s.image, s.tree, settings, s.file, s.platform);
     if (n <= 0) {
         if (s.platform.messages == 0) std::cerr << path << " cannot be exported.\n";

@@ -6,7 +6,6 @@
 #include "dos33/dos_error.h"
 #include "dos33/read_dos_file.h"
 #include "image/host_file.h"
-#include "prodos/find_path.h"
 #include "prodos/read_file.h"
 
 namespace lk::cli {
@@ -22,18 +21,13 @@ int runGet(int argc, char** argv) {
     Session s;
     if (!openForCli(s, args.positional[0])) return kUnreadable;
     const std::string& path = args.positional[1];
-    NodeId node = findNodeByPath(s.tree, path);
-    if (node == kNoNode) {
-        std::cerr << "No file " << path << " on this volume.\n";
-        return kUnreadable;
-    }
-    s.tree.select(node);
+    if (!selectPath(s, path)) return kUnreadable;
     int32_t n;
     if (s.image.isDos33) {
         n = readSelectedDosFile(s.image, s.tree, s.file, s.platform);
         if (n < 0) reportDosError(s.platform, n);
     } else {
-        n = readProdosFile(s.image, s.tree.item(node)->entryOffset,
+        n = readProdosFile(s.image, s.tree.item(s.tree.selection())->entryOffset,
                            fork == "rsrc" ? kResourceFork : kDataFork, s.file, s.platform);
     }
     if (n < 0) {

@@ -84,6 +84,7 @@ TEST(ExportDos, EachTypeIsAdjustedByItsPreference) {
     Settings on = allPreferences("TRUE");
     Settings off = allPreferences("FALSE");
     Settings lower = allPreferences("true"); // switches are compared case-sensitively
+    Settings defaults;
     std::vector<uint8_t> plainText = bytesOf("LINE ONE\rLINE TWO\r");
     std::vector<uint8_t> withWord = withLengthWord(Bytes(d.program));
     std::vector<uint8_t> binary = binaryFile(0x2000, Bytes(d.machine));
@@ -104,21 +105,16 @@ TEST(ExportDos, EachTypeIsAdjustedByItsPreference) {
         {"BINARY", lower, binary},
         {"RELOCATABLE", on, concat(patternBytes(10, 3), std::vector<uint8_t>(502, 0))},
         {"TYPE3", on, concat(patternBytes(10, 3), std::vector<uint8_t>(502, 0))},
+        {"TEXT", defaults, plainText},
+        {"APPLESOFT", defaults, d.program},
+        {"INTEGER", defaults, withWord},
+        {"BINARY", defaults, d.machine},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name + std::string(" ") + c.settings.dosTxt);
         EXPECT_EQ(d.exported(c.name, c.settings), c.expected);
     }
     EXPECT_TRUE(d.o.platform.messages.empty());
-}
-
-TEST(ExportDos, DefaultsDropBinaryAndApplesoftWordsButKeepInteger) {
-    ExportDisk d;
-    Settings defaults;
-    EXPECT_EQ(d.exported("APPLESOFT", defaults), d.program);
-    EXPECT_EQ(d.exported("INTEGER", defaults), withLengthWord(Bytes(d.program)));
-    EXPECT_EQ(d.exported("BINARY", defaults), d.machine);
-    EXPECT_EQ(d.exported("TEXT", defaults), bytesOf("LINE ONE\rLINE TWO\r"));
 }
 
 TEST(ExportDos, ALengthWordBeyondTheFileIsHeldToItsBytes) {
@@ -146,14 +142,6 @@ TEST(ExportDos, NothingToExportAndErrorsAreTold) {
     d.o.tree.select(d.node("TEXT"));
     EXPECT_EQ(prepareExport(d.o.image, d.o.tree, s, d.o.file, d.o.platform), -5);
     EXPECT_EQ(d.o.platform.lastMessage(), "DOS error #5  Deleted File!");
-}
-
-TEST(ExportDos, AdjustingAnEmptyFileGivesNothing) {
-    Settings s;
-    for (uint8_t type : {0x00, 0x01, 0x02, 0x04, 0x40}) {
-        uint8_t data[5] = {0, 0, 0, 0, 0};
-        EXPECT_EQ(adjustDosExport(type, s, data, 0), 0u) << int(type);
-    }
 }
 
 TEST(ExportProdos, WritesTheDataFork) {
@@ -194,8 +182,7 @@ TEST(ExportNames, SuggestedNameIsTheAppleNameWithBit7Cleared) {
     } cases[] = {
         {"/home/u/HELLO", "/home/u/HELLO.txt"},
         {"/home/u/HELLO.BAS", "/home/u/HELLO.BAS"},
-        {"/home/u.d/HELLO", "/home/u.d/HELLO.txt"},
-        {"C:\\out\\PIC", "C:\\out\\PIC.txt"},
+        {"C:\\o.d\\PIC", "C:\\o.d\\PIC.txt"},
     };
     for (const Case& c : cases) EXPECT_EQ(withDefaultExtension(c.chosen, "txt"), c.written);
 }

@@ -98,75 +98,45 @@ TEST(ReadDosFile, StopsAtTheLengthEvenWhenListsNameMore) {
     EXPECT_EQ(zero.file.fileData, std::vector<uint8_t>(4, 0));
 }
 
-TEST(ReadDosFile, ReturnsTheDosErrorNumbers) {
+TEST(ReadDosFile, ReturnsTheDosErrorNumbersForTheCallerToReport) {
     struct Case {
         const char* what;
-        void (*damage)(Dos33Builder&, const DosFileLayout&);
-        int icon;
+        bool inList; // a byte of the first list sector, else of the entry
+        uint32_t at;
+        uint8_t value;
         int32_t result;
     } cases[] = {
-        {"volume node", [](Dos33Builder&, const DosFileLayout&) {}, kIconDisk525, -100},
-        {"no list", [](Dos33Builder& b, const DosFileLayout& f) { b.at(f.entry)[0] = 0; },
-         kIconText, -4},
-        {"deleted", [](Dos33Builder& b, const DosFileLayout& f) { b.deleteFile(f.entry); },
-         kIconText, -5},
-        {"entry track 35", [](Dos33Builder& b, const DosFileLayout& f) { b.at(f.entry)[0] = 35; },
-         kIconText, -6},
-        {"entry sector 16", [](Dos33Builder& b, const DosFileLayout& f) { b.at(f.entry)[1] = 16; },
-         kIconText, -7},
-        {"next list track 36",
-         [](Dos33Builder& b, const DosFileLayout& f) {
-             b.sector(f.lists[0].track, f.lists[0].sector)[1] = 36;
-         },
-         kIconText, -6},
-        {"next list sector 16",
-         [](Dos33Builder& b, const DosFileLayout& f) {
-             b.sector(f.lists[0].track, f.lists[0].sector)[2] = 16;
-         },
-         kIconText, -7},
-        {"pair track 36",
-         [](Dos33Builder& b, const DosFileLayout& f) {
-             b.sector(f.lists[0].track, f.lists[0].sector)[0x0C + 2] = 36;
-         },
-         kIconText, -6},
-        {"pair sector 16",
-         [](Dos33Builder& b, const DosFileLayout& f) {
-             b.sector(f.lists[0].track, f.lists[0].sector)[0x0D + 2] = 16;
-         },
-         kIconText, -7},
+        {"no list", false, 0, 0, -4},          {"deleted", false, 0, 0xFF, -5},
+        {"entry track 35", false, 0, 35, -6},  {"entry sector 16", false, 1, 16, -7},
+        {"next list track", true, 1, 36, -6},  {"next list sector", true, 2, 16, -7},
+        {"pair track 36", true, 0x0E, 36, -6}, {"pair sector 16", true, 0x0F, 16, -7},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Dos33Builder b;
         DosFileLayout f = b.addFile("FILE", kDosBinary, Bytes(patternBytes(600)));
-        c.damage(b, f);
+        (c.inList ? b.sector(f.lists[0].track, f.lists[0].sector) : b.at(f.entry))[c.at] = c.value;
         Opened o;
         openBytes(o, "e.dsk", b.bytes());
-        EXPECT_EQ(readDosFile(o.image, f.entry, c.icon, o.file, o.platform), c.result);
-        EXPECT_TRUE(o.platform.messages.empty()); // the caller reports the number
+        EXPECT_EQ(readDosFile(o.image, f.entry, kIconText, o.file, o.platform), c.result);
+        EXPECT_TRUE(o.platform.messages.empty());
+        EXPECT_EQ(readDosFile(o.image, f.entry, kIconDisk525, o.file, o.platform), -100);
     }
 }
 
-TEST(ReadDosFile, AnErrorBeforeTheReadKeepsThePreviousFileAndOneDuringItKeepsWhatWasCopied) {
+TEST(ReadDosFile, AnErrorDuringTheReadKeepsWhatWasCopied) {
     Dos33Builder b;
     std::vector<uint8_t> data = patternBytes(512, 5);
-    DosFileLayout good = b.addFile("GOOD", kDosText, Bytes(data));
     DosFileLayout bad = b.addFile("BAD", kDosText, Bytes(data));
     b.sector(bad.lists[0].track, bad.lists[0].sector)[0x0C + 2] = 40;
-    b.deleteFile(b.addFile("GONE", kDosBinary, Bytes(data)).entry);
     Opened o;
     openBytes(o, "k.dsk", b.bytes());
-    ASSERT_EQ(readDosFile(o.image, good.entry, kIconText, o.file, o.platform), 3 * 256);
-    uint32_t gone = bad.entry + dos::kEntryLength;
-    EXPECT_EQ(readDosFile(o.image, gone, kIconText, o.file, o.platform), -5);
-    EXPECT_EQ(o.file.dosFileType, kDosBinary);
-    EXPECT_EQ(std::vector<uint8_t>(o.file.fileData.begin(), o.file.fileData.begin() + 512), data);
-
     EXPECT_EQ(readDosFile(o.image, bad.entry, kIconText, o.file, o.platform), -6);
     EXPECT_TRUE(o.file.fileDataValid);
-    EXPECT_EQ(std::vector<uint8_t>(o.file.fileData.begin(), o.file.fileData.begin() + 256),
-              std::vector<uint8_t>(data.begin(), data.begin() + 256));
-    EXPECT_EQ(o.file.fileData[256], 0);
+    std::vector<uint8_t> kept(o.file.fileData.begin(), o.file.fileData.begin() + 257);
+    data.resize(256);
+    data.push_back(0);
+    EXPECT_EQ(kept, data);
 }
 
 TEST(ReadDosFile, ALoopingListChainEndsAndIsReportedOnce) {

@@ -1,11 +1,14 @@
 // Writes the fuzz target's seed images into the folder named on the command line: small ProDOS
-// volumes with every storage type, in both sector orders and behind a 2IMG header, and a few
-// damaged ones. Run it again after changing the builder: fuzz_seed_generator fuzz/seeds
+// and DOS 3.3 volumes with every storage type and file type, in both sector orders and behind a
+// 2IMG header, and a few damaged ones. Run it again after changing a builder:
+//   fuzz_seed_generator fuzz/seeds
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "dos33/dos_entry.h"
+#include "dos33_builder.h"
 #include "prodos_builder.h"
 
 using namespace lk;
@@ -36,6 +39,44 @@ ProdosBuilder everyStorageType() {
     return b;
 }
 
+// 18 tracks, the least that holds the catalog track; the fuzz target pads it to a floppy's size
+// under the floppy names.
+struct DosSeed {
+    Dos33Builder b{254, 18};
+    DosFileLayout twoLists;
+    DosSeed() {
+        b.addFile("HELLO", kDosApplesoft, Bytes(withLengthWord(Bytes(patternBytes(600)))));
+        b.addFile("INTEGER", kDosInteger, Bytes(withLengthWord(Bytes(patternBytes(40)))));
+        b.addFile("CODE", kDosBinary, Bytes(binaryFile(0x300, Bytes(patternBytes(300)))), true);
+        std::vector<uint8_t> text(500, 0xC1);
+        text[499] = 0;
+        b.addFile("TEXT", kDosText, Bytes(text));
+        b.skipSlot();
+        b.deleteFile(b.addFile("GONE", 0x10, Bytes(patternBytes(10))).entry);
+        twoLists = b.addFile("TWO LISTS", 0x08, Bytes(patternBytes(125 * 256)));
+    }
+};
+
+void writeDosSeeds(const std::filesystem::path& dir) {
+    DosSeed plain;
+    write(dir, "dos33-dos-order.do", plain.b.bytes());
+    write(dir, "dos33-prodos-order.po", swapSectorOrder(plain.b.bytes()));
+    write(dir, "dos33-behind-header.2mg",
+          withTwoImgHeader(swapSectorOrder(plain.b.bytes()), SectorOrder::ProdosOrder));
+
+    DosSeed catalogLoop;
+    catalogLoop.b.sector(17, 15)[2] = 15;
+    write(dir, "dos33-looping-catalog.do", catalogLoop.b.bytes());
+
+    DosSeed listLoop;
+    TrackSector first = listLoop.twoLists.lists[0], second = listLoop.twoLists.lists[1];
+    uint8_t* back = listLoop.b.sector(second.track, second.sector);
+    back[1] = first.track;
+    back[2] = first.sector;
+    listLoop.b.sector(first.track, first.sector)[0x0C + 2 * 5] = 0;
+    write(dir, "dos33-looping-lists.do", listLoop.b.bytes());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -57,5 +98,7 @@ int main(int argc, char** argv) {
     ProdosBuilder hdv(32, "HDV");
     putLe16(hdv.block(2) + 4 + 0x25, 4000); // a volume larger than its file
     write(dir, "short-volume.hdv", hdv.bytes());
+
+    writeDosSeeds(dir);
     return 0;
 }

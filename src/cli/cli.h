@@ -34,6 +34,8 @@ struct Session {
 
 // Opens the image named on the command line; false (told) when it cannot be opened.
 bool openForCli(Session& s, const std::string& path);
+// Selects the node that PATH names; false (told) when the volume has none.
+bool selectPath(Session& s, const std::string& path);
 
 // Arguments after the verb, split into options (--name or --name=value, or --name value for
 // the names listed in `withValue`) and positional words.
@@ -53,5 +55,7 @@ std::string jsonString(std::string_view text);
 int runInfo(int argc, char** argv);
 int runLs(int argc, char** argv);
 int runGet(int argc, char** argv);
+int runCatalog(int argc, char** argv);
+int runExport(int argc, char** argv);
 
 } // namespace lk::cli

@@ -1,10 +1,11 @@
 // larkspoon-cli get [--fork data|rsrc] IMAGE PATH [OUT]: a file's bytes, as the readers
-// assemble them.
+// assemble them (a DOS 3.3 file's whole sectors, its list sectors counted as zero bytes).
 #include <iostream>
 
 #include "cli/cli.h"
+#include "dos33/dos_error.h"
+#include "dos33/read_dos_file.h"
 #include "image/host_file.h"
-#include "prodos/find_path.h"
 #include "prodos/read_file.h"
 
 namespace lk::cli {
@@ -20,14 +21,15 @@ int runGet(int argc, char** argv) {
     Session s;
     if (!openForCli(s, args.positional[0])) return kUnreadable;
     const std::string& path = args.positional[1];
-    NodeId node = findNodeByPath(s.tree, path);
-    if (node == kNoNode) {
-        std::cerr << "No file " << path << " on this volume.\n";
-        return kUnreadable;
+    if (!selectPath(s, path)) return kUnreadable;
+    int32_t n;
+    if (s.image.isDos33) {
+        n = readSelectedDosFile(s.image, s.tree, s.file, s.platform);
+        if (n < 0) reportDosError(s.platform, n);
+    } else {
+        n = readProdosFile(s.image, s.tree.item(s.tree.selection())->entryOffset,
+                           fork == "rsrc" ? kResourceFork : kDataFork, s.file, s.platform);
     }
-    s.tree.select(node);
-    int32_t n = readProdosFile(s.image, s.tree.item(node)->entryOffset,
-                               fork == "rsrc" ? kResourceFork : kDataFork, s.file, s.platform);
     if (n < 0) {
         std::cerr << path << " cannot be read as a file.\n";
         return kUnreadable;

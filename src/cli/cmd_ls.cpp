@@ -3,6 +3,9 @@
 #include <string>
 
 #include "cli/cli.h"
+#include "dos33/catalog_listing.h"
+#include "dos33/dos_entry.h"
+#include "dos33/vtoc.h"
 #include "prodos/file_entry.h"
 #include "prodos/file_types.h"
 #include "prodos/find_path.h"
@@ -49,6 +52,45 @@ std::string prodosLine(const Session& s, NodeId node) {
     return line + rest;
 }
 
+// The volume node of a DOS 3.3 disk describes the VTOC.
+std::string dosVolumeJson(const Session& s, NodeId node) {
+    const CatalogItem& item = *s.tree.item(node);
+    Vtoc v;
+    readVtoc(s.image, v);
+    char numbers[256];
+    std::snprintf(numbers, sizeof numbers,
+                  "\"volumeNumber\":%u,\"dosRelease\":%u,\"catalogTrack\":%u,"
+                  "\"catalogSector\":%u,\"tracks\":%u,\"sectorsPerTrack\":%u,"
+                  "\"freeSectors\":%d,\"entry\":%u,\"icon\":%d}",
+                  v.volumeNumber, v.dosRelease, v.catalogTrack, v.catalogSector, v.tracksPerDisk,
+                  v.sectorsPerTrack, countFreeSectors(s.image), item.entryOffset, item.icon);
+    return "{\"path\":" + jsonString(nodePath(s.tree, node)) +
+           ",\"name\":" + jsonString(item.text) + ",\"kind\":\"volume\"," + numbers;
+}
+
+std::string dosFileJson(const Session& s, NodeId node) {
+    const CatalogItem& item = *s.tree.item(node);
+    DosEntry e;
+    dosEntryAt(s.image, item.entryOffset, e);
+    char numbers[128];
+    std::snprintf(numbers, sizeof numbers,
+                  "\"dosType\":%u,\"locked\":%s,\"sectors\":%u,\"entry\":%u,\"icon\":%d}", e.type,
+                  e.locked ? "true" : "false", e.sectors, item.entryOffset, item.icon);
+    return "{\"path\":" + jsonString(trimmedDosName(item.text)) +
+           ",\"name\":" + jsonString(item.text) + ",\"kind\":\"file\"," + numbers;
+}
+
+std::string dosJson(const Session& s, NodeId node) {
+    return s.tree.parent(node) == kNoNode ? dosVolumeJson(s, node) : dosFileJson(s, node);
+}
+
+// The volume's text, then each file as the CATALOG command shows it, without the name's padding.
+std::string dosLine(const Session& s, NodeId node) {
+    const CatalogItem& item = *s.tree.item(node);
+    if (s.tree.parent(node) == kNoNode) return item.text;
+    return "  " + entryAttributes(s.image, item.entryOffset, item.icon) + trimmedDosName(item.text);
+}
+
 // Depth-first, in the order the tree shows.
 template <typename Visit> void eachNode(const CatalogTree& tree, Visit visit) {
     std::vector<NodeId> stack;
@@ -74,7 +116,11 @@ int runLs(int argc, char** argv) {
     if (!openForCli(s, args.positional[0])) return kUnreadable;
     bool json = args.has("json");
     eachNode(s.tree, [&](NodeId n) {
-        std::string line = json ? prodosJson(s, n) : prodosLine(s, n);
+        std::string line;
+        if (s.image.isDos33)
+            line = json ? dosJson(s, n) : dosLine(s, n);
+        else
+            line = json ? prodosJson(s, n) : prodosLine(s, n);
         std::printf("%s\n", line.c_str());
     });
     return s.platform.messages ? kUnreadable : kOk;

@@ -12,9 +12,8 @@ struct Verb {
 };
 
 constexpr Verb kVerbs[] = {
-    {"info", lk::cli::runInfo},
-    {"ls", lk::cli::runLs},
-    {"get", lk::cli::runGet},
+    {"info", lk::cli::runInfo},       {"ls", lk::cli::runLs},         {"get", lk::cli::runGet},
+    {"catalog", lk::cli::runCatalog}, {"export", lk::cli::runExport},
 };
 
 constexpr const char* kUsage =
@@ -24,8 +23,14 @@ constexpr const char* kUsage =
     "  ls [--json] IMAGE                  every folder and file of the volume\n"
     "  get [--fork data|rsrc] IMAGE PATH [OUT]\n"
     "                                     a file's bytes, to OUT or standard output\n"
+    "  catalog IMAGE [PATH]               the Catalog listing of the volume, folder or file\n"
+    "  export [--set KEY=VALUE]... IMAGE PATH OUT\n"
+    "                                     writes the file as Export As does; KEY is a\n"
+    "                                     Translate preference (DOSTXT, DOSINT, DOSAPSFT,\n"
+    "                                     DOSBIN)\n"
     "\n"
-    "PATH is /VOLUME/FOLDER/FILE or FOLDER/FILE; case does not matter.\n"
+    "PATH is /VOLUME/FOLDER/FILE or FOLDER/FILE; case and the spaces that pad DOS 3.3\n"
+    "names do not matter.\n"
     "Exit status: 0 success, 1 the image or file could not be read, 2 usage error.\n";
 
 } // namespace

@@ -1,20 +1,19 @@
-// The DOS 3.3 catalog: the VTOC, the catalog sectors and the tree they fill.
+// The DOS 3.3 catalog: checks the volume and fills the tree with it.
 #pragma once
 
 #include <cstdint>
 
+#include "dos33/dos_error.h"
 #include "image/damage.h"
 #include "image/disk_image.h"
-#include "platform/platform.h"
 #include "prodos/catalog_tree.h"
 
 namespace lk {
 
-// Checks the volume and fills the tree with its volume node and files. 0 on success or a DOS
-// error number (10 - 14); findings that have no number of their own go to `damage`.
-int buildDosCatalog(DiskImage& image, CatalogTree& tree, DamageReport& damage);
-
-// Shows the message for a DOS error number (its absolute value); 100 shows nothing.
-void reportDosError(Platform& platform, int code);
+// Checks the boot sector and the VTOC of a volume held in DOS order and inserts, after the last
+// top-level item, the volume node "DISK VOLUME nnn" with one child per file in catalog order.
+// Returns 0 or a DOS error number (10 - 14). A catalog chain that loops or leaves the image
+// ends the build with what was read so far, noted in `damage`.
+int buildDosCatalog(const DiskImage& image, CatalogTree& tree, DamageReport& damage);
 
 } // namespace lk

@@ -6,6 +6,8 @@
 #include <filesystem>
 
 #include "dos33/dos_catalog.h"
+#include "dos33/dos_entry.h"
+#include "dos33/dos_error.h"
 #include "image/host_file.h"
 #include "platform/format.h"
 #include "prodos/directory_walk.h"
@@ -89,17 +91,29 @@ bool classify(DiskImage& image, const std::string& ext, Platform& platform) {
     return true;
 }
 
+// A volume is taken for DOS 3.3 by the first eight bytes of its boot code; the catalog build
+// checks the rest.
 bool hasDos33BootSignature(DiskImage& image) {
     image.blockNumber = 0;
     readBlock(image);
-    return std::memcmp(image.blockBuffer.data(), kDos33BootSignature, 8) == 0;
+    return std::memcmp(image.blockBuffer.data(), kDos33BootCode, 8) == 0;
+}
+
+// The DOS 3.3 readers address sectors in DOS order. A converted TrackStar image and any file
+// kept in ProDOS order (".PO", ".HDV", a ".2MG" that says so) are put into DOS order here; a
+// write puts the file's order back.
+bool settleDosOrder(DiskImage& image) {
+    bool prodosOrder = image.kind == ImageKind::App ||
+                       image.header.imageFormat == uint32_t(SectorOrder::ProdosOrder);
+    return !prodosOrder || reorderSectors(image, image.header.dataLength) > 0;
 }
 
 bool openDos33(DiskImage& image, CatalogTree& tree, Platform& platform) {
+    if (!settleDosOrder(image)) return false;
     DamageReport damage;
     int e = buildDosCatalog(image, tree, damage);
+    platform.setWaitCursor(false);
     if (e != 0) {
-        platform.setWaitCursor(false);
         tree.clear();
         reportDosError(platform, e);
         return false;

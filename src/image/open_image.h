@@ -9,9 +9,6 @@
 
 namespace lk {
 
-// The first eight bytes of a DOS 3.3 boot sector.
-inline constexpr uint8_t kDos33BootSignature[8] = {0x01, 0xA5, 0x27, 0xC9, 0x09, 0xD0, 0x18, 0xA5};
-
 // Loads the file named by image.path (image.fileTitle is the name shown to the user) and fills
 // the tree with its catalog. Always returns 0: success shows in image.bufferValid, image.kind
 // and the tree; every refusal has told the user why through the platform.

@@ -14,6 +14,8 @@ struct FileDataBuffer {
     // The length of the file read last, or -2 after a storage type that cannot be read.
     int32_t fileLength = 0;
     bool fileDataValid = false;
+    // The type code (lock bit cleared) of the DOS 3.3 file read last.
+    uint8_t dosFileType = 0;
 
     // The file's bytes, without the spare zeros.
     Bytes bytes() const {

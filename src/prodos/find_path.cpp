@@ -1,7 +1,6 @@
 #include "prodos/find_path.h"
 
 #include <cctype>
-#include <vector>
 
 namespace lk {
 
@@ -22,21 +21,23 @@ bool sameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-std::vector<std::string_view> components(std::string_view path) {
-    std::vector<std::string_view> parts;
-    while (!path.empty()) {
-        size_t slash = path.find('/');
-        std::string_view part = path.substr(0, slash);
-        if (!part.empty()) parts.push_back(part);
-        if (slash == std::string_view::npos) break;
-        path.remove_prefix(slash + 1);
-    }
-    return parts;
-}
-
 NodeId childNamed(const CatalogTree& tree, NodeId parent, std::string_view name) {
     for (NodeId c = tree.firstChild(parent); c != kNoNode; c = tree.nextSibling(c)) {
         if (sameName(tree.item(c)->text, name)) return c;
+    }
+    return kNoNode;
+}
+
+// Follows the names of `path` down from `node`. DOS 3.3 names may themselves hold a "/", so the
+// whole rest of the path is tried as one name before it is split.
+NodeId descend(const CatalogTree& tree, NodeId node, std::string_view path) {
+    while (node != kNoNode) {
+        while (!path.empty() && path.front() == '/') path.remove_prefix(1);
+        if (path.empty()) return node;
+        if (NodeId whole = childNamed(tree, node, path); whole != kNoNode) return whole;
+        size_t slash = path.find('/');
+        node = childNamed(tree, node, path.substr(0, slash));
+        path = slash == std::string_view::npos ? std::string_view() : path.substr(slash);
     }
     return kNoNode;
 }
@@ -46,15 +47,13 @@ NodeId childNamed(const CatalogTree& tree, NodeId parent, std::string_view name)
 NodeId findNodeByPath(const CatalogTree& tree, std::string_view path) {
     NodeId node = tree.root();
     if (node == kNoNode) return kNoNode;
-    std::vector<std::string_view> parts = components(path);
-    size_t first = 0;
     if (!path.empty() && path.front() == '/') {
-        if (parts.empty() || !sameName(tree.item(node)->text, parts[0])) return kNoNode;
-        first = 1;
+        path.remove_prefix(1);
+        size_t slash = path.find('/');
+        if (!sameName(tree.item(node)->text, path.substr(0, slash))) return kNoNode;
+        path = slash == std::string_view::npos ? std::string_view() : path.substr(slash);
     }
-    for (size_t i = first; i < parts.size() && node != kNoNode; ++i)
-        node = childNamed(tree, node, parts[i]);
-    return node;
+    return descend(tree, node, path);
 }
 
 std::string nodePath(const CatalogTree& tree, NodeId node) {

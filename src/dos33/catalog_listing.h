@@ -1,0 +1,23 @@
+// The Catalog command's text: the selected file, or the selected volume or folder with everything
+// below it, one line per node. DOS 3.3 lines read like the DOS CATALOG command (lock mark, type
+// letter, sectors, name); ProDOS lines are indented by depth and give the type and length.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "image/disk_image.h"
+#include "prodos/catalog_tree.h"
+
+namespace lk {
+
+// Writes the listing of the tree's selection into `text` ("\n" line ends). Returns 0, -1 when
+// the tree is empty, -2 when nothing is selected, -3 when the selected item cannot be read.
+int catalogListing(const DiskImage& image, const CatalogTree& tree, std::string& text);
+
+// The attribute part of one node's line. DOS 3.3: "*B 034 " for a locked file ("  " without the
+// lock), nothing for the volume node. ProDOS: the spaces that pad the name to 16 characters, then
+// "Volume" for the volume header or the type and "   L<length>".
+std::string entryAttributes(const DiskImage& image, uint32_t entryOffset, int icon);
+
+} // namespace lk

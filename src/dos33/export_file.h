@@ -1,0 +1,44 @@
+// Export As: the bytes of the selected Apple file as they go to a host file, and the name
+// suggested for it. A ProDOS file gives its data fork; a DOS 3.3 file its sectors adjusted by type
+// and by the export preferences (section "Translate"): text cut at its first zero byte (bit 7
+// cleared with DOSTXT), BASIC programs and binary files cut to their length words (the words
+// dropped with DOSINT, DOSAPSFT, DOSBIN).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "image/disk_image.h"
+#include "platform/platform.h"
+#include "prodos/catalog_tree.h"
+#include "prodos/file_data.h"
+#include "settings/settings.h"
+
+namespace lk {
+
+// Reads the selected file into `out` and leaves there the bytes to export: out.bytes(), with a
+// zero byte after them that is not written. Returns their count n. When n is 0 or below nothing
+// is to be written and the user has been told why (the DOS error, a damaged volume, or that the
+// file gives no bytes); a ProDOS file that cannot be read says nothing, as a view of it does.
+int32_t prepareExport(const DiskImage& image, const CatalogTree& tree, const Settings& settings,
+                      FileDataBuffer& out, Platform& platform);
+
+// Adjusts the `length` bytes of a DOS 3.3 file of that type in `data` (which holds at least
+// length + 1 bytes) to the bytes to export, moves them to the start and stores a zero after
+// them. Returns their count. A length word beyond the bytes read is held to them.
+uint32_t adjustDosExport(uint8_t dosType, const Settings& settings, uint8_t* data, uint32_t length);
+
+// The host file name suggested for the entry: its Apple name with bit 7 of every character
+// cleared, the 30 characters of a DOS 3.3 name with their trailing spaces. Characters that
+// cannot stand in a host file name (folder separators, control characters) read "_".
+std::string suggestedExportName(const DiskImage& image, uint32_t entryOffset);
+
+// The save dialogs' default extension: a chosen name without one gets "." + extension.
+std::string withDefaultExtension(const std::string& path, std::string_view extension);
+
+// Writes the exported bytes to the chosen path, replacing a file the user agreed to replace,
+// never leaving half a file. Returns the bytes written, or 0 on failure.
+int32_t writeExportFile(const std::string& path, Bytes bytes);
+
+} // namespace lk

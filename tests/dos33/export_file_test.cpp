@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include "cli_runner.h"
+#include "dos33/dos_entry.h"
+#include "dos33/export_file.h"
+#include "dos33_builder.h"
+#include "open_helpers.h"
+#include "prodos_builder.h"
+
+namespace lk::test {
+namespace {
+
+std::string padded(const std::string& name) {
+    return name + std::string(30 - name.size(), ' ');
+}
+
+std::vector<uint8_t> bytesOf(const std::string& s) {
+    return {s.begin(), s.end()};
+}
+
+std::vector<uint8_t> highBit(const std::string& s) {
+    std::vector<uint8_t> out;
+    for (char c : s) out.push_back(uint8_t(c | 0x80));
+    return out;
+}
+
+template <typename T> std::vector<uint8_t> concat(std::vector<uint8_t> a, const T& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+struct ExportDisk {
+    std::vector<uint8_t> program = patternBytes(700, 1);
+    std::vector<uint8_t> machine = patternBytes(300, 2);
+    std::vector<uint8_t> text = concat(highBit("LINE ONE\rLINE TWO\r"), std::vector<uint8_t>{0});
+    Opened o;
+    ExportDisk() {
+        Dos33Builder b;
+        std::vector<uint8_t> textFile = concat(text, highBit("AFTER THE END"));
+        b.addFile("TEXT", kDosText, Bytes(textFile));
+        b.addFile("APPLESOFT", kDosApplesoft, Bytes(withLengthWord(Bytes(program))));
+        b.addFile("INTEGER", kDosInteger, Bytes(withLengthWord(Bytes(program))));
+        b.addFile("BINARY", kDosBinary, Bytes(binaryFile(0x2000, Bytes(machine))), true);
+        b.addFile("RELOCATABLE", 0x10, Bytes(patternBytes(10, 3)));
+        b.addFile("TYPE3", 0x03, Bytes(patternBytes(10, 3)));
+        b.addFile("LIAR", kDosBinary, Bytes(binaryFile(0x300, Bytes(patternBytes(10)))));
+        b.addFile("EMPTY TEXT", kDosText, Bytes(std::vector<uint8_t>(10, 0)));
+        b.addFile("A/B", kDosText, Bytes(highBit("X")));
+        openBytes(o, "export.dsk", b.bytes());
+        // The length word of LIAR claims far more than its one sector holds.
+        uint32_t liar = o.tree.item(node("LIAR"))->entryOffset;
+        putLe16(o.image.buffer.data() + sectorOf(liar) + 2, 0x7000);
+    }
+    NodeId node(const std::string& name) {
+        return childWithText(o.tree, o.tree.root(), padded(name));
+    }
+    // The buffer offset of the first data sector of the file whose entry is given.
+    uint32_t sectorOf(uint32_t entry) {
+        const uint8_t* e = o.image.buffer.data() + entry;
+        const uint8_t* list = sectorBytes(o.image, e[0], e[1]).data();
+        return uint32_t(sectorBytes(o.image, list[0x0C], list[0x0D]).data() -
+                        o.image.buffer.data());
+    }
+    std::vector<uint8_t> exported(const std::string& name, const Settings& s) {
+        o.tree.select(node(name));
+        int32_t n = prepareExport(o.image, o.tree, s, o.file, o.platform);
+        EXPECT_GT(n, 0) << name;
+        if (n <= 0) return {};
+        EXPECT_EQ(o.file.fileData[size_t(n)], 0); // the zero byte after them
+        Bytes b = o.file.bytes();
+        EXPECT_EQ(b.size(), size_t(n));
+        return std::vector<uint8_t>(b.begin(), b.end());
+    }
+};
+
+Settings allPreferences(const char* value) {
+    Settings s;
+    s.dosTxt = s.dosInt = s.dosApsft = s.dosBin = value;
+    return s;
+}
+
+TEST(ExportDos, EachTypeIsAdjustedByItsPreference) {
+    ExportDisk d;
+    Settings on = allPreferences("TRUE");
+    Settings off = allPreferences("FALSE");
+    Settings lower = allPreferences("true"); // switches are compared case-sensitively
+    Settings defaults;
+    std::vector<uint8_t> plainText = bytesOf("LINE ONE\rLINE TWO\r");
+    std::vector<uint8_t> withWord = withLengthWord(Bytes(d.program));
+    std::vector<uint8_t> binary = binaryFile(0x2000, Bytes(d.machine));
+    struct Case {
+        const char* name;
+        const Settings& settings;
+        std::vector<uint8_t> expected;
+    } cases[] = {
+        {"TEXT", on, plainText},
+        {"TEXT", off, std::vector<uint8_t>(d.text.begin(), d.text.end() - 1)},
+        {"TEXT", lower, std::vector<uint8_t>(d.text.begin(), d.text.end() - 1)},
+        {"APPLESOFT", on, d.program},
+        {"APPLESOFT", off, withWord},
+        {"INTEGER", on, d.program},
+        {"INTEGER", off, withWord},
+        {"BINARY", on, d.machine},
+        {"BINARY", off, binary},
+        {"BINARY", lower, binary},
+        {"RELOCATABLE", on, concat(patternBytes(10, 3), std::vector<uint8_t>(502, 0))},
+        {"TYPE3", on, concat(patternBytes(10, 3), std::vector<uint8_t>(502, 0))},
+        {"TEXT", defaults, plainText},
+        {"APPLESOFT", defaults, d.program},
+        {"INTEGER", defaults, withWord},
+        {"BINARY", defaults, d.machine},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name + std::string(" ") + c.settings.dosTxt);
+        EXPECT_EQ(d.exported(c.name, c.settings), c.expected);
+    }
+    EXPECT_TRUE(d.o.platform.messages.empty());
+}
+
+TEST(ExportDos, ALengthWordBeyondTheFileIsHeldToItsBytes) {
+    ExportDisk d;
+    std::vector<uint8_t> got = d.exported("LIAR", allPreferences("TRUE"));
+    EXPECT_EQ(got.size(), 512u - 4); // one data sector and one list sector, less the header
+    std::vector<uint8_t> whole = d.exported("LIAR", allPreferences("FALSE"));
+    EXPECT_EQ(whole.size(), 512u);
+}
+
+TEST(ExportDos, NothingToExportAndErrorsAreTold) {
+    ExportDisk d;
+    Settings s;
+    d.o.tree.select(d.node("EMPTY TEXT"));
+    EXPECT_EQ(prepareExport(d.o.image, d.o.tree, s, d.o.file, d.o.platform), 0);
+    EXPECT_EQ(d.o.platform.lastMessage(), "There is nothing to export from EMPTY TEXT.");
+
+    d.o.tree.select(d.o.tree.root());
+    size_t before = d.o.platform.messages.size();
+    EXPECT_EQ(prepareExport(d.o.image, d.o.tree, s, d.o.file, d.o.platform), -100);
+    EXPECT_EQ(d.o.platform.messages.size(), before); // the volume node: no message
+
+    uint32_t text = d.o.tree.item(d.node("TEXT"))->entryOffset;
+    d.o.image.buffer[text] = dos::kDeleted;
+    d.o.tree.select(d.node("TEXT"));
+    EXPECT_EQ(prepareExport(d.o.image, d.o.tree, s, d.o.file, d.o.platform), -5);
+    EXPECT_EQ(d.o.platform.lastMessage(), "DOS error #5  Deleted File!");
+}
+
+TEST(ExportProdos, WritesTheDataFork) {
+    ProdosBuilder b(280, "VOL");
+    std::vector<uint8_t> data = patternBytes(1500, 4);
+    b.addExtended(ProdosBuilder::kVolumeKey, "FORKED", 0xB3, 0, Bytes(data),
+                  Bytes(patternBytes(99)));
+    b.addFile(ProdosBuilder::kVolumeKey, "NOTHING", 0x04, 0, Bytes());
+    Opened o;
+    openBytes(o, "p.po", b.bytes());
+    o.tree.select(childWithText(o.tree, o.tree.root(), "FORKED"));
+    Settings s;
+    ASSERT_EQ(prepareExport(o.image, o.tree, s, o.file, o.platform), 1500);
+    EXPECT_EQ(std::vector<uint8_t>(o.file.bytes().begin(), o.file.bytes().end()), data);
+    o.tree.select(childWithText(o.tree, o.tree.root(), "NOTHING"));
+    EXPECT_EQ(prepareExport(o.image, o.tree, s, o.file, o.platform), 0);
+    EXPECT_EQ(o.platform.lastMessage(), "There is nothing to export from NOTHING.");
+}
+
+TEST(ExportNames, SuggestedNameIsTheAppleNameWithBit7Cleared) {
+    ExportDisk d;
+    auto nameOf = [&](const std::string& n) {
+        return suggestedExportName(d.o.image, d.o.tree.item(d.node(n))->entryOffset);
+    };
+    EXPECT_EQ(nameOf("BINARY"), padded("BINARY")); // the trailing spaces stay
+    EXPECT_EQ(nameOf("A/B"), padded("A_B"));       // never a folder separator
+
+    ProdosBuilder b(280, "VOL");
+    uint32_t e = b.addFile(ProdosBuilder::kVolumeKey, "READ.ME", 0x04, 0, Bytes(patternBytes(3)));
+    b.bytes()[e + 1] |= 0x80;
+    Opened o;
+    openBytes(o, "p.po", b.bytes());
+    EXPECT_EQ(suggestedExportName(o.image, e), "READ.ME");
+
+    struct Case {
+        const char* chosen;
+        const char* written;
+    } cases[] = {
+        {"/home/u/HELLO", "/home/u/HELLO.txt"},
+        {"/home/u/HELLO.BAS", "/home/u/HELLO.BAS"},
+        {"C:\\o.d\\PIC", "C:\\o.d\\PIC.txt"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(withDefaultExtension(c.chosen, "txt"), c.written);
+}
+
+TEST(ExportWrite, ReplacesTheChosenFileWhole) {
+    TempFile out("exported.bin", patternBytes(5000));
+    std::vector<uint8_t> data = patternBytes(20, 9);
+    EXPECT_EQ(writeExportFile(out.path, Bytes(data)), 20);
+    EXPECT_EQ(out.read(), data);
+    EXPECT_EQ(writeExportFile("/nonexistent-folder/x.bin", Bytes(data)), 0);
+}
+
+} // namespace
+} // namespace lk::test

@@ -48,10 +48,16 @@ bool parseArgs(int argc, char** argv, const std::vector<std::string>& withValue,
 
 int usageError(const std::string& message);
 void writeStdout(Bytes bytes);
+// A pane's text, byte for byte (no line feed is added).
+void writeText(const std::string& text);
 std::string jsonString(std::string_view text);
 
 int runInfo(int argc, char** argv);
 int runLs(int argc, char** argv);
 int runGet(int argc, char** argv);
+int runView(int argc, char** argv);
+int runBlock(int argc, char** argv);
+int runSector(int argc, char** argv);
+int runBitmap(int argc, char** argv);
 
 } // namespace lk::cli

@@ -90,6 +90,10 @@ void writeStdout(Bytes bytes) {
     std::fflush(stdout);
 }
 
+void writeText(const std::string& text) {
+    writeStdout(Bytes(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+}
+
 std::string jsonString(std::string_view text) {
     std::string out = "\"";
     for (unsigned char c : text) {

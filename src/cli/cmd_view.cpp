@@ -23,9 +23,13 @@ int runView(int argc, char** argv) {
         return kUnreadable;
     }
     s.tree.select(node);
+    uint32_t entry = s.tree.item(node)->entryOffset;
+    if (args.has("rsrc") && !hasResourceFork(s.image, entry)) {
+        std::cerr << path << " has no resource fork.\n";
+        return kUnreadable;
+    }
     ViewRequest request;
-    if (!readForView(s.image, s.tree.item(node)->entryOffset, args.has("rsrc"), s.file, s.platform,
-                     request)) {
+    if (!readForView(s.image, entry, args.has("rsrc"), s.file, s.platform, request)) {
         std::cerr << path << " has nothing to show.\n";
         return kUnreadable;
     }

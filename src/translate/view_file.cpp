@@ -23,6 +23,11 @@ ViewRequest dosViewRequest(int dosFileType, Bytes data) {
     return r;
 }
 
+bool hasResourceFork(const DiskImage& image, uint32_t entryOffset) {
+    return byteAt(entryBytes(image, entryOffset), entry::kStorageAndLength) >> 4 ==
+           kStorageExtended;
+}
+
 bool readForView(const DiskImage& image, uint32_t entryOffset, bool resourceFork,
                  FileDataBuffer& file, Platform& platform, ViewRequest& request) {
     // DOS 3.3 files come from readDosFile (its error told by reportDosError) and are described

@@ -16,6 +16,9 @@ ViewRequest prodosViewRequest(Bytes entry, Bytes data, bool resourceFork);
 // The request for a DOS 3.3 file from its type code and its raw sectors.
 ViewRequest dosViewRequest(int dosFileType, Bytes data);
 
+// Whether the entry is an extended file, the only kind with a resource fork to view.
+bool hasResourceFork(const DiskImage& image, uint32_t entryOffset);
+
 // Reads the file whose entry is at `entryOffset` (the data fork, or the resource fork for View
 // Resource fork) into `file` and describes it in `request`, whose data points into `file`.
 // False when there is nothing to show: the file is empty or cannot be read.

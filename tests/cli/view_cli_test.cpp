@@ -53,6 +53,7 @@ TEST(CliView, RefusalsAndTheirStatuses) {
         {{"view", "--bogus", v.file.path, "DIR"}, 2, "unknown option"},
         {{"view", v.file.path, "NOPE"}, 1, "No file NOPE on this volume."},
         {{"view", v.file.path, "DIR"}, 1, "DIR has nothing to show."},
+        {{"view", "--rsrc", v.file.path, "DIR/HELLO"}, 1, "DIR/HELLO has no resource fork."},
         {{"block", v.file.path}, 2, "block takes IMAGE N"},
         {{"block", v.file.path, "280"},
          2,

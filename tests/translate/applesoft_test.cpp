@@ -41,15 +41,6 @@ Listed list(const std::vector<uint8_t>& bytes, uint32_t startOffset = 0) {
     return l;
 }
 
-TEST(Applesoft, TokenTableCoversEightyToEA) {
-    EXPECT_EQ(kApplesoftTokens[0], "END");
-    EXPECT_EQ(kApplesoftTokens[0xBA - 0x80], "PRINT");
-    EXPECT_EQ(kApplesoftTokens[0xC8 - 0x80], "+");
-    EXPECT_EQ(kApplesoftTokens[0xE7 - 0x80], "CHR$");
-    EXPECT_EQ(kApplesoftTokens[0xEA - 0x80], "MID$");
-    for (std::string_view k : kApplesoftTokens) EXPECT_TRUE(!k.empty() && k.size() <= 9) << k;
-}
-
 TEST(Applesoft, KeywordsGetOneSpaceEachSideAndCharactersStayAsStored) {
     struct Case {
         const char* name;

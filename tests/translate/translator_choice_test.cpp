@@ -216,15 +216,6 @@ TEST(TranslatorChoice, EachActionProducesItsText) {
     basic.data = Bytes(program);
     EXPECT_EQ(run(basic).text, "10  PRINT 1\n");
 
-    std::vector<uint8_t> dosProgram = test::withLengthWord(program);
-    dosProgram.resize(512, 0xEE);
-    ViewRequest dosBasic = basic;
-    dosBasic.volume = VolumeKind::Dos33;
-    dosBasic.data = Bytes(dosProgram);
-    EXPECT_EQ(run(dosBasic).text, "10  PRINT 1\n");
-    dosBasic.fileType = 0xFA;
-    EXPECT_EQ(run(dosBasic).choice.action, A::IntegerBasic);
-
     std::vector<uint8_t> dosText = {0xC8, 0xC9, 0x8D, 0x80, 0xC1};
     ViewRequest text;
     text.volume = VolumeKind::Dos33;
@@ -241,13 +232,6 @@ TEST(TranslatorChoice, EachActionProducesItsText) {
     EXPECT_EQ(run(bin, noPictures).text, std::string(" \x20\x03", 3)) << "the first 3 bytes";
     binary[2] = 0xFF;
     EXPECT_EQ(run(bin, noPictures).text, std::string(" \x20\xFF A BC", 8)) << "at most the file";
-
-    ViewRequest other;
-    other.fileType = 0xB3;
-    other.data = Bytes(binary);
-    EXPECT_EQ(run(other).text, hexDump(Bytes(binary), binary.size(), 0, true));
-    EXPECT_EQ(run(other, settingsWith({{&Settings::defTrans2, "FALSE"}})).text,
-              std::string(" \x20\xFF A BC", 8));
 }
 
 TEST(TranslatorChoice, DocumentsAndPicturesShowTheFallbackForNow) {

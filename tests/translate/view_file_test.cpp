@@ -46,6 +46,9 @@ TEST(ViewFile, ProdosFileBringsItsTypeAuxTypeAndBytes) {
 
 TEST(ViewFile, ResourceForkIsDumped) {
     Volume v;
+    EXPECT_TRUE(hasResourceFork(v.o.image, v.entry("FORKED")));
+    EXPECT_FALSE(hasResourceFork(v.o.image, v.entry("HELLO")));
+    EXPECT_FALSE(hasResourceFork(v.o.image, 0xFFFFFFF0));
     ViewRequest r;
     ASSERT_TRUE(v.read("FORKED", true, r));
     EXPECT_TRUE(r.resourceFork);

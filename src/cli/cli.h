@@ -35,6 +35,9 @@ struct Session {
 // Opens the image named on the command line; false (told) when it cannot be opened.
 bool openForCli(Session& s, const std::string& path);
 
+// The node of a path on the opened volume, selected; kNoNode (told) when there is none.
+NodeId findPathForCli(Session& s, const std::string& path);
+
 // Arguments after the verb, split into options (--name or --name=value, or --name value for
 // the names listed in `withValue`) and positional words.
 struct Args {

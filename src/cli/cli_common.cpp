@@ -5,6 +5,7 @@
 #include "cli/cli.h"
 #include "image/host_file.h"
 #include "image/open_image.h"
+#include "prodos/find_path.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -29,6 +30,16 @@ bool openForCli(Session& s, const std::string& path) {
     s.image.fileTitle = splitPath(path).fileName;
     openImage(s.image, s.tree, s.platform);
     return s.image.bufferValid;
+}
+
+NodeId findPathForCli(Session& s, const std::string& path) {
+    NodeId node = findNodeByPath(s.tree, path);
+    if (node == kNoNode) {
+        std::cerr << "No file " << path << " on this volume.\n";
+        return kNoNode;
+    }
+    s.tree.select(node);
+    return node;
 }
 
 bool Args::has(const std::string& name) const {

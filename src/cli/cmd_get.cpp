@@ -4,7 +4,6 @@
 
 #include "cli/cli.h"
 #include "image/host_file.h"
-#include "prodos/find_path.h"
 #include "prodos/read_file.h"
 
 namespace lk::cli {
@@ -20,12 +19,8 @@ int runGet(int argc, char** argv) {
     Session s;
     if (!openForCli(s, args.positional[0])) return kUnreadable;
     const std::string& path = args.positional[1];
-    NodeId node = findNodeByPath(s.tree, path);
-    if (node == kNoNode) {
-        std::cerr << "No file " << path << " on this volume.\n";
-        return kUnreadable;
-    }
-    s.tree.select(node);
+    NodeId node = findPathForCli(s, path);
+    if (node == kNoNode) return kUnreadable;
     int32_t n = readProdosFile(s.image, s.tree.item(node)->entryOffset,
                                fork == "rsrc" ? kResourceFork : kDataFork, s.file, s.platform);
     if (n < 0) {

@@ -3,7 +3,6 @@
 #include <iostream>
 
 #include "cli/cli.h"
-#include "prodos/find_path.h"
 #include "settings/settings.h"
 #include "translate/view_file.h"
 
@@ -17,12 +16,8 @@ int runView(int argc, char** argv) {
     Session s;
     if (!openForCli(s, args.positional[0])) return kUnreadable;
     const std::string& path = args.positional[1];
-    NodeId node = findNodeByPath(s.tree, path);
-    if (node == kNoNode) {
-        std::cerr << "No file " << path << " on this volume.\n";
-        return kUnreadable;
-    }
-    s.tree.select(node);
+    NodeId node = findPathForCli(s, path);
+    if (node == kNoNode) return kUnreadable;
     uint32_t entry = s.tree.item(node)->entryOffset;
     if (args.has("rsrc") && !hasResourceFork(s.image, entry)) {
         std::cerr << path << " has no resource fork.\n";

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "scripted_platform.h"
+
 namespace lk::test {
 
 std::vector<uint8_t> applesoftProgram(const std::vector<BasicLine>& lines, uint16_t base) {
@@ -68,6 +70,14 @@ std::vector<uint8_t> withLengthWord(const std::vector<uint8_t>& program) {
     std::vector<uint8_t> out = {uint8_t(program.size()), uint8_t(program.size() >> 8)};
     out.insert(out.end(), program.begin(), program.end());
     return out;
+}
+
+Listing runLister(Lister lister, const std::vector<uint8_t>& bytes, uint32_t startOffset) {
+    ScriptedPlatform p;
+    Listing l;
+    l.text = lister(Bytes(bytes), startOffset, 0x0801, p);
+    l.beeps = p.beeps;
+    return l;
 }
 
 } // namespace lk::test

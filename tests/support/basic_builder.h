@@ -2,8 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
+
+#include "image/bytes.h"
+#include "platform/platform.h"
 
 namespace lk::test {
 
@@ -26,5 +30,14 @@ std::vector<uint8_t> integerBody(std::string_view text);
 
 // The program as a DOS 3.3 file holds it: its length word, then the program.
 std::vector<uint8_t> withLengthWord(const std::vector<uint8_t>& program);
+
+// What a lister made of a program, and how often it beeped.
+struct Listing {
+    std::string text;
+    int beeps = 0;
+};
+using Lister = std::string (*)(Bytes data, uint32_t startOffset, uint32_t baseAddress,
+                               Platform& platform);
+Listing runLister(Lister lister, const std::vector<uint8_t>& bytes, uint32_t startOffset = 0);
 
 } // namespace lk::test

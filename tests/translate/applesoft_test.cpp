@@ -28,17 +28,8 @@ std::vector<uint8_t> cat(std::initializer_list<std::vector<uint8_t>> parts) {
     return out;
 }
 
-struct Listed {
-    std::string text;
-    int beeps = 0;
-};
-
-Listed list(const std::vector<uint8_t>& bytes, uint32_t startOffset = 0) {
-    test::ScriptedPlatform p;
-    Listed l;
-    l.text = listApplesoft(Bytes(bytes), startOffset, kBasicBaseAddress, p);
-    l.beeps = p.beeps;
-    return l;
+test::Listing list(const std::vector<uint8_t>& bytes, uint32_t startOffset = 0) {
+    return test::runLister(listApplesoft, bytes, startOffset);
 }
 
 TEST(Applesoft, KeywordsGetOneSpaceEachSideAndCharactersStayAsStored) {
@@ -63,7 +54,7 @@ TEST(Applesoft, KeywordsGetOneSpaceEachSideAndCharactersStayAsStored) {
         {"two lines", {{1, text("A")}, {2, text("B")}}, "1 A\n2 B\n"},
     };
     for (const Case& c : cases) {
-        Listed l = list(applesoftProgram(c.lines));
+        test::Listing l = list(applesoftProgram(c.lines));
         EXPECT_EQ(l.text, c.listing) << c.name;
         EXPECT_EQ(l.beeps, 0) << c.name;
     }
@@ -77,7 +68,7 @@ TEST(Applesoft, EmptyProgramsListNothing) {
 }
 
 TEST(Applesoft, BytesThatAreNoTokenBeepAndShowASpace) {
-    Listed l = list(applesoftProgram({{10, {0x41, 0xEB, 0x42, 0xFF}}}));
+    test::Listing l = list(applesoftProgram({{10, {0x41, 0xEB, 0x42, 0xFF}}}));
     EXPECT_EQ(l.text, "10 A B \n");
     EXPECT_EQ(l.beeps, 2);
 }
@@ -86,11 +77,11 @@ TEST(Applesoft, ABodyThatRunsPastTheEndEndsTheListingWithABeep) {
     // Saved from $0A01: every link is $200 too high, so the first line swallows the rest.
     std::vector<uint8_t> moved =
         applesoftProgram({{10, text("AB")}, {20, cat({{kPrint}, text("C")})}}, 0x0A01);
-    Listed l = list(moved);
+    test::Listing l = list(moved);
     EXPECT_EQ(l.text, std::string("10 AB") + "\x0F\x0A\x14" + " PRINT C\n");
     EXPECT_EQ(l.beeps, 1);
     // Saved from $0701: the lines come out too short and split.
-    Listed low = list(applesoftProgram({{10, text("ABCDEFGH")}}, 0x0701));
+    test::Listing low = list(applesoftProgram({{10, text("ABCDEFGH")}}, 0x0701));
     EXPECT_NE(low.text, "10 ABCDEFGH\n");
 }
 
@@ -101,7 +92,7 @@ TEST(Applesoft, DosLengthWordBoundsTheListing) {
     EXPECT_EQ(list(file, 2).text, "10 A\n20 B\n");
     // A length word that stops inside line 20 ends the listing there, with a beep.
     file[0] = uint8_t(program.size() - 2);
-    Listed cut = list(file, 2);
+    test::Listing cut = list(file, 2);
     EXPECT_EQ(cut.text, "10 A\n20 \n");
     EXPECT_EQ(cut.beeps, 1);
     // A length word beyond the file reads no further than the file.

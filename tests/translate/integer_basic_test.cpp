@@ -11,17 +11,8 @@ namespace {
 using test::integerBody;
 using test::integerProgram;
 
-struct Listed {
-    std::string text;
-    int beeps = 0;
-};
-
-Listed list(const std::vector<uint8_t>& bytes, uint32_t startOffset = 0) {
-    test::ScriptedPlatform p;
-    Listed l;
-    l.text = listInteger(Bytes(bytes), startOffset, kBasicBaseAddress, p);
-    l.beeps = p.beeps;
-    return l;
+test::Listing list(const std::vector<uint8_t>& bytes, uint32_t startOffset = 0) {
+    return test::runLister(listInteger, bytes, startOffset);
 }
 
 std::string listLine(uint16_t number, std::string_view body) {
@@ -92,7 +83,7 @@ TEST(IntegerBasic, ALineRunningPastTheEndEndsTheListingWithABeep) {
     std::vector<uint8_t> program =
         integerProgram({{10, integerBody("AB")}, {20, integerBody("CD")}});
     program[6] = 40; // line 20 claims 40 bytes
-    Listed l = list(program);
+    test::Listing l = list(program);
     EXPECT_EQ(l.text, "   10 AB\n   20 CD\n");
     EXPECT_EQ(l.beeps, 1);
     program.pop_back(); // fewer than three bytes of a line are not a line
@@ -107,7 +98,7 @@ TEST(IntegerBasic, DosLengthWordBoundsTheProgram) {
     file.resize(512, 0);
     EXPECT_EQ(list(file, 2).text, "   10 A\n   20 B\n");
     file[0] = uint8_t(program.size() / 2); // only line 10
-    Listed cut = list(file, 2);
+    test::Listing cut = list(file, 2);
     EXPECT_EQ(cut.text, "   10 A\n");
     EXPECT_EQ(cut.beeps, 0);
     file[0] = 0xFF;

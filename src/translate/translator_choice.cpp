@@ -86,11 +86,6 @@ Bytes dosBinaryBytes(Bytes data) {
     return data.first(std::min(length, data.size()));
 }
 
-std::string fallbackText(const ViewRequest& request, const Settings& settings) {
-    if (isTrue(settings.defTrans2)) return hexDump(request.data, request.data.size(), 0, true);
-    return rawText(request.data);
-}
-
 // The display shows a text up to its first zero byte.
 std::string shownText(std::string text) {
     text.resize(std::strlen(text.c_str()));
@@ -100,18 +95,9 @@ std::string shownText(std::string text) {
 } // namespace
 
 uint8_t prodosTypeForDos(int dosFileType) {
-    switch (dosFileType) {
-    case 0:
-        return 0x04;
-    case 1:
-        return 0xFA;
-    case 2:
-        return 0xFC;
-    case 4:
-        return 0x06;
-    default:
-        return 0;
-    }
+    // DOS 3.3 type codes T, I, A, (R), B.
+    constexpr uint8_t kTypes[] = {0x04, 0xFA, 0xFC, 0x00, 0x06};
+    return dosFileType >= 0 && dosFileType < 5 ? kTypes[dosFileType] : 0;
 }
 
 ViewChoice chooseTranslator(const ViewRequest& request, const Settings& settings) {
@@ -159,8 +145,9 @@ ViewResult runTranslator(const ViewChoice& choice, const ViewRequest& request,
     case ViewAction::SuperHiRes:
     case ViewAction::PackedSuperHiRes:
     case ViewAction::Icon:
-        result.text = fallbackText(request, settings);
-        break;
+        result = runTranslator(fallback(settings), request, settings, platform);
+        result.choice = choice;
+        return result;
     }
     result.text = shownText(std::move(result.text));
     return result;

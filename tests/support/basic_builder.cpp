@@ -1,5 +1,6 @@
 #include "basic_builder.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "scripted_platform.h"
@@ -67,8 +68,10 @@ std::vector<uint8_t> integerBody(std::string_view text) {
 }
 
 std::vector<uint8_t> withLengthWord(const std::vector<uint8_t>& program) {
-    std::vector<uint8_t> out = {uint8_t(program.size()), uint8_t(program.size() >> 8)};
-    out.insert(out.end(), program.begin(), program.end());
+    std::vector<uint8_t> out(program.size() + 2);
+    out[0] = uint8_t(program.size());
+    out[1] = uint8_t(program.size() >> 8);
+    std::copy(program.begin(), program.end(), out.begin() + 2);
     return out;
 }
 

@@ -1,6 +1,6 @@
-// Fuzz target: opens arbitrary bytes as an image under every extension, then reads, exports
-// and lists every node of the resulting tree. Any crash, hang, sanitizer report or out-of-bounds
-// read is a finding.
+// Fuzz target: opens arbitrary bytes as an image under every extension, then reads, views,
+// exports and lists every node of the resulting tree, and shows the bit map and some blocks.
+// Any crash, hang, sanitizer report or out-of-bounds read is a finding.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -14,12 +14,17 @@
 #include "prodos/catalog_tree.h"
 #include "prodos/file_data.h"
 #include "prodos/read_file.h"
+#include "prodos/volume_bit_map.h"
 #include "settings/settings.h"
+#include "translate/applesoft.h"
+#include "translate/block_display.h"
+#include "translate/integer_basic.h"
+#include "translate/view_file.h"
 
 namespace {
 
 class SilentPlatform : public lk::Platform {
-  public:
+public:
     void showMessage(std::string_view, std::string_view, lk::MessageIcon) override {}
     bool askYesNo(std::string_view, std::string_view, lk::MessageIcon) override { return false; }
     void beep() override {}
@@ -46,6 +51,33 @@ bool smallEnough(const lk::DiskImage& image, const lk::CatalogItem& item) {
            lk::forkEof(image, item.entryOffset, lk::kResourceFork) <= kMaxReadLength;
 }
 
+// The chosen view, and both listers from both start offsets whatever the file's type.
+void viewEveryWay(const lk::DiskImage& image, const lk::CatalogItem& item, bool resourceFork,
+                  lk::FileDataBuffer& file, lk::Platform& platform) {
+    lk::ViewRequest request;
+    if (!lk::readForView(image, item.entryOffset, item.icon, resourceFork, file, platform,
+                         request))
+        return;
+    lk::viewFile(request, lk::Settings(), platform);
+    for (uint32_t start : {0u, 2u}) {
+        lk::listApplesoft(request.data, start, lk::kBasicBaseAddress, platform);
+        lk::listInteger(request.data, start, lk::kBasicBaseAddress, platform);
+    }
+}
+
+void showBlocks(const lk::DiskImage& image) {
+    lk::DamageReport damage;
+    lk::bitMapText(image, damage);
+    lk::countFreeBlocks(image);
+    lk::BlockViewState state;
+    uint32_t count = lk::imageBlockCount(image);
+    for (uint32_t block : {0u, 2u, count - 1, count}) {
+        state.block = block;
+        state.half = block & 1;
+        lk::blockDisplay(image, state);
+    }
+}
+
 // Reads every node as the View, Export As and Catalog commands would, with the export
 // preferences both ways.
 void readEveryFile(const lk::DiskImage& image, lk::CatalogTree& tree, lk::Platform& platform) {
@@ -61,18 +93,14 @@ void readEveryFile(const lk::DiskImage& image, lk::CatalogTree& tree, lk::Platfo
     while (!pending.empty()) {
         lk::NodeId n = pending.back();
         pending.pop_back();
-        const lk::CatalogItem& item = *tree.item(n);
+        const lk::CatalogItem item = *tree.item(n);
         tree.select(n);
         lk::catalogListing(image, tree, listing);
         for (lk::NodeId c = tree.firstChild(n); c != lk::kNoNode; c = tree.nextSibling(c))
             pending.push_back(c);
         if (!smallEnough(image, item)) continue;
-        if (image.isDos33) {
-            lk::readDosFile(image, item.entryOffset, item.icon, file, platform);
-        } else {
-            lk::readProdosFile(image, item.entryOffset, lk::kDataFork, file, platform);
-            lk::readProdosFile(image, item.entryOffset, lk::kResourceFork, file, platform);
-        }
+        viewEveryWay(image, item, false, file, platform);
+        viewEveryWay(image, item, true, file, platform);
         lk::prepareExport(image, tree, on, file, platform);
         lk::prepareExport(image, tree, off, file, platform);
         lk::suggestedExportName(image, item.entryOffset);
@@ -91,7 +119,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::vector<uint8_t> bytes(data, data + size);
         if (name.floppy && bytes.size() < lk::kFloppySize) bytes.resize(lk::kFloppySize, 0);
         lk::openImageFromMemory(image, tree, platform, std::move(bytes));
-        if (image.bufferValid) readEveryFile(image, tree, platform);
+        if (!image.bufferValid) continue;
+        readEveryFile(image, tree, platform);
+        showBlocks(image);
     }
     return 0;
 }

@@ -34,8 +34,8 @@ struct Session {
 
 // Opens the image named on the command line; false (told) when it cannot be opened.
 bool openForCli(Session& s, const std::string& path);
-// Selects the node that PATH names; false (told) when the volume has none.
-bool selectPath(Session& s, const std::string& path);
+// The node of a path on the opened volume, selected; kNoNode (told) when there is none.
+NodeId findPathForCli(Session& s, const std::string& path);
 
 // Arguments after the verb, split into options (--name or --name=value, or --name value for
 // the names listed in `withValue`) and positional words.
@@ -50,6 +50,8 @@ bool parseArgs(int argc, char** argv, const std::vector<std::string>& withValue,
 
 int usageError(const std::string& message);
 void writeStdout(Bytes bytes);
+// A pane's text, byte for byte (no line feed is added).
+void writeText(const std::string& text);
 std::string jsonString(std::string_view text);
 
 int runInfo(int argc, char** argv);
@@ -57,5 +59,9 @@ int runLs(int argc, char** argv);
 int runGet(int argc, char** argv);
 int runCatalog(int argc, char** argv);
 int runExport(int argc, char** argv);
+int runView(int argc, char** argv);
+int runBlock(int argc, char** argv);
+int runSector(int argc, char** argv);
+int runBitmap(int argc, char** argv);
 
 } // namespace lk::cli

@@ -32,14 +32,14 @@ bool openForCli(Session& s, const std::string& path) {
     return s.image.bufferValid;
 }
 
-bool selectPath(Session& s, const std::string& path) {
+NodeId findPathForCli(Session& s, const std::string& path) {
     NodeId node = findNodeByPath(s.tree, path);
     if (node == kNoNode) {
         std::cerr << "No file " << path << " on this volume.\n";
-        return false;
+        return kNoNode;
     }
     s.tree.select(node);
-    return true;
+    return node;
 }
 
 bool Args::has(const std::string& name) const {
@@ -100,6 +100,10 @@ void writeStdout(Bytes bytes) {
 #endif
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
     std::fflush(stdout);
+}
+
+void writeText(const std::string& text) {
+    writeStdout(Bytes(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
 std::string jsonString(std::string_view text) {

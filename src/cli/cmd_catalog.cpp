@@ -16,7 +16,8 @@ int runCatalog(int argc, char** argv) {
     Session s;
     if (!openForCli(s, args.positional[0])) return kUnreadable;
     s.tree.select(s.tree.root());
-    if (args.positional.size() == 2 && !selectPath(s, args.positional[1])) return kUnreadable;
+    if (args.positional.size() == 2 && findPathForCli(s, args.positional[1]) == kNoNode)
+        return kUnreadable;
     std::string text;
     if (catalogListing(s.image, s.tree, text) < 0) {
         std::cerr << "error!\n";

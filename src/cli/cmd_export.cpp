@@ -39,7 +39,7 @@ int runExport(int argc, char** argv) {
     Session s;
     if (!openForCli(s, args.positional[0])) return kUnreadable;
     const std::string& path = args.positional[1];
-    if (!selectPath(s, path)) return kUnreadable;
+    if (findPathForCli(s, path) == kNoNode) return kUnreadable;
     int32_t n = prepareExport(s.image, s.tree, settings, s.file, s.platform);
     if (n <= 0) {
         if (s.platform.messages == 0) std::cerr << path << " cannot be exported.\n";

@@ -21,7 +21,7 @@ int runGet(int argc, char** argv) {
     Session s;
     if (!openForCli(s, args.positional[0])) return kUnreadable;
     const std::string& path = args.positional[1];
-    if (!selectPath(s, path)) return kUnreadable;
+    if (findPathForCli(s, path) == kNoNode) return kUnreadable;
     int32_t n;
     if (s.image.isDos33) {
         n = readSelectedDosFile(s.image, s.tree, s.file, s.platform);

@@ -12,8 +12,11 @@ struct Verb {
 };
 
 constexpr Verb kVerbs[] = {
-    {"info", lk::cli::runInfo},       {"ls", lk::cli::runLs},         {"get", lk::cli::runGet},
-    {"catalog", lk::cli::runCatalog}, {"export", lk::cli::runExport},
+    {"info", lk::cli::runInfo},     {"ls", lk::cli::runLs},
+    {"get", lk::cli::runGet},       {"view", lk::cli::runView},
+    {"block", lk::cli::runBlock},   {"sector", lk::cli::runSector},
+    {"bitmap", lk::cli::runBitmap}, {"catalog", lk::cli::runCatalog},
+    {"export", lk::cli::runExport},
 };
 
 constexpr const char* kUsage =
@@ -23,6 +26,10 @@ constexpr const char* kUsage =
     "  ls [--json] IMAGE                  every folder and file of the volume\n"
     "  get [--fork data|rsrc] IMAGE PATH [OUT]\n"
     "                                     a file's bytes, to OUT or standard output\n"
+    "  view [--hex] [--rsrc] IMAGE PATH   the text View Apple file shows for a file\n"
+    "  block IMAGE N                      the text of block N (ProDOS)\n"
+    "  sector IMAGE TRACK SECTOR          the text of a sector (DOS 3.3)\n"
+    "  bitmap IMAGE                       the volume bit map (ProDOS)\n"
     "  catalog IMAGE [PATH]               the Catalog listing of the volume, folder or file\n"
     "  export [--set KEY=VALUE]... IMAGE PATH OUT\n"
     "                                     writes the file as Export As does; KEY is a\n"
@@ -31,7 +38,9 @@ constexpr const char* kUsage =
     "\n"
     "PATH is /VOLUME/FOLDER/FILE or FOLDER/FILE; case and the spaces that pad DOS 3.3\n"
     "names do not matter.\n"
-    "Exit status: 0 success, 1 the image or file could not be read, 2 usage error.\n";
+    "N, TRACK and SECTOR are decimal, $hex or hhex, 0xhex or 0octal.\n"
+    "Exit status: 0 success, 1 the image or file could not be read, 2 usage error\n"
+    "(a number out of range included).\n";
 
 } // namespace
 

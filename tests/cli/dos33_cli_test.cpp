@@ -148,3 +148,29 @@ TEST(DosCli, ExportRefusals) {
 
 } // namespace
 } // namespace lk::test
+
+namespace lk::test {
+namespace {
+
+TEST(DosCli, ViewAndSectorShowWhatThePanesShow) {
+    // 10 PRINT "HI" as Applesoft stores it at $0801, behind its length word.
+    const std::vector<uint8_t> program = {0x0B, 0x08, 0x0A, 0x00, 0xBA, '"', 'H', 'I', '"',
+                                          0x00, 0x00, 0x00};
+    Dos33Builder b(254);
+    b.addFile("HELLO", kDosApplesoft, Bytes(withLengthWord(Bytes(program))));
+    TempFile disk("view.dsk", b.bytes());
+    CliResult view = runCli({"view", disk.path, "HELLO"});
+    EXPECT_EQ(view.status, 0) << view.err;
+    EXPECT_EQ(view.out, "10  PRINT \"HI\"\n");
+
+    CliResult sector = runCli({"sector", disk.path, "17", "$0"});
+    EXPECT_EQ(sector.status, 0) << sector.err;
+    EXPECT_EQ(sector.out.rfind("$    00 01 02", 0), 0u);
+    EXPECT_NE(sector.out.find("   17/0\n"), std::string::npos);
+
+    EXPECT_EQ(runCli({"view", "--rsrc", disk.path, "HELLO"}).status, 1);
+    EXPECT_EQ(runCli({"block", disk.path, "0"}).status, 2);
+}
+
+} // namespace
+} // namespace lk::test

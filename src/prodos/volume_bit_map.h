@@ -1,0 +1,42 @@
+// Reading the ProDOS volume bit map: the count of free blocks and the text of the whole map.
+// ProDOS keeps the map MSB-first from block `bitMapPointer` on, one bit per block, a set bit
+// for a free block.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "image/damage.h"
+#include "image/disk_image.h"
+
+namespace lk {
+
+// The stored map: the part of its bytes that lies inside the image.
+struct VolumeBitMap {
+    Bytes bytes;
+    uint32_t totalBlocks = 0;
+    uint32_t neededBytes = 0;
+
+    bool complete() const { return bytes.size() == neededBytes; }
+    // The blocks whose bits are inside the image.
+    uint32_t coveredBlocks() const;
+    bool blockFree(uint32_t block) const { return (bytes[block / 8] >> (7 - block % 8)) & 1; }
+};
+
+VolumeBitMap volumeBitMap(const DiskImage& image);
+
+// The number of free blocks of the volume: every block below the volume's total, the blocks of
+// a last partial byte included. Blocks whose bits lie beyond the image count as in use.
+uint32_t countFreeBlocks(const DiskImage& image);
+
+// What the user is told when the map runs past the end of the image.
+inline constexpr std::string_view kBitMapCutConsequence =
+    "Only the blocks whose bits lie inside the image are shown.";
+
+// The text of Display Volume Bit Map: 64 blocks a row in groups of 16, "-" free and "+" used,
+// each row labelled with its first block in hexadecimal. A map cut short by the end of the
+// image shows the blocks it covers and notes the damage.
+std::string bitMapText(const DiskImage& image, DamageReport& damage);
+
+} // namespace lk

@@ -1,0 +1,150 @@
+#include "translate/translator_choice.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "translate/applesoft.h"
+#include "translate/hex_dump.h"
+#include "translate/integer_basic.h"
+#include "translate/text.h"
+
+namespace lk {
+
+namespace {
+
+// How a row reads its Translate switch: some switches are on unless exactly "FALSE", others
+// only when exactly "TRUE".
+enum class KeyTest : uint8_t { None, NotFalse, IsTrue };
+// A further condition of a row.
+enum class Extra : uint8_t { None, DoubleHiResSize, Dos33Volume, AuxTypePacked };
+
+constexpr int kModeOfVolume = -1; // the text mode is the volume's start offset
+constexpr size_t kDoubleHiResMinLength = 0x3FF8;
+constexpr uint16_t kPackedAuxType = 0x0001;
+
+struct Row {
+    uint8_t fileType;
+    std::string Settings::*key;
+    KeyTest test;
+    Extra extra;
+    ViewAction action;
+    int textMode;
+};
+
+// The first row whose type matches and whose conditions hold decides; a type whose rows all
+// fail, and any type without a row, goes to the fallback.
+constexpr Row kRows[] = {
+    {0x04, &Settings::txt, KeyTest::NotFalse, Extra::None, ViewAction::Text, kModeOfVolume},
+    {0x06, &Settings::dhr, KeyTest::IsTrue, Extra::DoubleHiResSize, ViewAction::DoubleHiRes, 0},
+    {0x06, &Settings::hgr, KeyTest::IsTrue, Extra::None, ViewAction::HiRes, 0},
+    {0x06, nullptr, KeyTest::None, Extra::Dos33Volume, ViewAction::DosBinaryText, 0},
+    {0x19, &Settings::awp, KeyTest::NotFalse, Extra::None, ViewAction::AppleWorksDB, 0},
+    {0x1A, &Settings::awp, KeyTest::NotFalse, Extra::None, ViewAction::AppleWorksWP, 0},
+    {0x50, &Settings::gwp, KeyTest::NotFalse, Extra::None, ViewAction::Text, 0},
+    {0xB0, &Settings::src, KeyTest::NotFalse, Extra::None, ViewAction::Text, 0},
+    {0xC0, &Settings::shrc00001, KeyTest::IsTrue, Extra::AuxTypePacked,
+     ViewAction::PackedSuperHiRes, 0},
+    {0xC1, &Settings::shrc10000, KeyTest::NotFalse, Extra::None, ViewAction::SuperHiRes, 0},
+    {0xCA, &Settings::icn, KeyTest::NotFalse, Extra::None, ViewAction::Icon, 0},
+    {0xFA, &Settings::bas, KeyTest::NotFalse, Extra::None, ViewAction::IntegerBasic, 0},
+    {0xFC, &Settings::bas, KeyTest::NotFalse, Extra::None, ViewAction::Applesoft, 0},
+};
+
+bool keyHolds(const Row& row, const Settings& settings) {
+    switch (row.test) {
+    case KeyTest::None:
+        return true;
+    case KeyTest::NotFalse:
+        return notFalse(settings.*row.key);
+    case KeyTest::IsTrue:
+        return isTrue(settings.*row.key);
+    }
+    return false;
+}
+
+bool extraHolds(const Row& row, const ViewRequest& request) {
+    switch (row.extra) {
+    case Extra::None:
+        return true;
+    case Extra::DoubleHiResSize:
+        return request.data.size() >= kDoubleHiResMinLength;
+    case Extra::Dos33Volume:
+        return request.volume == VolumeKind::Dos33;
+    case Extra::AuxTypePacked:
+        return request.auxType == kPackedAuxType;
+    }
+    return false;
+}
+
+ViewChoice fallback(const Settings& settings) {
+    return {isTrue(settings.defTrans2) ? ViewAction::HexDump : ViewAction::RawText, 0};
+}
+
+// A DOS 3.3 binary file starts with its load address and its length word.
+Bytes dosBinaryBytes(Bytes data) {
+    size_t length = le16At(data, 2);
+    return data.first(std::min(length, data.size()));
+}
+
+// The display shows a text up to its first zero byte.
+std::string shownText(std::string text) {
+    text.resize(std::strlen(text.c_str()));
+    return text;
+}
+
+} // namespace
+
+ViewChoice chooseTranslator(const ViewRequest& request, const Settings& settings) {
+    if (request.resourceFork || request.shiftHeld) return fallback(settings);
+    for (const Row& row : kRows) {
+        if (row.fileType != request.fileType) continue;
+        if (keyHolds(row, settings) && extraHolds(row, request)) {
+            int mode = row.textMode == kModeOfVolume ? int(request.startOffset()) : row.textMode;
+            return {row.action, mode};
+        }
+    }
+    return fallback(settings);
+}
+
+ViewResult runTranslator(const ViewChoice& choice, const ViewRequest& request,
+                         const Settings& settings, Platform& platform) {
+    ViewResult result;
+    result.choice = choice;
+    Bytes data = request.data;
+    switch (choice.action) {
+    case ViewAction::Text:
+        result.text = translateText(choice.textMode, data);
+        break;
+    case ViewAction::Applesoft:
+        result.text = listApplesoft(data, request.startOffset(), kBasicBaseAddress, platform);
+        break;
+    case ViewAction::IntegerBasic:
+        result.text = listInteger(data, request.startOffset(), kBasicBaseAddress, platform);
+        break;
+    case ViewAction::DosBinaryText:
+        result.text = rawText(dosBinaryBytes(data));
+        break;
+    case ViewAction::HexDump:
+        result.text = hexDump(data, data.size(), 0, true);
+        break;
+    case ViewAction::RawText:
+        result.text = rawText(data);
+        break;
+    // AppleWorks documents and pictures are shown by the fallback until their translators and
+    // decoders take these rows over.
+    case ViewAction::AppleWorksWP:
+    case ViewAction::AppleWorksDB:
+    case ViewAction::HiRes:
+    case ViewAction::DoubleHiRes:
+    case ViewAction::SuperHiRes:
+    case ViewAction::PackedSuperHiRes:
+    case ViewAction::Icon:
+        result = runTranslator(fallback(settings), request, settings, platform);
+        result.choice = choice;
+        return result;
+    }
+    result.text = shownText(std::move(result.text));
+    return result;
+}
+
+} // namespace lk

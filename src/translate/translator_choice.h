@@ -1,0 +1,72 @@
+// How View Apple file shows a file: the translator or decoder its type, auxiliary type, volume
+// and the Translate settings choose, or the fallback (hex dump or raw text), and running it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "image/bytes.h"
+#include "platform/platform.h"
+#include "settings/settings.h"
+
+namespace lk {
+
+enum class VolumeKind { Prodos, Dos33 };
+
+enum class ViewAction {
+    Text,             // translateText
+    Applesoft,        // listApplesoft
+    IntegerBasic,     // listInteger
+    AppleWorksWP,     // AppleWorks word processor
+    AppleWorksDB,     // AppleWorks data base
+    HiRes,            // HiRes picture
+    DoubleHiRes,      // Double HiRes picture
+    SuperHiRes,       // Super HiRes screen image
+    PackedSuperHiRes, // packed Super HiRes image
+    Icon,             // IIgs icon file
+    DosBinaryText,    // raw text of a DOS 3.3 binary file, as long as its length word says
+    HexDump,          // the fallback with DEFTRANS2 "TRUE"
+    RawText,          // the fallback otherwise
+};
+
+// Everything the choice depends on, for one View.
+struct ViewRequest {
+    VolumeKind volume = VolumeKind::Prodos;
+    // The ProDOS file type (a DOS 3.3 type mapped by prodosTypeForDos) and auxiliary type.
+    uint8_t fileType = 0;
+    uint16_t auxType = 0;
+    // The file's bytes as the reader returned them (DOS 3.3: its whole sectors).
+    Bytes data;
+    // View Resource fork, and Shift held while choosing View: both show the fallback.
+    bool resourceFork = false;
+    bool shiftHeld = false;
+
+    // Where a program or text starts in the data; DOS 3.3 files begin with a length word. It
+    // doubles as the DOS 3.3 mode of the text and BASIC translators.
+    uint32_t startOffset() const { return volume == VolumeKind::Dos33 ? 2 : 0; }
+};
+
+struct ViewChoice {
+    ViewAction action = ViewAction::HexDump;
+    int textMode = 0; // for ViewAction::Text
+};
+
+ViewChoice chooseTranslator(const ViewRequest& request, const Settings& settings);
+
+struct ViewResult {
+    ViewChoice choice;
+    // The text for the display, which ends at the first zero byte a translator produced.
+    std::string text;
+    // The display shows this text without line wrapping.
+    bool lineWrapOff = false;
+};
+
+ViewResult runTranslator(const ViewChoice& choice, const ViewRequest& request,
+                         const Settings& settings, Platform& platform);
+
+inline ViewResult viewFile(const ViewRequest& request, const Settings& settings,
+                           Platform& platform) {
+    return runTranslator(chooseTranslator(request, settings), request, settings, platform);
+}
+
+} // namespace lk

@@ -1,0 +1,43 @@
+// Tokenised BASIC programs for tests and benchmarks, laid out as the interpreters store them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "image/bytes.h"
+#include "platform/platform.h"
+
+namespace lk::test {
+
+struct BasicLine {
+    uint16_t number;
+    std::vector<uint8_t> body; // without the end-of-line byte
+};
+
+// An Applesoft program loaded at `base`: each line's link, number, body and $00, then the
+// $00 $00 end link.
+std::vector<uint8_t> applesoftProgram(const std::vector<BasicLine>& lines, uint16_t base = 0x0801);
+
+// An Integer BASIC program: each line's length byte, number, body and the $01 end token.
+std::vector<uint8_t> integerProgram(const std::vector<BasicLine>& lines);
+
+// An Integer BASIC line body written compactly: "{61}" is the token $61, "#936" a numeric
+// constant (marker byte, then the value), "\#" a plain "#", and any other character itself
+// with bit 7 set.
+std::vector<uint8_t> integerBody(std::string_view text);
+
+// The program as a DOS 3.3 file holds it: its length word, then the program.
+std::vector<uint8_t> withLengthWord(const std::vector<uint8_t>& program);
+
+// What a lister made of a program, and how often it beeped.
+struct Listing {
+    std::string text;
+    int beeps = 0;
+};
+using Lister = std::string (*)(Bytes data, uint32_t startOffset, uint32_t baseAddress,
+                               Platform& platform);
+Listing runLister(Lister lister, const std::vector<uint8_t>& bytes, uint32_t startOffset = 0);
+
+} // namespace lk::test

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -65,12 +66,23 @@ struct Settings {
     // "Import"
     std::string bufferSize = "14000";
 
+    // The values that are used as numbers, converted once when the file is read.
+    int fontPoints = 9;
+    uint32_t fontColorRef = 0x000000; // COLORREF: 0x00BBGGRR
+    uint32_t bkgrndColorRef = 0xFFFFFF;
+    int iconWidth = 16;
+    int iconHeight = 16;
+
     Settings();
 };
 
 // The two tests consumers make of a switch, both case-sensitive.
-inline bool isTrue(std::string_view value) { return value == "TRUE"; }
-inline bool notFalse(std::string_view value) { return value != "FALSE"; }
+inline bool isTrue(std::string_view value) {
+    return value == "TRUE";
+}
+inline bool notFalse(std::string_view value) {
+    return value != "FALSE";
+}
 
 // The field behind a section and key (compared without regard to case; "CustFontColor[3]" and
 // the like included), or nullptr for a key the program does not know.

@@ -85,21 +85,24 @@ void readSwitches(Reader& read, Settings& s) {
     for (const auto& t : translate) read("Translate", t.key, s.*(t.field), kSwitchWidth);
 }
 
+// Sizes and colours keep their own defaults when missing: read as "TRUE" they would be 0,
+// which is black text on a black background, or pictures and letters of no size at all.
 void readDisplay(Reader& read, Settings& s) {
+    const Settings defaults;
     read("Display", "STDFont", s.stdFont, kSwitchWidth);
     read("Display", "A2Font", s.a2Font, kSwitchWidth);
     read("Display", "OtherFont", s.otherFont, kSwitchWidth);
     read("Display", "FontName", s.fontName, kFaceWidth);
-    read("Display", "FontSize", s.fontSize, kSwitchWidth);
+    read("Display", "FontSize", s.fontSize, kSwitchWidth, defaults.fontSize);
     s.fontPoints = settingNumber(s.fontSize);
-    read("Display", "BkgrndColor", s.bkgrndColor, kColorWidth);
+    read("Display", "BkgrndColor", s.bkgrndColor, kColorWidth, defaults.bkgrndColor);
     s.bkgrndColorRef = colorFromText(s.bkgrndColor);
-    read("Display", "FontColor", s.fontColor, kColorWidth);
+    read("Display", "FontColor", s.fontColor, kColorWidth, defaults.fontColor);
     s.fontColorRef = colorFromText(s.fontColor);
-    for (int i = 0; i < 16; ++i) {
-        std::string bk = listKey("CustBkgrndColor", i), fg = listKey("CustFontColor", i);
-        read("Display", bk.c_str(), s.custBkgrndColor[size_t(i)], kColorWidth);
-        read("Display", fg.c_str(), s.custFontColor[size_t(i)], kColorWidth);
+    for (size_t i = 0; i < 16; ++i) {
+        std::string bk = listKey("CustBkgrndColor", int(i)), fg = listKey("CustFontColor", int(i));
+        read("Display", bk.c_str(), s.custBkgrndColor[i], kColorWidth, defaults.custBkgrndColor[i]);
+        read("Display", fg.c_str(), s.custFontColor[i], kColorWidth, defaults.custFontColor[i]);
     }
 }
 
@@ -145,8 +148,8 @@ void loadSettings(Settings& s, const std::string& settingsPath, const std::strin
     read("Prompts", "QuitPrompt", s.quitPrompt, kSwitchWidth, "TRUE");
     readSwitches(read, s);
     readDisplay(read, s);
-    read("Tree", "Iconwide", s.iconWide, kWhole);
-    read("Tree", "Iconhigh", s.iconHigh, kWhole);
+    read("Tree", "Iconwide", s.iconWide, kWhole, Settings().iconWide);
+    read("Tree", "Iconhigh", s.iconHigh, kWhole, Settings().iconHigh);
     s.iconWidth = settingNumber(s.iconWide);
     s.iconHeight = settingNumber(s.iconHigh);
     // Folder names are kept whole: a cut path would name some other folder.

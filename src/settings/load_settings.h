@@ -24,8 +24,8 @@ std::string helpPathIn(const std::string& startFolder);
 
 // Reads every setting. A file without `QuitPrompt` is taken as missing: a beep, then every
 // default is written (the folder keys name `startFolder`) and read back. From then on a
-// missing key reads "TRUE" (BufferSize: "14000"). Window geometry keys read "0" when missing,
-// `Treewide` reads empty.
+// missing key reads "TRUE" (a switch is on), except the sizes and colours, BufferSize and the
+// window geometry, which keep their defaults ("0" for the geometry); `Treewide` reads empty.
 void loadSettings(Settings& settings, const std::string& settingsPath,
                   const std::string& startFolder, Platform& platform);
 

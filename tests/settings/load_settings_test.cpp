@@ -112,14 +112,23 @@ TEST(LoadSettings, MissingKeysReadAsTrueExceptTheirOwnDefaults) {
     EXPECT_EQ(s.tsDat, "TRUE"); // the nibble summary is then shown
     EXPECT_EQ(s.dosInt, "TRUE");
     EXPECT_EQ(s.fontName, "TRUE");
-    EXPECT_EQ(s.fontPoints, 0);
-    EXPECT_EQ(s.iconWidth, 0);
+    // Sizes and colours keep their defaults: text and pictures stay visible.
+    EXPECT_EQ(s.fontPoints, 9);
+    EXPECT_EQ(s.iconWidth, 16);
+    EXPECT_EQ(s.custFontColor[15], "FFFFFF");
     EXPECT_EQ(s.openFolder, "TRUE");
     EXPECT_EQ(s.bufferSize, "14000");
     EXPECT_EQ(s.fontColorRef, 0x0000FFu); // pure red: COLORREF keeps red in the low byte
     EXPECT_EQ(s.bkgrndColorRef, 0xFF0000u);
     EXPECT_EQ(s.wide, "0");
     EXPECT_EQ(s.treeWide, "");
+
+    // Without colours the display keeps black text on white.
+    std::string bare = dir.writeText("bare.ini", "[Prompts]\nQuitPrompt=TRUE\n");
+    Settings b;
+    loadSettings(b, bare, dir.path, platform);
+    EXPECT_EQ(b.fontColorRef, 0x000000u);
+    EXPECT_EQ(b.bkgrndColorRef, 0xFFFFFFu);
 }
 
 TEST(LoadSettings, LongValuesAreCutToTheirFieldsButFoldersStayWhole) {

@@ -1,8 +1,7 @@
 #include "settings/profile_file.h"
 
-#include <cctype>
-
 #include "image/host_file.h"
+#include "settings/settings.h"
 
 namespace lk {
 
@@ -19,14 +18,6 @@ std::string_view trim(std::string_view s) {
     while (!s.empty() && blank(s.front())) s.remove_prefix(1);
     while (!s.empty() && blank(s.back())) s.remove_suffix(1);
     return s;
-}
-
-bool sameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower((unsigned char)a[i]) != std::tolower((unsigned char)b[i])) return false;
-    }
-    return true;
 }
 
 // "[Name]" -> "Name"; false for any other line.
@@ -106,7 +97,7 @@ ProfileFile::Found ProfileFile::find(std::string_view section, std::string_view 
         if (sectionName(lines_[i], name)) {
             // Only the first section of a name counts, as in every profile reader.
             if (inside) break;
-            if (f.sectionLine == npos && sameText(name, section)) {
+            if (f.sectionLine == npos && sameKeyName(name, section)) {
                 f.sectionLine = f.lastKeyLine = i;
                 inside = true;
             }
@@ -115,7 +106,7 @@ ProfileFile::Found ProfileFile::find(std::string_view section, std::string_view 
         if (!inside) continue;
         if (!trim(lines_[i]).empty()) f.lastKeyLine = i;
         std::string_view k, v;
-        if (f.keyLine == npos && keyAndValue(lines_[i], k, v) && sameText(k, key)) f.keyLine = i;
+        if (f.keyLine == npos && keyAndValue(lines_[i], k, v) && sameKeyName(k, key)) f.keyLine = i;
     }
     return f;
 }

@@ -76,6 +76,9 @@ struct Settings {
     Settings();
 };
 
+// Section and key names match without regard to case.
+bool sameKeyName(std::string_view a, std::string_view b);
+
 // The two tests consumers make of a switch, both case-sensitive.
 inline bool isTrue(std::string_view value) {
     return value == "TRUE";

@@ -19,6 +19,20 @@ std::string fromQString(const QString& text) {
     return text.toStdString();
 }
 
+// A message must be readable, and answerable, even while a long operation shows the wait
+// cursor: the arrow comes back for as long as the box is up.
+class QtPlatform::ArrowWhileAsking {
+  public:
+    explicit ArrowWhileAsking(QtPlatform& p) : platform_(p), wasWaiting_(p.waiting_) {
+        platform_.setWaitCursor(false);
+    }
+    ~ArrowWhileAsking() { platform_.setWaitCursor(wasWaiting_); }
+
+  private:
+    QtPlatform& platform_;
+    bool wasWaiting_;
+};
+
 QtPlatform::~QtPlatform() {
     setWaitCursor(false);
     delete help_.data();
@@ -42,24 +56,18 @@ void QtPlatform::showMessage(std::string_view text, std::string_view caption, Me
     case MessageIcon::None:
         break;
     }
-    // A message must be readable even while a long operation shows the wait cursor.
-    bool wasWaiting = waiting_;
-    setWaitCursor(false);
+    ArrowWhileAsking arrow(*this);
     QMessageBox box(qtIcon, toQString(caption), toQString(text), QMessageBox::Ok, owner_);
     box.exec();
-    setWaitCursor(wasWaiting);
 }
 
 bool QtPlatform::askYesNo(std::string_view text, std::string_view caption, MessageIcon icon) {
-    bool wasWaiting = waiting_;
-    setWaitCursor(false);
+    ArrowWhileAsking arrow(*this);
     QMessageBox box(icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon,
                     toQString(caption), toQString(text), QMessageBox::Yes | QMessageBox::No,
                     owner_);
     box.setDefaultButton(QMessageBox::Yes);
-    bool yes = box.exec() == QMessageBox::Yes;
-    setWaitCursor(wasWaiting);
-    return yes;
+    return box.exec() == QMessageBox::Yes;
 }
 
 void QtPlatform::beep() {

@@ -36,6 +36,8 @@ class QtPlatform : public ShellPlatform {
     HelpWindow* helpWindow() const { return help_; }
 
   private:
+    class ArrowWhileAsking;
+
     QPointer<QWidget> owner_;
     QPointer<HelpWindow> help_;
     bool waiting_ = false;

@@ -160,6 +160,25 @@ TEST_F(ShellTest, OpenShowsTheCatalogTheBlockItemsAndTheTitle) {
     EXPECT_EQ(platform->openDialogFolders.back(), folder.path);
 }
 
+TEST_F(ShellTest, SectorItemsTakeTheBlockItemsPlaceAndGiveItBack) {
+    start();
+    // DOS 3.3 catalogs come from their own reader; the menu rebuild is the window's part.
+    menuAfterOpen(state().shell.menu, true, ImageKind::Dsk, 0);
+    window().showMenuState(state().shell.menu);
+    std::vector<Line> sectors = {{46, "Display &Sector...\tF6"},
+                                 {47, "Incremen&t Sector\tF8"},
+                                 {48, "Decre&ment Sector\tF7"},
+                                 {37, "Display &Volume Bit Map"}};
+    EXPECT_EQ(appleMenuStepLines(window()), sectors);
+    EXPECT_TRUE(window().menus()->action(46)->isEnabled());
+    EXPECT_FALSE(window().menus()->action(37)->isEnabled());
+    EXPECT_EQ(menuBarLines(window().menuBar())[2].second.size(), kExpectedMenus[2].second.size());
+
+    openThroughDialog(writeSampler(), "SAMPLER.po");
+    EXPECT_EQ(appleMenuStepLines(window())[0], Line(38, "Display &Block\tF9"));
+    EXPECT_EQ(appleMenuStepLines(window())[3], Line(37, "Display &Volume Bit Map"));
+}
+
 TEST_F(ShellTest, CancelledOpenChangesNothing) {
     start();
     std::string before = settingsText();

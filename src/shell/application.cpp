@@ -34,7 +34,13 @@ void Application::show() {
     QScreen* screen = QGuiApplication::primaryScreen();
     QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
     WindowGeometry g = initialGeometry(state_.settings, area.width(), area.height());
-    if (settingNumber(state_.settings.wide) == 0) {
+    // A window placed by the screen size, or stored on a screen that is no longer there,
+    // starts at the top left of the main screen.
+    bool onScreen = false;
+    for (QScreen* s : QGuiApplication::screens())
+        onScreen =
+            onScreen || s->availableGeometry().intersects(QRect(g.x, g.y, g.width, g.height));
+    if (settingNumber(state_.settings.wide) == 0 || !onScreen) {
         g.x = area.x();
         g.y = area.y();
     }

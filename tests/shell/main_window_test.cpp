@@ -2,6 +2,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QSplitterHandle>
@@ -290,6 +291,13 @@ TEST_F(ShellTest, GeometryIsWrittenOnCloseAndUsedOnTheNextStart) {
     EXPECT_EQ(window().pos(), QPoint(30, 40));
     EXPECT_EQ(window().size(), QSize(700, 420));
     EXPECT_EQ(window().treeWidth(), 200);
+}
+
+TEST_F(ShellTest, AWindowStoredOffEveryScreenComesBack) {
+    start("[Prompts]\nQuitPrompt=FALSE\n[MainWindowSize]\nLeft=-5000\nTop=9000\nWide=600\n"
+          "High=400\n");
+    EXPECT_EQ(window().pos(), QApplication::primaryScreen()->availableGeometry().topLeft());
+    EXPECT_EQ(window().size(), QSize(600, 400));
 }
 
 TEST_F(ShellTest, QuitPromptAnsweredNoKeepsRunningAndWritesNothing) {

@@ -49,7 +49,9 @@ TEST_F(TreeViewTest, NodesShowTheirNamesAndPictures) {
         QIcon expected = treeIcon(c.icon, window().treeView()->iconSize());
         EXPECT_EQ(shown.pixmap(16).toImage(), expected.pixmap(16).toImage())
             << (c.path.empty() ? "volume" : c.path.back());
-        if (!c.path.empty()) EXPECT_EQ(index.data().toString().toStdString(), c.path.back());
+        if (!c.path.empty()) {
+            EXPECT_EQ(index.data().toString().toStdString(), c.path.back());
+        }
     }
     // A selected folder shows itself open.
     QModelIndex docs = indexOfPath({"DOCUMENTS"});

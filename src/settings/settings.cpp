@@ -60,14 +60,6 @@ constexpr Key kKeys[] = {
     {"Import", "BufferSize", &Settings::bufferSize},
 };
 
-bool sameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower((unsigned char)a[i]) != std::tolower((unsigned char)b[i])) return false;
-    }
-    return true;
-}
-
 // "CustFontColor[12]" -> index 12 of the list, for a known list name.
 std::string* listField(Settings& s, std::string_view key) {
     struct List {
@@ -84,12 +76,20 @@ std::string* listField(Settings& s, std::string_view key) {
     int index = std::stoi(digits);
     if (index > 15) return nullptr;
     for (const List& l : lists) {
-        if (sameText(key.substr(0, open), l.name)) return &(s.*(l.field))[size_t(index)];
+        if (sameKeyName(key.substr(0, open), l.name)) return &(s.*(l.field))[size_t(index)];
     }
     return nullptr;
 }
 
 } // namespace
+
+bool sameKeyName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower((unsigned char)a[i]) != std::tolower((unsigned char)b[i])) return false;
+    }
+    return true;
+}
 
 Settings::Settings() {
     // A grey ramp from black to white: i x $111111, written "%0X".
@@ -103,14 +103,15 @@ Settings::Settings() {
 
 std::string* settingField(Settings& settings, std::string_view section, std::string_view key) {
     for (const Key& k : kKeys) {
-        if (sameText(section, k.section) && sameText(key, k.key)) return &(settings.*(k.field));
+        if (sameKeyName(section, k.section) && sameKeyName(key, k.key))
+            return &(settings.*(k.field));
     }
-    return sameText(section, "Display") ? listField(settings, key) : nullptr;
+    return sameKeyName(section, "Display") ? listField(settings, key) : nullptr;
 }
 
 std::string* settingField(Settings& settings, std::string_view key) {
     for (const Key& k : kKeys) {
-        if (sameText(key, k.key)) return &(settings.*(k.field));
+        if (sameKeyName(key, k.key)) return &(settings.*(k.field));
     }
     return listField(settings, key);
 }

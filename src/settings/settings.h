@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -65,8 +66,18 @@ struct Settings {
     // "Import"
     std::string bufferSize = "14000";
 
+    // The values that are used as numbers, converted once when the file is read.
+    int fontPoints = 9;
+    uint32_t fontColorRef = 0x000000; // COLORREF: 0x00BBGGRR
+    uint32_t bkgrndColorRef = 0xFFFFFF;
+    int iconWidth = 16;
+    int iconHeight = 16;
+
     Settings();
 };
+
+// Section and key names match without regard to case.
+bool sameKeyName(std::string_view a, std::string_view b);
 
 // The two tests consumers make of a switch, both case-sensitive.
 inline bool isTrue(std::string_view value) {

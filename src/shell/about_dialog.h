@@ -1,0 +1,16 @@
+// Help > About: the program's icon, name, purpose and version.
+#pragma once
+
+#include <QDialog>
+
+namespace lk {
+
+inline constexpr const char* kVersionText = "0.87";
+
+class AboutDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit AboutDialog(QWidget* parent = nullptr);
+};
+
+} // namespace lk

@@ -1,0 +1,106 @@
+#include "prodos/selection.h"
+#include "shell/app/command_handlers.h"
+
+namespace lk {
+
+namespace {
+
+bool editAction(int command, EditAction& action) {
+    switch (command) {
+    case cmd::kUndo:
+        action = EditAction::Undo;
+        return true;
+    case cmd::kCut:
+        action = EditAction::Cut;
+        return true;
+    case cmd::kCopy:
+        action = EditAction::Copy;
+        return true;
+    case cmd::kPaste:
+        action = EditAction::Paste;
+        return true;
+    case cmd::kClear:
+        action = EditAction::Clear;
+        return true;
+    case cmd::kSelectAll:
+        action = EditAction::SelectAll;
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void dispatchCommand(ShellContext& ctx, int command) {
+    ctx.view.commandDelivered(command);
+    if (command < cmd::kLowest || command > cmd::kHighest || !isMenuCommand(command)) return;
+    EditAction action;
+    if (editAction(command, action)) {
+        ctx.view.editDisplay(action);
+        return;
+    }
+    switch (command) {
+    case cmd::kOpen:
+        commandOpen(ctx);
+        break;
+    case cmd::kExit:
+        ctx.view.closeWindow();
+        break;
+    case cmd::kViewFile:
+        viewAppleFile(ctx, 0);
+        break;
+    case cmd::kViewResourceFork:
+        viewAppleFile(ctx, 0x100);
+        break;
+    case cmd::kHelpContents:
+        ctx.platform.showHelpContents();
+        break;
+    case cmd::kAbout:
+        ctx.platform.showAbout();
+        break;
+    default:
+        // The other commands keep their menu items and enabling rules; their work arrives
+        // with the features they belong to.
+        break;
+    }
+}
+
+void refreshEditMenu(ShellContext& ctx) {
+    EditFacts facts = ctx.view.displayEditFacts();
+    facts.findDialogOpen = ctx.app.shell.findDialogOpen;
+    prepareEditMenu(ctx.app.shell.menu, facts);
+    ctx.view.showMenuState(ctx.app.shell.menu);
+}
+
+bool acceptAccelerator(ShellContext& ctx, int command) {
+    for (const MenuItem& item : kEditItems) {
+        if (item.command == command) {
+            refreshEditMenu(ctx);
+            break;
+        }
+    }
+    return acceleratorDelivered(ctx.app.shell.menu, command);
+}
+
+void viewAppleFile(ShellContext& ctx, int fork) {
+    (void)fork;
+    ShellState& s = ctx.app.shell;
+    if (!ctx.app.tree.empty()) {
+        // The file-data buffer that holds a copied file is about to be reused.
+        s.appleClipboard = kClipboardEmpty;
+        s.menu.grey(cmd::kPasteFile);
+        ctx.view.showMenuState(s.menu);
+        s.selectedEntry = querySelection(ctx.app.tree);
+        // Reading and translating the file arrives with the translators; until then there is
+        // nothing to show and the right pane stays as it was.
+        return;
+    }
+    s.bitMapShown = false;
+    s.blockViewShown = false;
+    updateStepCommands(s.menu, s.blockViewShown, ctx.app.image.isDos33);
+    ctx.view.showMenuState(s.menu);
+    ctx.platform.setWaitCursor(false);
+}
+
+} // namespace lk

@@ -1,0 +1,58 @@
+#include "image/host_file.h"
+#include "image/open_image.h"
+#include "settings/load_settings.h"
+#include "shell/app/commands.h"
+
+namespace lk {
+
+namespace {
+
+// The folder of the image just opened (or tried) is where the dialogs start next time, and the
+// settings remember it.
+void rememberImageFolder(ShellContext& ctx, const std::string& path) {
+    ShellState& s = ctx.app.shell;
+    s.folder = splitPath(path).folder;
+    writeSetting(ctx.app.settings, s.settingsPath, "Directories", "Open", s.folder);
+}
+
+} // namespace
+
+void openImageAndShow(ShellContext& ctx, const ChosenFile& file) {
+    AppState& app = ctx.app;
+    ShellState& s = app.shell;
+    app.image.path = file.path;
+    app.image.fileTitle = file.fileTitle;
+    ctx.view.beginTreeRebuild();
+    openImage(app.image, app.tree, ctx.platform);
+    ctx.view.endTreeRebuild();
+    if (app.image.bufferValid) {
+        if (!app.image.isDos33) ctx.view.setDisplayText(" ");
+        menuAfterOpen(s.menu, app.image.isDos33, app.image.kind, s.appleClipboard);
+        ctx.view.expandNode(app.tree.root());
+        onTreeSelected(ctx, app.tree.root());
+    } else {
+        // Nothing is loaded: no command may act on the image that was closed.
+        menuAfterFailedOpen(s.menu);
+        s.selectedEntry = 0;
+        ctx.view.showMenuState(s.menu);
+    }
+    s.bitMapShown = false;
+    ctx.platform.setWaitCursor(false);
+    ctx.view.setCaption(mainTitle(app.image.bufferValid ? app.image.fileTitle : ""));
+}
+
+void dropFiles(ShellContext& ctx, const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
+    const std::string& path = paths.front();
+    openImageAndShow(ctx, {path, splitPath(path).fileName});
+    rememberImageFolder(ctx, path);
+}
+
+void commandOpen(ShellContext& ctx) {
+    std::optional<ChosenFile> chosen = ctx.platform.chooseImageToOpen(ctx.app.shell.folder);
+    if (!chosen) return;
+    openImageAndShow(ctx, *chosen);
+    rememberImageFolder(ctx, chosen->path);
+}
+
+} // namespace lk

@@ -1,0 +1,40 @@
+// The desktop program's own state: the panes, what the right side shows, the Apple-file
+// clipboard, the folders the dialogs start in, and the menus.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "shell/app/menu_state.h"
+
+namespace lk {
+
+inline constexpr int kDefaultTreeWidth = 120;
+inline constexpr int kMinTreeWidth = 70;
+inline constexpr int kMaxTreeWidth = 590;
+
+// The Apple-file clipboard: nothing copied, a file copied, the copy pasted at least once.
+inline constexpr int kClipboardEmpty = 0;
+inline constexpr int kClipboardCopied = 2;
+inline constexpr int kClipboardPasted = 3;
+
+struct ShellState {
+    int treeWidth = kDefaultTreeWidth; // the splitter's position: the tree pane's width
+    bool graphicShown = false;         // the picture pane shows a picture instead of text
+    bool bitMapShown = false;          // the text pane shows the volume bit map
+    bool blockViewShown = false;       // the text pane shows a block or a sector
+    bool wrapAt80 = true;              // the text wraps at the width of 80 characters
+    bool findDialogOpen = false;
+    int appleClipboard = kClipboardEmpty;
+    uint32_t selectedEntry = 0; // the selected node's entry offset, 0 when none
+
+    std::string settingsPath;
+    std::string helpPath;
+    std::string folder;       // where the Open, Save As and Import dialogs start
+    std::string exportFolder; // where the Export dialog starts
+    std::string rememberedFolder;
+
+    MenuState menu = initialMenuState();
+};
+
+} // namespace lk

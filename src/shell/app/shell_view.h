@@ -1,0 +1,35 @@
+// What the commands ask of the main window. The window implements it; the commands stay plain
+// functions over the application state.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "prodos/catalog_tree.h"
+#include "shell/app/menu_state.h"
+
+namespace lk {
+
+enum class EditAction { Undo, Cut, Copy, Paste, Clear, SelectAll };
+
+class ShellView {
+  public:
+    virtual ~ShellView() = default;
+    virtual void setCaption(const std::string& text) = 0;
+    virtual void showMenuState(const MenuState& menu) = 0;
+    // Around the rebuild of the whole tree by an open: the tree view stops following the tree
+    // node by node and shows the result at once.
+    virtual void beginTreeRebuild() = 0;
+    virtual void endTreeRebuild() = 0;
+    virtual void expandNode(NodeId node) = 0;
+    virtual void setDisplayText(std::string_view text) = 0;
+    virtual void editDisplay(EditAction action) = 0;
+    // The display pane's side of the Edit menu's state (the find dialog is the shell's).
+    virtual EditFacts displayEditFacts() = 0;
+    // Asks the window to close, as the close box does.
+    virtual void closeWindow() = 0;
+    // Told of every command number that reaches the dispatcher, before it runs.
+    virtual void commandDelivered(int command) = 0;
+};
+
+} // namespace lk

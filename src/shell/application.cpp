@@ -1,0 +1,69 @@
+#include "shell/application.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QSessionManager>
+
+#include "settings/load_settings.h"
+#include "shell/qt_platform.h"
+#include "shell/tree_icons.h"
+
+namespace lk {
+
+Application::Application(const std::string& startFolder, std::unique_ptr<ShellPlatform> platform)
+    : platform_(std::move(platform)) {
+    initShellResources();
+    QtPlatform* qtPlatform = nullptr;
+    if (!platform_) {
+        auto owned = std::make_unique<QtPlatform>();
+        qtPlatform = owned.get();
+        platform_ = std::move(owned);
+    }
+    startUp(state_, *platform_, startFolder);
+    window_ = std::make_unique<MainWindow>(state_, *platform_);
+    if (qtPlatform) qtPlatform->setOwner(window_.get());
+}
+
+Application::~Application() {
+    // The window goes first: it refers to the state and the platform.
+    window_.reset();
+}
+
+void Application::show() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    WindowGeometry g = initialGeometry(state_.settings, area.width(), area.height());
+    // A window placed by the screen size, or stored on a screen that is no longer there,
+    // starts at the top left of the main screen.
+    bool onScreen = false;
+    for (QScreen* s : QGuiApplication::screens())
+        onScreen =
+            onScreen || s->availableGeometry().intersects(QRect(g.x, g.y, g.width, g.height));
+    if (settingNumber(state_.settings.wide) == 0 || !onScreen) {
+        g.x = area.x();
+        g.y = area.y();
+    }
+    window_->applyGeometry(g);
+    window_->show();
+}
+
+int runApplication() {
+    QApplication::setApplicationName(QStringLiteral("Larkspoon"));
+    QApplication::setApplicationVersion(QStringLiteral("0.87"));
+    Application app(fromQString(QDir::currentPath()));
+    QApplication::setWindowIcon(programIcon());
+    MainWindow& window = app.window();
+    // Logging off asks the same question as closing the window; No asks the system to wait.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager& manager) {
+                         if (!manager.allowsInteraction()) return;
+                         bool quit = window.confirmClose();
+                         manager.release();
+                         if (!quit) manager.cancel();
+                     });
+    app.show();
+    return QApplication::exec();
+}
+
+} // namespace lk

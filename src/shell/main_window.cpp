@@ -1,0 +1,209 @@
+#include "shell/main_window.h"
+
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGridLayout>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QShortcut>
+#include <QSplitter>
+#include <algorithm>
+
+#include "shell/catalog_model.h"
+#include "shell/catalog_view.h"
+#include "shell/display_window.h"
+#include "shell/image_window.h"
+#include "shell/qt_platform.h"
+#include "shell/shell_menus.h"
+#include "shell/tree_icons.h"
+
+namespace lk {
+
+namespace {
+
+constexpr int kHandleWidth = 4;
+// Tree pictures are drawn at the size the settings ask for, within reason.
+constexpr int kMinIconSize = 8;
+constexpr int kMaxIconSize = 64;
+
+std::vector<std::string> localFiles(const QMimeData* data) {
+    std::vector<std::string> files;
+    if (!data || !data->hasUrls()) return files;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile()) files.push_back(fromQString(url.toLocalFile()));
+    return files;
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppState& app, ShellPlatform& platform)
+    : app_(app), ctx_{app, platform, *this} {
+    setWindowTitle(QStringLiteral("Larkspoon"));
+    setWindowIcon(programIcon());
+    setAcceptDrops(true);
+    buildPanes();
+    menus_ = new ShellMenus(menuBar(), this);
+    connect(menus_, &ShellMenus::commandTriggered, this, &MainWindow::runCommand);
+    connect(menus_, &ShellMenus::editMenuAboutToShow, this, [this] { refreshEditMenu(ctx_); });
+    buildShortcuts();
+    showMenuState(app_.shell.menu);
+    setCaption(mainTitle(""));
+    display_->setFocus();
+}
+
+MainWindow::~MainWindow() {
+    // The tree outlives the window; it must stop telling a model that is gone.
+    delete tree_;
+    delete model_;
+}
+
+void MainWindow::buildPanes() {
+    const Settings& s = app_.settings;
+    QSize iconSize(std::clamp(s.iconWidth, kMinIconSize, kMaxIconSize),
+                   std::clamp(s.iconHeight, kMinIconSize, kMaxIconSize));
+    model_ = new CatalogModel(app_.tree, iconSize, nullptr);
+    tree_ = new CatalogView(model_);
+    tree_->setIconSize(iconSize);
+    tree_->setMinimumWidth(kMinTreeWidth);
+    tree_->setMaximumWidth(kMaxTreeWidth);
+
+    auto* right = new QWidget;
+    right->setMinimumWidth(0);
+    auto* stack = new QGridLayout(right);
+    stack->setContentsMargins(0, 0, 0, 0);
+    display_ = new DisplayWindow(right);
+    display_->applyFont(toQString(s.fontName), s.fontPoints);
+    display_->applyColors(s.fontColorRef, s.bkgrndColorRef);
+    image_ = new ImageWindow(right);
+    image_->setBackground(colorFromRef(s.bkgrndColorRef));
+    image_->hide();
+    // The two panes share one place; one of them is shown at a time.
+    stack->addWidget(display_, 0, 0);
+    stack->addWidget(image_, 0, 0);
+
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->setHandleWidth(kHandleWidth);
+    splitter_->setChildrenCollapsible(false);
+    splitter_->addWidget(tree_);
+    splitter_->addWidget(right);
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
+    setCentralWidget(splitter_);
+    connect(splitter_, &QSplitter::splitterMoved, this,
+            [this] { app_.shell.treeWidth = clampTreeWidth(treeWidth()); });
+
+    connect(tree_, &CatalogView::nodeSelected, this, [this](NodeId n) { onTreeSelected(ctx_, n); });
+    connect(tree_, &CatalogView::nodeDoubleClicked, this, [this] { onTreeDoubleClick(ctx_); });
+    connect(tree_, &CatalogView::nodeRightClicked, this,
+            [this](NodeId n, QPoint at) { onTreeRightClick(ctx_, n, at.x(), at.y()); });
+}
+
+void MainWindow::buildShortcuts() {
+    for (const Accelerator& a : kAccelerators) {
+        auto* shortcut = new QShortcut(QKeySequence(toQString(a.keys)), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        int command = a.command;
+        shortcut->setProperty("command", command);
+        connect(shortcut, &QShortcut::activated, this, [this, command] {
+            if (acceptAccelerator(ctx_, command)) runCommand(command);
+        });
+    }
+}
+
+void MainWindow::runCommand(int command) {
+    dispatchCommand(ctx_, command);
+}
+
+void MainWindow::applyGeometry(const WindowGeometry& g) {
+    move(g.x, g.y);
+    resize(g.width, g.height);
+    app_.shell.treeWidth = g.treeWidth;
+    splitter_->setSizes({g.treeWidth, std::max(0, width() - g.treeWidth - kHandleWidth)});
+}
+
+int MainWindow::treeWidth() const {
+    QList<int> sizes = splitter_->sizes();
+    return sizes.isEmpty() ? app_.shell.treeWidth : sizes.front();
+}
+
+WindowGeometry MainWindow::currentGeometry() const {
+    // Qt places a window by its frame and sizes it by its inside: each is stored as it is
+    // given back, so that the window comes back exactly where and as large as it was.
+    WindowGeometry g;
+    g.x = pos().x();
+    g.y = pos().y();
+    g.width = width();
+    g.height = height();
+    g.treeWidth = app_.shell.treeWidth;
+    return g;
+}
+
+void MainWindow::setCaption(const std::string& text) {
+    setWindowTitle(toQString(text));
+}
+
+void MainWindow::showMenuState(const MenuState& menu) {
+    menus_->apply(menu);
+}
+
+void MainWindow::beginTreeRebuild() {
+    model_->beginRebuild();
+}
+
+void MainWindow::endTreeRebuild() {
+    model_->endRebuild();
+    tree_->showSelection(app_.tree.selection());
+}
+
+void MainWindow::expandNode(NodeId node) {
+    tree_->expandNode(node);
+}
+
+void MainWindow::setDisplayText(std::string_view text) {
+    display_->setText(text);
+}
+
+void MainWindow::editDisplay(EditAction action) {
+    display_->edit(action);
+}
+
+EditFacts MainWindow::displayEditFacts() {
+    return display_->editFacts();
+}
+
+void MainWindow::closeWindow() {
+    close();
+}
+
+void MainWindow::commandDelivered(int command) {
+    emit commandDispatched(command);
+}
+
+bool MainWindow::confirmClose() {
+    if (closeConfirmed_) return true;
+    if (!confirmQuit(app_, ctx_.platform)) return false;
+    storeGeometry(app_, currentGeometry());
+    closeConfirmed_ = true;
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (confirmClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!localFiles(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    std::vector<std::string> files = localFiles(event->mimeData());
+    if (files.empty()) return;
+    event->acceptProposedAction();
+    dropFiles(ctx_, files);
+}
+
+} // namespace lk

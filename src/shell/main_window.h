@@ -1,0 +1,79 @@
+// The main window: the catalog tree on the left, the text and picture panes sharing the right,
+// the menus and keys. It presents the application state and forwards what the user does to the
+// commands.
+#pragma once
+
+#include <QMainWindow>
+
+#include "shell/app/commands.h"
+
+class QSplitter;
+
+namespace lk {
+
+class CatalogModel;
+class CatalogView;
+class DisplayWindow;
+class ImageWindow;
+class ShellMenus;
+
+class MainWindow : public QMainWindow, public ShellView {
+    Q_OBJECT
+  public:
+    MainWindow(AppState& app, ShellPlatform& platform);
+    ~MainWindow() override;
+
+    // Places and sizes the window and the splitter.
+    void applyGeometry(const WindowGeometry& geometry);
+    WindowGeometry currentGeometry() const;
+    int treeWidth() const;
+    // Asks before quitting when the settings want it; on Yes the geometry is stored and the
+    // window closes without asking again. False when the user answered No.
+    bool confirmClose();
+
+    ShellContext& context() { return ctx_; }
+    CatalogView* treeView() const { return tree_; }
+    CatalogModel* treeModel() const { return model_; }
+    DisplayWindow* displayWindow() const { return display_; }
+    ImageWindow* imageWindow() const { return image_; }
+    ShellMenus* menus() const { return menus_; }
+    QSplitter* splitter() const { return splitter_; }
+
+    // ShellView
+    void setCaption(const std::string& text) override;
+    void showMenuState(const MenuState& menu) override;
+    void beginTreeRebuild() override;
+    void endTreeRebuild() override;
+    void expandNode(NodeId node) override;
+    void setDisplayText(std::string_view text) override;
+    void editDisplay(EditAction action) override;
+    EditFacts displayEditFacts() override;
+    void closeWindow() override;
+    void commandDelivered(int command) override;
+
+  signals:
+    // Every command number that reaches the dispatcher, for whoever follows the window.
+    void commandDispatched(int command);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void buildPanes();
+    void buildShortcuts();
+    void runCommand(int command);
+
+    AppState& app_;
+    ShellContext ctx_;
+    CatalogModel* model_ = nullptr;
+    CatalogView* tree_ = nullptr;
+    DisplayWindow* display_ = nullptr;
+    ImageWindow* image_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    ShellMenus* menus_ = nullptr;
+    bool closeConfirmed_ = false;
+};
+
+} // namespace lk

@@ -1,0 +1,53 @@
+// The platform layer on Qt: message boxes, the beep, the wait cursor, file dialogs, popup menus,
+// the About box and the user guide.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <span>
+
+#include "platform/shell_platform.h"
+
+class QWidget;
+
+#include "shell/help_window.h"
+
+namespace lk {
+
+class QtPlatform : public ShellPlatform {
+  public:
+    QtPlatform() = default;
+    ~QtPlatform() override;
+
+    // The window that owns the dialogs and message boxes (none before it exists).
+    void setOwner(QWidget* owner) { owner_ = owner; }
+
+    void showMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
+    bool askYesNo(std::string_view text, std::string_view caption, MessageIcon icon) override;
+    void beep() override;
+    void setWaitCursor(bool wait) override;
+
+    std::optional<ChosenFile> chooseImageToOpen(const std::string& folder) override;
+    int trackPopupMenu(const std::vector<PopupItem>& items, int screenX, int screenY) override;
+    void showAbout() override;
+    void showHelpContents() override;
+
+    HelpWindow* helpWindow() const { return help_; }
+
+  private:
+    class ArrowWhileAsking;
+
+    QPointer<QWidget> owner_;
+    QPointer<HelpWindow> help_;
+    bool waiting_ = false;
+};
+
+// The name filters of a file dialog: each description followed by its patterns in lower and
+// upper case, since file names on most systems are matched with case.
+QStringList nameFilters(std::span<const FileFilter> filters);
+
+QString toQString(std::string_view text);
+std::string fromQString(const QString& text);
+
+} // namespace lk

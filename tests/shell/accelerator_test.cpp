@@ -1,0 +1,94 @@
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "shell/catalog_view.h"
+#include "shell/display_window.h"
+#include "shell_fixture.h"
+
+namespace lk::test {
+namespace {
+
+class AcceleratorTest : public ShellTest {
+  protected:
+    void SetUp() override {
+        start();
+        window().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+        spy = std::make_unique<QSignalSpy>(&window(), &MainWindow::commandDispatched);
+    }
+    std::vector<int> dispatched() {
+        std::vector<int> out;
+        for (const QList<QVariant>& args : *spy) out.push_back(args[0].toInt());
+        spy->clear();
+        return out;
+    }
+    void press(QWidget* focus, QKeyCombination key) {
+        focus->setFocus();
+        QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+    }
+    std::unique_ptr<QSignalSpy> spy;
+};
+
+TEST_F(AcceleratorTest, KeysOfGreyedItemsDoNothingTheOthersReachTheDispatcher) {
+    QWidget* tree = window().treeView();
+    struct Case {
+        QKeyCombination key;
+        std::vector<int> expected;
+    } cases[] = {
+        {Qt::Key_F12, {26}},                             // always delivered, does nothing
+        {Qt::Key_F9, {}},                                // Display Block greyed without an image
+        {Qt::Key_F6, {46}},                              // no sector item: delivered, ignored
+        {Qt::Key_F7, {48}},  {Qt::CTRL | Qt::Key_S, {}}, // Save greyed
+        {Qt::Key_F1, {60}},  {Qt::CTRL | Qt::Key_O, {11}}, {Qt::CTRL | Qt::Key_F, {27}},
+        {Qt::Key_F3, {28}},
+    };
+    for (const Case& c : cases) {
+        press(tree, c.key);
+        EXPECT_EQ(dispatched(), c.expected) << QKeySequence(c.key).toString().toStdString();
+    }
+    EXPECT_EQ(platform->helpShown, 1);
+    EXPECT_EQ(platform->openDialogFolders.size(), 1u);
+}
+
+TEST_F(AcceleratorTest, BlockKeysFollowTheOpenVolume) {
+    openThroughDialog(writeSampler(), "SAMPLER.po");
+    EXPECT_EQ(dispatched(), std::vector<int>{11});
+    QWidget* tree = window().treeView();
+    press(tree, Qt::Key_F9);
+    EXPECT_EQ(dispatched(), std::vector<int>{38});
+    press(tree, Qt::Key_F11); // no block shown yet: greyed
+    press(tree, Qt::Key_F10);
+    EXPECT_EQ(dispatched(), std::vector<int>{});
+    state().shell.blockViewShown = true;
+    updateStepCommands(state().shell.menu, true, false);
+    window().showMenuState(state().shell.menu);
+    press(tree, Qt::Key_F11);
+    press(tree, Qt::Key_F10);
+    press(tree, Qt::Key_F8); // a sector key on a ProDOS volume: delivered, ignored
+    EXPECT_EQ(dispatched(), std::vector<int>({39, 40, 47}));
+}
+
+TEST_F(AcceleratorTest, EditKeysActOnTheTextPaneEvenFromTheTree) {
+    QPlainTextEdit* editor = window().displayWindow()->editor();
+    QWidget* tree = window().treeView();
+    window().setDisplayText("HELLO WORLD");
+    press(tree, Qt::Key_Delete); // nothing selected: Clear is greyed
+    EXPECT_EQ(dispatched(), std::vector<int>{});
+    EXPECT_EQ(editor->toPlainText(), "HELLO WORLD");
+
+    press(tree, Qt::CTRL | Qt::Key_A);
+    EXPECT_EQ(dispatched(), std::vector<int>{25});
+    EXPECT_TRUE(editor->textCursor().hasSelection());
+    press(tree, Qt::CTRL | Qt::Key_Insert);
+    EXPECT_EQ(QApplication::clipboard()->text(), "HELLO WORLD");
+    press(tree, Qt::Key_Delete);
+    EXPECT_EQ(editor->toPlainText(), "");
+    press(tree, Qt::ALT | Qt::Key_Backspace);
+    EXPECT_EQ(editor->toPlainText(), "HELLO WORLD");
+    EXPECT_EQ(dispatched(), std::vector<int>({22, 24, 20}));
+}
+
+} // namespace
+} // namespace lk::test

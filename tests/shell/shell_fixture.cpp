@@ -1,0 +1,57 @@
+#include "shell_fixture.h"
+
+#include "open_helpers.h"
+#include "shell/catalog_model.h"
+
+namespace lk::test {
+
+std::vector<uint8_t> samplerVolume() {
+    ProdosBuilder b(1600, "SAMPLER");
+    const uint16_t vol = ProdosBuilder::kVolumeKey;
+    std::vector<uint8_t> small = patternBytes(700);
+    Bytes data(small);
+    b.addFile(vol, "PRODOS", 0xFF, 0x0000, data);
+    b.addFile(vol, "BASIC.SYSTEM", 0xFF, 0x2000, data);
+    b.addFile(vol, "STARTUP", 0xFC, 0x0801, data);
+    uint16_t docs = b.addFolder(vol, "DOCUMENTS");
+    b.addFile(docs, "READ.ME", 0x04, 0, data);
+    b.addFile(docs, "LETTER", 0x1A, 0, data);
+    b.addFile(docs, "ADDRESSES", 0x19, 0, data);
+    b.addFile(docs, "BUDGET", 0x1B, 0, data);
+    b.addFile(docs, "NOTES", 0x50, 0x8010, data);
+    uint16_t games = b.addFolder(vol, "GAMES");
+    b.addFile(games, "LEMONADE", 0xFC, 0x0801, data);
+    b.addFile(games, "CASTLE", 0x06, 0x0803, data);
+    b.addFile(games, "LOADER.SYSTEM", 0xFF, 0x2000, data);
+    uint16_t gs = b.addFolder(vol, "IIGS");
+    b.addExtended(gs, "FINDER", 0xB3, 0xDB07, data, Bytes(small.data(), 200));
+    b.addFile(gs, "FINDER.ICONS", 0xCA, 0, data);
+    b.addFile(gs, "TOOLS.SHK", 0xE0, 0x8002, data);
+    b.addFile(vol, "MONITOR.DUMP", 0x00, 0, data);
+    return b.bytes();
+}
+
+void ShellTest::start(const std::string& settings) {
+    if (!settings.empty()) folder.writeText("Larkspoon.ini", settings);
+    auto owned = std::make_unique<ScriptedShellPlatform>();
+    platform = owned.get();
+    app = std::make_unique<Application>(folder.path, std::move(owned));
+    app->show();
+}
+
+void ShellTest::openThroughDialog(const std::string& path, const std::string& title) {
+    platform->openAnswers.push_back(ChosenFile{path, title});
+    run(cmd::kOpen);
+}
+
+std::string ShellTest::writeSampler(const std::string& name) {
+    return folder.write(name, samplerVolume());
+}
+
+QModelIndex ShellTest::indexOfPath(const std::vector<std::string>& names) {
+    NodeId node = state().tree.root();
+    for (const std::string& n : names) node = childWithText(state().tree, node, n);
+    return window().treeModel()->indexOf(node);
+}
+
+} // namespace lk::test

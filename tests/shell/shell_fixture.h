@@ -1,0 +1,39 @@
+// A started program in a scratch folder of its own, with the scripted platform, and the images
+// the shell tests open.
+#pragma once
+
+#include <QApplication>
+#include <QModelIndex>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "prodos_builder.h"
+#include "scripted_shell_platform.h"
+#include "shell/application.h"
+#include "temp_folder.h"
+
+namespace lk::test {
+
+// A small ProDOS volume with a file of every tree picture.
+std::vector<uint8_t> samplerVolume();
+
+class ShellTest : public ::testing::Test {
+  protected:
+    // Starts the program; `settings` (when given) is the settings file found at start.
+    void start(const std::string& settings = "");
+    MainWindow& window() { return app->window(); }
+    AppState& state() { return app->state(); }
+    void run(int command) { dispatchCommand(window().context(), command); }
+    // Opens the file through File > Open, the dialog answering with it.
+    void openThroughDialog(const std::string& path, const std::string& title);
+    std::string writeSampler(const std::string& name = "SAMPLER.po");
+    // The tree's model index of the node with that path of names below the volume.
+    QModelIndex indexOfPath(const std::vector<std::string>& names);
+    std::string settingsText() { return folder.readText("Larkspoon.ini"); }
+
+    TempFolder folder;
+    ScriptedShellPlatform* platform = nullptr;
+    std::unique_ptr<Application> app;
+};
+
+} // namespace lk::test

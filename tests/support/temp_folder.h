@@ -1,0 +1,24 @@
+// A scratch folder of its own for a test, removed with everything in it afterwards.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace lk::test {
+
+struct TempFolder {
+    std::string path;
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // The path of a file in the folder, optionally written with the bytes.
+    std::string file(const std::string& name) const;
+    std::string write(const std::string& name, const std::vector<uint8_t>& bytes) const;
+    std::string writeText(const std::string& name, const std::string& text) const;
+    std::string readText(const std::string& name) const;
+    bool exists(const std::string& name) const;
+};
+
+} // namespace lk::test

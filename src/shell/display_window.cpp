@@ -32,6 +32,15 @@ void DisplayWindow::clearText() {
     editor_->clear();
 }
 
+void DisplayWindow::insertText(std::string_view text) {
+    editor_->insertPlainText(QString::fromLatin1(text.data(), qsizetype(text.size())));
+}
+
+void DisplayWindow::caretToStart() {
+    editor_->moveCursor(QTextCursor::Start);
+    editor_->ensureCursorVisible();
+}
+
 QString DisplayWindow::text() const {
     return editor_->toPlainText();
 }

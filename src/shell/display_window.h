@@ -21,6 +21,9 @@ class DisplayWindow : public QWidget {
     // Replaces the whole text; the program's texts are 8-bit characters with "\n" line ends.
     void setText(std::string_view text);
     void clearText();
+    // Inserts text at the caret.
+    void insertText(std::string_view text);
+    void caretToStart();
     QString text() const;
 
     // The display font and colours (colours as COLORREF values, 0x00BBGGRR).

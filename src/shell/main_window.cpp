@@ -160,8 +160,31 @@ void MainWindow::expandNode(NodeId node) {
     tree_->expandNode(node);
 }
 
+void MainWindow::clearDisplay() {
+    const Settings& s = app_.settings;
+    display_->clearText();
+    display_->applyFont(toQString(s.fontName), s.fontPoints);
+    display_->applyColors(s.fontColorRef, s.bkgrndColorRef);
+    display_->hide();
+}
+
 void MainWindow::setDisplayText(std::string_view text) {
     display_->setText(text);
+}
+
+void MainWindow::insertDisplayText(std::string_view text) {
+    display_->insertText(text);
+}
+
+void MainWindow::showDisplay() {
+    image_->hide();
+    display_->show();
+    display_->caretToStart();
+    display_->setFocus();
+}
+
+void MainWindow::hideImageWindow() {
+    image_->hide();
 }
 
 void MainWindow::editDisplay(EditAction action) {

@@ -45,7 +45,11 @@ class MainWindow : public QMainWindow, public ShellView {
     void beginTreeRebuild() override;
     void endTreeRebuild() override;
     void expandNode(NodeId node) override;
+    void clearDisplay() override;
     void setDisplayText(std::string_view text) override;
+    void insertDisplayText(std::string_view text) override;
+    void showDisplay() override;
+    void hideImageWindow() override;
     void editDisplay(EditAction action) override;
     EditFacts displayEditFacts() override;
     void closeWindow() override;

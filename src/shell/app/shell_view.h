@@ -22,7 +22,17 @@ class ShellView {
     virtual void beginTreeRebuild() = 0;
     virtual void endTreeRebuild() = 0;
     virtual void expandNode(NodeId node) = 0;
+    // The text hand-over of the display pane. clearDisplay empties it, re-applies the display
+    // font (with the 80-column wrap), the tab stops, the background and the font colour, and
+    // hides it while new text is produced; setDisplayText replaces the whole text,
+    // insertDisplayText adds text at the caret (producers that hand over pieces); showDisplay
+    // hides the picture pane, shows the display with the caret at the start and focuses it.
+    virtual void clearDisplay() = 0;
     virtual void setDisplayText(std::string_view text) = 0;
+    virtual void insertDisplayText(std::string_view text) = 0;
+    virtual void showDisplay() = 0;
+    // Hides the picture pane, leaving whatever the display shows.
+    virtual void hideImageWindow() = 0;
     virtual void editDisplay(EditAction action) = 0;
     // The display pane's side of the Edit menu's state (the find dialog is the shell's).
     virtual EditFacts displayEditFacts() = 0;

@@ -3,14 +3,28 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "image/bytes.h"
 
 namespace lk {
 
+// An allocator whose resize leaves new bytes as they come from memory, for buffers that are
+// written whole right after (a 16 MB file need not be zeroed before it is copied in).
+template <typename T> struct UninitializedAllocator : std::allocator<T> {
+    template <typename U> struct rebind { using other = UninitializedAllocator<U>; };
+    using std::allocator<T>::allocator;
+    template <typename U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
+    template <typename U, typename... Args> void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+
+using FileBytes = std::vector<uint8_t, UninitializedAllocator<uint8_t>>;
+
 struct FileDataBuffer {
-    std::vector<uint8_t> fileData;
+    FileBytes fileData;
     // The length of the file read last, or -2 after a storage type that cannot be read.
     int32_t fileLength = 0;
     bool fileDataValid = false;
@@ -29,6 +43,9 @@ struct FileDataBuffer {
     }
     // Replaces the buffer with `length` + 4 zero bytes; false when memory runs out.
     bool allocate(uint32_t length);
+    // The same, but only the four bytes after the file are zeroed: the caller writes every one
+    // of the first `length`.
+    bool allocateForOverwrite(uint32_t length);
 };
 
 } // namespace lk

@@ -19,11 +19,19 @@ struct Fork {
     uint32_t eof = 0;
 };
 
+// Visits the file's blocks in increasing file position and writes every byte of the buffer
+// once: data where a block is, zero bytes for sparse blocks, holes and the rest.
 struct Reader {
     const DiskImage& image;
     uint8_t* out;
     uint32_t eof;
     DamageReport damage;
+    uint32_t written = 0; // bytes of `out` written so far, from the start
+
+    void zeroUpTo(uint32_t at) {
+        if (at > written) std::memset(out + written, 0, at - written);
+        written = std::max(written, at);
+    }
 
     Bytes block(uint32_t number, const char* what) {
         Bytes b = blockBytes(image, number);
@@ -34,10 +42,13 @@ struct Reader {
 
     // Copies a data block to file position `at`, keeping only positions below EOF.
     void copyData(uint16_t number, uint32_t at) {
-        if (number == 0 || at >= eof) return; // a sparse block stays zero
+        if (number == 0 || at >= eof) return; // a sparse block reads as zeros
         Bytes b = block(number, "a data");
         if (b.empty()) return;
-        std::memcpy(out + at, b.data(), std::min<uint32_t>(kBlockSize, eof - at));
+        zeroUpTo(at);
+        uint32_t n = std::min<uint32_t>(kBlockSize, eof - at);
+        std::memcpy(out + at, b.data(), n);
+        written = at + n;
     }
 
     // The data blocks named by one index block, starting at file position `base`.
@@ -108,7 +119,7 @@ int32_t readProdosFile(const DiskImage& image, uint32_t selectedEntry, int fork,
     }
     Fork f = forkOf(image, e, fork, damage);
     out.fileLength = int32_t(f.eof);
-    if (!out.allocate(f.eof)) return -1;
+    if (!out.allocateForOverwrite(f.eof)) return -1;
     Reader r{image, out.fileData.data(), f.eof, {}};
     r.damage = damage;
     switch (f.storage) {
@@ -132,7 +143,7 @@ int32_t readProdosFile(const DiskImage& image, uint32_t selectedEntry, int fork,
         out.fileLength = -2;
         return -2;
     }
-    out.fileData[f.eof] = 0;
+    r.zeroUpTo(f.eof);
     reportDamage(platform, r.damage, kConsequence);
     return int32_t(f.eof);
 }

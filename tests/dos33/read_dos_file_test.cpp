@@ -95,7 +95,8 @@ TEST(ReadDosFile, StopsAtTheLengthEvenWhenListsNameMore) {
     Opened zero;
     openBytes(zero, "s.dsk", b.bytes());
     EXPECT_EQ(readDosFile(zero.image, f.entry, kIconText, zero.file, zero.platform), 0);
-    EXPECT_EQ(zero.file.fileData, std::vector<uint8_t>(4, 0));
+    EXPECT_EQ(std::vector<uint8_t>(zero.file.fileData.begin(), zero.file.fileData.end()),
+              std::vector<uint8_t>(4, 0));
 }
 
 TEST(ReadDosFile, ReturnsTheDosErrorNumbersForTheCallerToReport) {

@@ -45,10 +45,12 @@ TEST(ReadProdosFile, AssemblesEveryStorageType) {
         {"SAP128K", patternBytes(131072), false, false, kStorageSapling},
         {"TREE", patternBytes(200000), false, false, kStorageTree},
         {"SPARSESAP", withZeros(5000, {{0, 10}, {4000, 5000}}), true, false, kStorageSapling},
+        // Read right after a full file of its size, so its holes must be zeroed, not left over.
+        {"FULL600K", patternBytes(600000, 9), false, false, kStorageTree},
         {"SPARSETREE", withZeros(600000, {{0, 512}, {599000, 600000}}), true, false, kStorageTree},
         {"HOLEFIRST", withZeros(1000, {{600, 1000}}), true, true, kStorageSapling},
     };
-    ProdosBuilder b(1600, "V");
+    ProdosBuilder b(4000, "V");
     std::vector<uint32_t> entries;
     for (const Case& c : cases)
         entries.push_back(b.addFile(kVol, c.name, 0x06, 0, Bytes(c.data), c.sparse, c.sparseFirst));

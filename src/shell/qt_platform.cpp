@@ -110,24 +110,19 @@ std::optional<ChosenFile> QtPlatform::chooseImageToOpen(const std::string& folde
     return ChosenFile{fromQString(path), fromQString(QFileInfo(path).fileName())};
 }
 
-std::unique_ptr<QFileDialog> makeExportDialog(QWidget* owner, const std::string& suggestedName,
-                                              const std::string& folder) {
-    auto dialog = std::make_unique<QFileDialog>(owner, toQString(kExportTitle), toQString(folder));
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilters(nameFilters(kExportFilters));
-    dialog->setOption(QFileDialog::HideNameFilterDetails);
-    dialog->setDefaultSuffix(toQString(kDefaultExtension));
-    dialog->selectFile(toQString(suggestedName));
-    return dialog;
-}
-
 std::optional<ChosenFile> QtPlatform::chooseExportFile(const std::string& suggestedName,
                                                        const std::string& folder) {
     ArrowWhileAsking arrow(*this);
-    std::unique_ptr<QFileDialog> dialog = makeExportDialog(owner_, suggestedName, folder);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
-    QString path = dialog->selectedFiles().front();
+    QFileDialog dialog(owner_, toQString(kExportTitle), toQString(folder));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(nameFilters(kExportFilters));
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    // The dialog adds the extension before it asks whether to replace the file.
+    dialog.setDefaultSuffix(toQString(kDefaultExtension));
+    dialog.selectFile(toQString(suggestedName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    QString path = dialog.selectedFiles().front();
     return ChosenFile{fromQString(path), fromQString(QFileInfo(path).fileName())};
 }
 

@@ -5,12 +5,10 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <memory>
 #include <span>
 
 #include "platform/shell_platform.h"
 
-class QFileDialog;
 class QWidget;
 
 #include "shell/help_window.h"
@@ -55,11 +53,6 @@ class QtPlatform : public ShellPlatform {
 // The name filters of a file dialog: each description followed by its patterns in lower and
 // upper case, since file names on most systems are matched with case.
 QStringList nameFilters(std::span<const FileFilter> filters);
-
-// The export dialog, ready to run: its title, filters and folder, the suggested name, ".txt"
-// for a name typed without an extension, and the question before replacing a file.
-std::unique_ptr<QFileDialog> makeExportDialog(QWidget* owner, const std::string& suggestedName,
-                                              const std::string& folder);
 
 QString toQString(std::string_view text);
 std::string fromQString(const QString& text);

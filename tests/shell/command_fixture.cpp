@@ -1,5 +1,6 @@
 #include "command_fixture.h"
 
+#include "dos33_builder.h"
 #include "open_helpers.h"
 #include "sample_disks.h"
 
@@ -14,7 +15,7 @@ void CommandTest::open(const std::vector<uint8_t>& bytes, const std::string& nam
 void CommandTest::select(const std::vector<std::string>& names) {
     NodeId node = app.tree.root();
     for (const std::string& n : names)
-        node = childWithText(app.tree, node, app.image.isDos33 ? dosName(n) : n);
+        node = childWithText(app.tree, node, app.image.isDos33 ? paddedDosName(n) : n);
     ASSERT_NE(node, kNoNode);
     onTreeSelected(ctx, node);
 }

@@ -33,30 +33,15 @@ void pressOk(QDialog* d) {
     d->accept();
 }
 
-TEST(NumberEntryDialogs, ShowsItsTextsAndTheEntryTypedLast) {
-    ShowNumberDialog block(nullptr, "Larkspoon -  Show Block:", {{"Enter Block Number: ", "$1F"}});
-    EXPECT_EQ(block.windowTitle(), "Larkspoon -  Show Block:");
-    ASSERT_EQ(block.fieldCount(), 1);
-    EXPECT_EQ(block.prompt(0)->text(), "Enter Block Number: ");
-    EXPECT_EQ(block.hint()->text(), "Use decimal or hex (with leading $).");
-    EXPECT_EQ(block.entry(0)->text(), "$1F");
-    EXPECT_EQ(block.entry(0)->maxLength(), 10);
-    block.entry(0)->setText("12345678901234");
-    EXPECT_EQ(block.text(0), "1234567890");
-
-    ShowNumberDialog sector(nullptr, "Larkspoon -  Show Track/Sector:",
-                            {{"Enter Track Number: ", "17"}, {"Enter Sector Number: ", ""}});
-    ASSERT_EQ(sector.fieldCount(), 2);
-    EXPECT_EQ(sector.prompt(1)->text(), "Enter Sector Number: ");
-    EXPECT_EQ(sector.entry(0)->text(), "17");
-    EXPECT_EQ(sector.entry(1)->maxLength(), 10);
-}
-
 TEST(QtPlatformDialogs, BlockAndSectorDialogsGiveWhatWasTyped) {
     QtPlatform platform;
     whenModal<ShowNumberDialog>([](ShowNumberDialog* d) {
         EXPECT_EQ(d->windowTitle(), "Larkspoon -  Show Block:");
+        ASSERT_EQ(d->fieldCount(), 1);
+        EXPECT_EQ(d->prompt(0)->text(), "Enter Block Number: ");
+        EXPECT_EQ(d->hint()->text(), "Use decimal or hex (with leading $).");
         EXPECT_EQ(d->entry(0)->text(), "7");
+        EXPECT_EQ(d->entry(0)->maxLength(), 10);
         d->entry(0)->setText("$117");
         d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
@@ -67,6 +52,8 @@ TEST(QtPlatformDialogs, BlockAndSectorDialogsGiveWhatWasTyped) {
 
     whenModal<ShowNumberDialog>([](ShowNumberDialog* d) {
         EXPECT_EQ(d->windowTitle(), "Larkspoon -  Show Track/Sector:");
+        EXPECT_EQ(d->prompt(0)->text(), "Enter Track Number: ");
+        EXPECT_EQ(d->prompt(1)->text(), "Enter Sector Number: ");
         EXPECT_EQ(d->entry(1)->text(), "15");
         d->entry(0)->setText("h22");
         d->accept();
@@ -77,30 +64,22 @@ TEST(QtPlatformDialogs, BlockAndSectorDialogsGiveWhatWasTyped) {
     EXPECT_EQ(ts->sector, "15");
 }
 
-TEST(QtPlatformDialogs, TheExportDialogOffersTheNameTheFiltersAndTheFolder) {
-    TempFolder folder;
-    std::unique_ptr<QFileDialog> d = makeExportDialog(nullptr, "READ.ME", folder.path);
-    EXPECT_EQ(d->windowTitle(), "Export Apple ][ file as:");
-    EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptSave);
-    EXPECT_EQ(d->defaultSuffix(), "txt");
-    EXPECT_FALSE(d->testOption(QFileDialog::DontConfirmOverwrite));
-    EXPECT_EQ(d->directory().absolutePath().toStdString(), folder.path);
-    ASSERT_EQ(d->nameFilters().size(), 3);
-    EXPECT_TRUE(d->nameFilters()[0].startsWith("All Files (*.*)"));
-    EXPECT_TRUE(d->nameFilters()[1].startsWith("Text Files (*.TXT) (*.txt"));
-    EXPECT_TRUE(d->nameFilters()[2].startsWith("ASCII Files (*.ASC) (*.asc"));
-    ASSERT_EQ(d->selectedFiles().size(), 1);
-    EXPECT_TRUE(d->selectedFiles()[0].endsWith("/READ.ME"));
-}
-
-TEST(QtPlatformDialogs, ExportAddsTxtAndAsksBeforeReplacing) {
+TEST(QtPlatformDialogs, ExportOffersTheSuggestedNameAddsTxtAndAsksBeforeReplacing) {
     TempFolder folder;
     QtPlatform platform;
-    whenModal<QFileDialog>([](QFileDialog* d) {
+    whenModal<QFileDialog>([&folder](QFileDialog* d) {
+        EXPECT_EQ(d->windowTitle(), "Export Apple ][ file as:");
+        EXPECT_EQ(d->directory().absolutePath().toStdString(), folder.path);
+        EXPECT_TRUE(d->selectedFiles().value(0).endsWith("/READ.ME"));
+        QStringList filters = d->nameFilters();
+        ASSERT_EQ(filters.size(), 3);
+        EXPECT_TRUE(filters[0].startsWith("All Files (*.*)"));
+        EXPECT_TRUE(filters[1].startsWith("Text Files (*.TXT) (*.txt"));
+        EXPECT_TRUE(filters[2].startsWith("ASCII Files (*.ASC) (*.asc"));
         d->selectFile(QStringLiteral("NOTES"));
         pressOk(d);
     });
-    std::optional<ChosenFile> chosen = platform.chooseExportFile("NOTES", folder.path);
+    std::optional<ChosenFile> chosen = platform.chooseExportFile("READ.ME", folder.path);
     ASSERT_TRUE(chosen);
     EXPECT_EQ(chosen->path, folder.file("NOTES.txt"));
     EXPECT_EQ(chosen->fileTitle, "NOTES.txt");

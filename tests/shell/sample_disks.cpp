@@ -9,29 +9,30 @@ namespace lk::test {
 
 namespace {
 
-std::vector<uint8_t> bytesOf(const std::string& s) {
-    return {s.begin(), s.end()};
-}
-
-std::vector<uint8_t> highBit(const std::string& s) {
+// A line body: Applesoft tokens (bytes of $80 and above) and plain text.
+std::vector<uint8_t> line(std::initializer_list<std::string_view> parts) {
     std::vector<uint8_t> out;
-    for (char c : s) out.push_back(uint8_t(c | 0x80));
+    for (std::string_view p : parts) out.insert(out.end(), p.begin(), p.end());
     return out;
 }
-
-constexpr uint8_t kPrintToken = 0xBA;
-constexpr uint8_t kEndToken = 0x80;
 
 } // namespace
 
 std::vector<uint8_t> helloProgram() {
-    std::vector<uint8_t> print = {kPrintToken};
-    for (char c : std::string("\"HELLO\"")) print.push_back(uint8_t(c));
-    return applesoftProgram({{10, print}, {20, {kEndToken}}});
+    const std::string_view rem = "\xB2", home = "\x97", print = "\xBA", forToken = "\x81",
+                           equals = "\xD0", to = "\xC1", next = "\x82", end = "\x80";
+    return applesoftProgram({
+        {10, line({rem, " GREETINGS"})},
+        {20, line({home})},
+        {30, line({forToken, "I", equals, "1", to, "3"})},
+        {40, line({print, "\"HELLO\";I"})},
+        {50, line({next})},
+        {60, line({end})},
+    });
 }
 
 std::vector<uint8_t> notesText() {
-    return bytesOf("LINE ONE\rLINE TWO\r");
+    return textBytes("LINE ONE\rLINE TWO\r");
 }
 
 std::vector<uint8_t> finderData() {
@@ -64,7 +65,7 @@ std::vector<uint8_t> dosDisk() {
     Dos33Builder b(254);
     std::vector<uint8_t> program = helloProgram();
     std::vector<uint8_t> hello = withLengthWord(program);
-    std::vector<uint8_t> notes = highBit("LINE ONE\rLINE TWO\r");
+    std::vector<uint8_t> notes = highBitText("LINE ONE\rLINE TWO\r");
     notes.push_back(0);
     std::vector<uint8_t> loader = binaryFile(0x2000, Bytes(loaderBytes()));
     std::vector<uint8_t> old = withLengthWord(patternBytes(40, 4));
@@ -74,10 +75,6 @@ std::vector<uint8_t> dosDisk() {
     b.addFile("OLD", kDosInteger, Bytes(old));
     b.addFile("BLANK", kDosText, Bytes(std::vector<uint8_t>(10, 0)));
     return b.bytes();
-}
-
-std::string dosName(const std::string& name) {
-    return name + std::string(30 - name.size(), ' ');
 }
 
 } // namespace lk::test

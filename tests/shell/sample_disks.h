@@ -7,7 +7,7 @@
 
 namespace lk::test {
 
-// 10 PRINT "HELLO" : 20 END, as Applesoft stores it from $0801.
+// A short Applesoft program that prints HELLO three times, as stored from $0801.
 std::vector<uint8_t> helloProgram();
 // The text of NOTES and LETTER on the ProDOS volume.
 std::vector<uint8_t> notesText();
@@ -23,7 +23,5 @@ std::vector<uint8_t> viewsVolume();
 // set, ended by a zero), LOADER (binary, locked), OLD (Integer BASIC), BLANK (text of zeros).
 std::vector<uint8_t> dosDisk();
 std::vector<uint8_t> loaderBytes(); // LOADER's bytes after its address and length words
-// A DOS 3.3 name as the catalog holds it: padded with spaces to 30 characters.
-std::string dosName(const std::string& name);
 
 } // namespace lk::test

@@ -83,10 +83,9 @@ void viewAppleFile(ShellContext& ctx, int fork) {
             return;
         }
         request.shiftHeld = shift;
+        leavePicture(ctx);
         ctx.view.clearDisplay();
         s.wrapAt80 = true;
-        s.graphicShown = false;
-        s.menu.grey(cmd::kExportGraphic);
         showViewText(ctx, viewFile(request, app.settings, ctx.platform));
     }
     s.bitMapShown = false;

@@ -26,10 +26,26 @@ inline constexpr FileFilter kDiskImageFilters[] = {
 
 inline constexpr std::string_view kOpenImageTitle = "Open disk image";
 
+inline constexpr FileFilter kExportFilters[] = {
+    {"All Files (*.*)", "*.*"},
+    {"Text Files (*.TXT)", "*.txt"},
+    {"ASCII Files (*.ASC)", "*.asc"},
+};
+
+inline constexpr std::string_view kExportTitle = "Export Apple ][ file as:";
+// The save dialogs give a name typed without an extension this one.
+inline constexpr std::string_view kDefaultExtension = "txt";
+
 // A file the user chose: its full path and the name shown for it.
 struct ChosenFile {
     std::string path;
     std::string fileTitle;
+};
+
+// What the user typed into the track/sector dialog.
+struct TrackSectorEntry {
+    std::string track;
+    std::string sector;
 };
 
 // One line of a popup menu; command 0 is a separator.
@@ -49,6 +65,20 @@ class ShellPlatform : public Platform {
     virtual void showAbout() = 0;
     // The user guide, opened at its contents.
     virtual void showHelpContents() = 0;
+
+    // The export dialog, pre-filled with the suggested name and starting in `folder`. It asks
+    // before replacing a file that exists; a name typed without an extension gets ".txt".
+    // Nothing when the user cancels.
+    virtual std::optional<ChosenFile> chooseExportFile(const std::string& suggestedName,
+                                                       const std::string& folder) = 0;
+    // The Show Block dialog, its entry showing the text last entered; the typed text, or
+    // nothing on Cancel.
+    virtual std::optional<std::string> askBlockNumber(const std::string& lastEntry) = 0;
+    // The Show Track/Sector dialog, the same for a track and a sector.
+    virtual std::optional<TrackSectorEntry> askTrackSector(const std::string& lastTrack,
+                                                           const std::string& lastSector) = 0;
+    // Whether the Shift key is held with the command now being run.
+    virtual bool shiftHeld() = 0;
 };
 
 } // namespace lk

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QShortcut>
 #include <QSplitter>
 #include <algorithm>
@@ -185,6 +186,14 @@ void MainWindow::showDisplay() {
 
 void MainWindow::hideImageWindow() {
     image_->hide();
+}
+
+void MainWindow::setDisplayWrap(bool wrapAt80) {
+    // Applying the display font sets the wrap at 80 characters.
+    if (wrapAt80)
+        display_->applyFont(toQString(app_.settings.fontName), app_.settings.fontPoints);
+    else
+        display_->editor()->setLineWrapMode(QPlainTextEdit::NoWrap);
 }
 
 void MainWindow::editDisplay(EditAction action) {

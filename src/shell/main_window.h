@@ -50,6 +50,7 @@ class MainWindow : public QMainWindow, public ShellView {
     void insertDisplayText(std::string_view text) override;
     void showDisplay() override;
     void hideImageWindow() override;
+    void setDisplayWrap(bool wrapAt80) override;
     void editDisplay(EditAction action) override;
     EditFacts displayEditFacts() override;
     void closeWindow() override;

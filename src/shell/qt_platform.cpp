@@ -8,6 +8,8 @@
 
 #include "shell/about_dialog.h"
 #include "shell/help_window.h"
+#include "shell/show_number_dialog.h"
+#include "translate/block_view.h"
 
 namespace lk {
 
@@ -106,6 +108,43 @@ std::optional<ChosenFile> QtPlatform::chooseImageToOpen(const std::string& folde
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     QString path = dialog.selectedFiles().front();
     return ChosenFile{fromQString(path), fromQString(QFileInfo(path).fileName())};
+}
+
+std::optional<ChosenFile> QtPlatform::chooseExportFile(const std::string& suggestedName,
+                                                       const std::string& folder) {
+    ArrowWhileAsking arrow(*this);
+    QFileDialog dialog(owner_, toQString(kExportTitle), toQString(folder));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(nameFilters(kExportFilters));
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    // The dialog adds the extension before it asks whether to replace the file.
+    dialog.setDefaultSuffix(toQString(kDefaultExtension));
+    dialog.selectFile(toQString(suggestedName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    QString path = dialog.selectedFiles().front();
+    return ChosenFile{fromQString(path), fromQString(QFileInfo(path).fileName())};
+}
+
+std::optional<std::string> QtPlatform::askBlockNumber(const std::string& lastEntry) {
+    ArrowWhileAsking arrow(*this);
+    ShowNumberDialog dialog(owner_, kBlockDialogTitle, {{kBlockPrompt, lastEntry}});
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.text(0);
+}
+
+std::optional<TrackSectorEntry> QtPlatform::askTrackSector(const std::string& lastTrack,
+                                                           const std::string& lastSector) {
+    ArrowWhileAsking arrow(*this);
+    ShowNumberDialog dialog(owner_, kSectorDialogTitle,
+                            {{kTrackPrompt, lastTrack}, {kSectorPrompt, lastSector}});
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return TrackSectorEntry{dialog.text(0), dialog.text(1)};
+}
+
+bool QtPlatform::shiftHeld() {
+    // The modifiers of the key or mouse event that chose the command.
+    return QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier);
 }
 
 int QtPlatform::trackPopupMenu(const std::vector<PopupItem>& items, int screenX, int screenY) {

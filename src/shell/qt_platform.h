@@ -33,6 +33,13 @@ class QtPlatform : public ShellPlatform {
     void showAbout() override;
     void showHelpContents() override;
 
+    std::optional<ChosenFile> chooseExportFile(const std::string& suggestedName,
+                                               const std::string& folder) override;
+    std::optional<std::string> askBlockNumber(const std::string& lastEntry) override;
+    std::optional<TrackSectorEntry> askTrackSector(const std::string& lastTrack,
+                                                   const std::string& lastSector) override;
+    bool shiftHeld() override;
+
     HelpWindow* helpWindow() const { return help_; }
 
   private:

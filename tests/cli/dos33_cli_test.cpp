@@ -10,10 +10,6 @@
 namespace lk::test {
 namespace {
 
-std::string padded(const std::string& name) {
-    return name + std::string(30 - name.size(), ' ');
-}
-
 struct DosImage {
     std::vector<uint8_t> program = patternBytes(500, 1);
     std::vector<uint8_t> text;
@@ -59,7 +55,7 @@ TEST(DosCli, LsShowsTheVolumeAndItsFiles) {
     EXPECT_EQ(volume.integer("icon"), 2);
     const Json& hello = lines[1];
     EXPECT_EQ(hello.str("path"), "HELLO");
-    EXPECT_EQ(hello.str("name"), padded("HELLO"));
+    EXPECT_EQ(hello.str("name"), paddedDosName("HELLO"));
     EXPECT_EQ(hello.str("kind"), "file");
     EXPECT_EQ(hello.integer("dosType"), 2);
     EXPECT_FALSE(hello["locked"].boolean);
@@ -92,10 +88,10 @@ TEST(DosCli, CatalogListsVolumeOrFile) {
     DosImage d;
     CliResult all = runCli({"catalog", d.file.path});
     EXPECT_EQ(all.status, 0) << all.err;
-    EXPECT_EQ(all.out, "DISK VOLUME 200\n\n A 003 " + padded("HELLO") + "\n*T 002 " +
-                           padded("NOTES/1") + "\n");
+    EXPECT_EQ(all.out, "DISK VOLUME 200\n\n A 003 " + paddedDosName("HELLO") + "\n*T 002 " +
+                           paddedDosName("NOTES/1") + "\n");
     CliResult one = runCli({"catalog", d.file.path, "NOTES/1"});
-    EXPECT_EQ(one.out, "*T 002 " + padded("NOTES/1") + "\n");
+    EXPECT_EQ(one.out, "*T 002 " + paddedDosName("NOTES/1") + "\n");
     EXPECT_EQ(runCli({"catalog", d.file.path, "NOPE"}).status, 1);
     EXPECT_EQ(runCli({"catalog"}).status, 2);
 }
@@ -154,8 +150,8 @@ namespace {
 
 TEST(DosCli, ViewAndSectorShowWhatThePanesShow) {
     // 10 PRINT "HI" as Applesoft stores it at $0801, behind its length word.
-    const std::vector<uint8_t> program = {0x0B, 0x08, 0x0A, 0x00, 0xBA, '"', 'H', 'I', '"',
-                                          0x00, 0x00, 0x00};
+    const std::vector<uint8_t> program = {0x0B, 0x08, 0x0A, 0x00, 0xBA, '"',
+                                          'H',  'I',  '"',  0x00, 0x00, 0x00};
     Dos33Builder b(254);
     b.addFile("HELLO", kDosApplesoft, Bytes(withLengthWord(Bytes(program))));
     TempFile disk("view.dsk", b.bytes());

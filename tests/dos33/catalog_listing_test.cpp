@@ -11,10 +11,6 @@ namespace {
 
 constexpr uint16_t kVol = ProdosBuilder::kVolumeKey;
 
-std::string padded(const std::string& name) {
-    return name + std::string(30 - name.size(), ' ');
-}
-
 std::string listingOf(Opened& o, NodeId node) {
     o.tree.select(node);
     std::string text;
@@ -38,7 +34,7 @@ struct DosDisk {
         openBytes(o, "d.dsk", b.bytes());
     }
     NodeId file(const std::string& name) {
-        return childWithText(o.tree, o.tree.root(), padded(name));
+        return childWithText(o.tree, o.tree.root(), paddedDosName(name));
     }
 };
 
@@ -96,11 +92,11 @@ TEST(CatalogListing, DosVolumeFileAndOrder) {
     for (const char* line : {" A 003 HELLO", "*B 034 LOCKED", "   002 ODD", " I 002 INT",
                              " S 002 S", " R 002 R", " A 002 A2", " B 002 B2", "*T 002 TEXT"}) {
         std::string l = line;
-        expected += l.substr(0, 7) + padded(l.substr(7)) + "\n";
+        expected += l.substr(0, 7) + paddedDosName(l.substr(7)) + "\n";
     }
     EXPECT_EQ(all, expected);
     // A file gives exactly its one line, no blank line.
-    EXPECT_EQ(listingOf(d.o, d.file("LOCKED")), "*B 034 " + padded("LOCKED") + "\n");
+    EXPECT_EQ(listingOf(d.o, d.file("LOCKED")), "*B 034 " + paddedDosName("LOCKED") + "\n");
 }
 
 TEST(CatalogListing, ProdosTreeIndentsByDepthAndStopsBeforeTheNextSibling) {

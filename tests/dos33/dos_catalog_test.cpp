@@ -9,10 +9,6 @@
 namespace lk::test {
 namespace {
 
-std::string padded(const std::string& name) {
-    return name + std::string(30 - name.size(), ' ');
-}
-
 TEST(DosCatalog, ShowsVolumeAndFilesInCatalogOrder) {
     Dos33Builder b(254);
     b.addFile("HELLO", kDosApplesoft, Bytes(withLengthWord(Bytes(patternBytes(300)))));
@@ -31,10 +27,10 @@ TEST(DosCatalog, ShowsVolumeAndFilesInCatalogOrder) {
     EXPECT_TRUE(o.platform.messages.empty());
     EXPECT_FALSE(o.platform.waitCursor);
 
-    std::vector<std::string> expected = {"DISK VOLUME 254", "  " + padded("HELLO"),
-                                         "  " + padded("LOCKED.BIN"), "  " + padded("NOTES"),
-                                         "  " + padded("INTEGER")};
-    for (int i = 0; i < 9; ++i) expected.push_back("  " + padded("F" + std::to_string(i)));
+    std::vector<std::string> expected = {
+        "DISK VOLUME 254", "  " + paddedDosName("HELLO"), "  " + paddedDosName("LOCKED.BIN"),
+        "  " + paddedDosName("NOTES"), "  " + paddedDosName("INTEGER")};
+    for (int i = 0; i < 9; ++i) expected.push_back("  " + paddedDosName("F" + std::to_string(i)));
     EXPECT_EQ(treeLines(o.tree), expected);
 
     NodeId volume = o.tree.root();
@@ -54,10 +50,10 @@ TEST(DosCatalog, ShowsVolumeAndFilesInCatalogOrder) {
     EXPECT_EQ(icons, (std::vector<int>{kIconApplesoft, kIconBinary, kIconText, kIconBlankPage, 5, 5,
                                        5, 5, 5, 5, 5, 5, 5}));
     // The entry offset of a file names its 35-byte entry: HELLO is entry 0 of track 17, sector 15.
-    NodeId hello = childWithText(o.tree, volume, padded("HELLO"));
+    NodeId hello = childWithText(o.tree, volume, paddedDosName("HELLO"));
     EXPECT_EQ(o.tree.item(hello)->entryOffset, 17u * 4096 + 15 * 256 + 0x0B);
     // F1 takes slot 7, counting the deleted and never-used ones: entry 0 of sector 14.
-    NodeId f2 = childWithText(o.tree, volume, padded("F1"));
+    NodeId f2 = childWithText(o.tree, volume, paddedDosName("F1"));
     EXPECT_EQ(o.tree.item(f2)->entryOffset, 17u * 4096 + 14 * 256 + 0x0B);
 }
 
@@ -77,7 +73,7 @@ TEST(DosCatalog, NamesKeepTheirPaddingAndDropBit7) {
     Opened o;
     openBytes(o, "n.dsk", b.bytes());
     EXPECT_EQ(treeLines(o.tree),
-              (std::vector<std::string>{"DISK VOLUME 254", "  " + padded("LoWER"), "  CU"}));
+              (std::vector<std::string>{"DISK VOLUME 254", "  " + paddedDosName("LoWER"), "  CU"}));
 }
 
 TEST(DosCatalog, RefusesWithTheDosErrorNumber) {

@@ -10,20 +10,6 @@
 namespace lk::test {
 namespace {
 
-std::string padded(const std::string& name) {
-    return name + std::string(30 - name.size(), ' ');
-}
-
-std::vector<uint8_t> bytesOf(const std::string& s) {
-    return {s.begin(), s.end()};
-}
-
-std::vector<uint8_t> highBit(const std::string& s) {
-    std::vector<uint8_t> out;
-    for (char c : s) out.push_back(uint8_t(c | 0x80));
-    return out;
-}
-
 template <typename T> std::vector<uint8_t> concat(std::vector<uint8_t> a, const T& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
@@ -32,11 +18,12 @@ template <typename T> std::vector<uint8_t> concat(std::vector<uint8_t> a, const 
 struct ExportDisk {
     std::vector<uint8_t> program = patternBytes(700, 1);
     std::vector<uint8_t> machine = patternBytes(300, 2);
-    std::vector<uint8_t> text = concat(highBit("LINE ONE\rLINE TWO\r"), std::vector<uint8_t>{0});
+    std::vector<uint8_t> text =
+        concat(highBitText("LINE ONE\rLINE TWO\r"), std::vector<uint8_t>{0});
     Opened o;
     ExportDisk() {
         Dos33Builder b;
-        std::vector<uint8_t> textFile = concat(text, highBit("AFTER THE END"));
+        std::vector<uint8_t> textFile = concat(text, highBitText("AFTER THE END"));
         b.addFile("TEXT", kDosText, Bytes(textFile));
         b.addFile("APPLESOFT", kDosApplesoft, Bytes(withLengthWord(Bytes(program))));
         b.addFile("INTEGER", kDosInteger, Bytes(withLengthWord(Bytes(program))));
@@ -45,14 +32,14 @@ struct ExportDisk {
         b.addFile("TYPE3", 0x03, Bytes(patternBytes(10, 3)));
         b.addFile("LIAR", kDosBinary, Bytes(binaryFile(0x300, Bytes(patternBytes(10)))));
         b.addFile("EMPTY TEXT", kDosText, Bytes(std::vector<uint8_t>(10, 0)));
-        b.addFile("A/B", kDosText, Bytes(highBit("X")));
+        b.addFile("A/B", kDosText, Bytes(highBitText("X")));
         openBytes(o, "export.dsk", b.bytes());
         // The length word of LIAR claims far more than its one sector holds.
         uint32_t liar = o.tree.item(node("LIAR"))->entryOffset;
         putLe16(o.image.buffer.data() + sectorOf(liar) + 2, 0x7000);
     }
     NodeId node(const std::string& name) {
-        return childWithText(o.tree, o.tree.root(), padded(name));
+        return childWithText(o.tree, o.tree.root(), paddedDosName(name));
     }
     // The buffer offset of the first data sector of the file whose entry is given.
     uint32_t sectorOf(uint32_t entry) {
@@ -85,7 +72,7 @@ TEST(ExportDos, EachTypeIsAdjustedByItsPreference) {
     Settings off = allPreferences("FALSE");
     Settings lower = allPreferences("true"); // switches are compared case-sensitively
     Settings defaults;
-    std::vector<uint8_t> plainText = bytesOf("LINE ONE\rLINE TWO\r");
+    std::vector<uint8_t> plainText = textBytes("LINE ONE\rLINE TWO\r");
     std::vector<uint8_t> withWord = withLengthWord(Bytes(d.program));
     std::vector<uint8_t> binary = binaryFile(0x2000, Bytes(d.machine));
     struct Case {
@@ -166,8 +153,8 @@ TEST(ExportNames, SuggestedNameIsTheAppleNameWithBit7Cleared) {
     auto nameOf = [&](const std::string& n) {
         return suggestedExportName(d.o.image, d.o.tree.item(d.node(n))->entryOffset);
     };
-    EXPECT_EQ(nameOf("BINARY"), padded("BINARY")); // the trailing spaces stay
-    EXPECT_EQ(nameOf("A/B"), padded("A_B"));       // never a folder separator
+    EXPECT_EQ(nameOf("BINARY"), paddedDosName("BINARY")); // the trailing spaces stay
+    EXPECT_EQ(nameOf("A/B"), paddedDosName("A_B"));       // never a folder separator
 
     ProdosBuilder b(280, "VOL");
     uint32_t e = b.addFile(ProdosBuilder::kVolumeKey, "READ.ME", 0x04, 0, Bytes(patternBytes(3)));

@@ -35,6 +35,22 @@ class ScriptedShellPlatform : public ShellPlatform {
     void showAbout() override { ++aboutShown; }
     void showHelpContents() override { ++helpShown; }
 
+    std::optional<ChosenFile> chooseExportFile(const std::string& suggestedName,
+                                               const std::string& folder) override {
+        exportDialogs.push_back({suggestedName, folder});
+        return next(exportAnswers);
+    }
+    std::optional<std::string> askBlockNumber(const std::string& lastEntry) override {
+        blockDialogTexts.push_back(lastEntry);
+        return next(blockAnswers);
+    }
+    std::optional<TrackSectorEntry> askTrackSector(const std::string& lastTrack,
+                                                   const std::string& lastSector) override {
+        sectorDialogTexts.push_back({lastTrack, lastSector});
+        return next(sectorAnswers);
+    }
+    bool shiftHeld() override { return shift; }
+
     ScriptedPlatform base;
     // Answers of the open dialog in turn; nothing (Cancel) when they have run out.
     std::deque<std::optional<ChosenFile>> openAnswers;
@@ -43,6 +59,30 @@ class ScriptedShellPlatform : public ShellPlatform {
     int popupAnswer = 0;
     int aboutShown = 0;
     int helpShown = 0;
+
+    // The export dialog: each time the suggested name and the folder it started in, and the
+    // answers in turn (Cancel when they have run out). An answer naming a file that exists
+    // stands for the user having agreed to replace it.
+    struct ExportDialog {
+        std::string suggestedName;
+        std::string folder;
+    };
+    std::vector<ExportDialog> exportDialogs;
+    std::deque<std::optional<ChosenFile>> exportAnswers;
+    // The block and track/sector dialogs: the texts they showed, and the answers in turn.
+    std::vector<std::string> blockDialogTexts;
+    std::deque<std::optional<std::string>> blockAnswers;
+    std::vector<TrackSectorEntry> sectorDialogTexts;
+    std::deque<std::optional<TrackSectorEntry>> sectorAnswers;
+    bool shift = false; // Shift held with every command
+
+  private:
+    template <typename T> static std::optional<T> next(std::deque<std::optional<T>>& answers) {
+        if (answers.empty()) return std::nullopt;
+        std::optional<T> a = answers.front();
+        answers.pop_front();
+        return a;
+    }
 };
 
 } // namespace lk::test

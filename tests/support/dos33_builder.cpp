@@ -139,4 +139,14 @@ std::vector<uint8_t> binaryFile(uint16_t address, Bytes bytes) {
     return out;
 }
 
+std::string paddedDosName(const std::string& name) {
+    return name + std::string(name.size() < 30 ? 30 - name.size() : 0, ' ');
+}
+
+std::vector<uint8_t> highBitText(std::string_view text) {
+    std::vector<uint8_t> out;
+    for (char c : text) out.push_back(uint8_t(c | 0x80));
+    return out;
+}
+
 } // namespace lk::test

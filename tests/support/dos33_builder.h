@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "image/bytes.h"
@@ -61,5 +62,9 @@ class Dos33Builder {
 std::vector<uint8_t> withLengthWord(Bytes program);
 // A binary file's bytes: the load address and length words, then the bytes.
 std::vector<uint8_t> binaryFile(uint16_t address, Bytes bytes);
+// A name as the catalog and the tree hold it: padded with spaces to 30 characters.
+std::string paddedDosName(const std::string& name);
+// Text as DOS 3.3 keeps it: every character with bit 7 set.
+std::vector<uint8_t> highBitText(std::string_view text);
 
 } // namespace lk::test

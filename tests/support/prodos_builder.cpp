@@ -221,4 +221,8 @@ std::vector<uint8_t> patternBytes(size_t length, uint8_t seed) {
     return out;
 }
 
+std::vector<uint8_t> textBytes(std::string_view text) {
+    return {text.begin(), text.end()};
+}
+
 } // namespace lk::test

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "image/bytes.h"
@@ -65,6 +66,8 @@ FileEntry makeEntry(uint8_t storage, const std::string& name, uint8_t type = 0x0
 std::vector<uint8_t> swapSectorOrder(std::vector<uint8_t> image);
 // The image behind a 64-byte 2IMG header.
 std::vector<uint8_t> withTwoImgHeader(const std::vector<uint8_t>& data, SectorOrder order);
+// The characters of the text as bytes.
+std::vector<uint8_t> textBytes(std::string_view text);
 // Bytes 0, 1, 2, ... (mod 251) as recognisable file contents.
 std::vector<uint8_t> patternBytes(size_t length, uint8_t seed = 0);
 

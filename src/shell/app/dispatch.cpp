@@ -1,4 +1,3 @@
-#include "prodos/selection.h"
 #include "shell/app/command_handlers.h"
 
 namespace lk {
@@ -53,6 +52,33 @@ void dispatchCommand(ShellContext& ctx, int command) {
     case cmd::kViewResourceFork:
         viewAppleFile(ctx, 0x100);
         break;
+    case cmd::kExportAs:
+        commandExportAs(ctx);
+        break;
+    case cmd::kBitMap:
+        commandBitMap(ctx);
+        break;
+    case cmd::kDisplayBlock:
+        commandDisplayBlock(ctx);
+        break;
+    case cmd::kDisplaySector:
+        commandDisplaySector(ctx);
+        break;
+    case cmd::kNextBlock:
+        commandStep(ctx, StepCommand::NextBlock);
+        break;
+    case cmd::kPreviousBlock:
+        commandStep(ctx, StepCommand::PreviousBlock);
+        break;
+    case cmd::kNextSector:
+        commandStep(ctx, StepCommand::NextSector);
+        break;
+    case cmd::kPreviousSector:
+        commandStep(ctx, StepCommand::PreviousSector);
+        break;
+    case cmd::kCatalog:
+        commandCatalog(ctx);
+        break;
     case cmd::kHelpContents:
         ctx.platform.showHelpContents();
         break;
@@ -81,26 +107,6 @@ bool acceptAccelerator(ShellContext& ctx, int command) {
         }
     }
     return acceleratorDelivered(ctx.app.shell.menu, command);
-}
-
-void viewAppleFile(ShellContext& ctx, int fork) {
-    (void)fork;
-    ShellState& s = ctx.app.shell;
-    if (!ctx.app.tree.empty()) {
-        // The file-data buffer that holds a copied file is about to be reused.
-        s.appleClipboard = kClipboardEmpty;
-        s.menu.grey(cmd::kPasteFile);
-        ctx.view.showMenuState(s.menu);
-        s.selectedEntry = querySelection(ctx.app.tree);
-        // Reading and translating the file arrives with the translators; until then there is
-        // nothing to show and the right pane stays as it was.
-        return;
-    }
-    s.bitMapShown = false;
-    s.blockViewShown = false;
-    updateStepCommands(s.menu, s.blockViewShown, ctx.app.image.isDos33);
-    ctx.view.showMenuState(s.menu);
-    ctx.platform.setWaitCursor(false);
 }
 
 } // namespace lk

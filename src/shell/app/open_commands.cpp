@@ -36,7 +36,10 @@ void openImageAndShow(ShellContext& ctx, const ChosenFile& file) {
         s.selectedEntry = 0;
         ctx.view.showMenuState(s.menu);
     }
+    // The display no longer shows the bit map or a block of the image that was open, so a
+    // change to the new one must not bring either back.
     s.bitMapShown = false;
+    s.blockViewShown = false;
     ctx.platform.setWaitCursor(false);
     ctx.view.setCaption(mainTitle(app.image.bufferValid ? app.image.fileTitle : ""));
 }

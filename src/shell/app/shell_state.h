@@ -6,6 +6,7 @@
 #include <string>
 
 #include "shell/app/menu_state.h"
+#include "translate/block_view.h"
 
 namespace lk {
 
@@ -27,6 +28,8 @@ struct ShellState {
     bool findDialogOpen = false;
     int appleClipboard = kClipboardEmpty;
     uint32_t selectedEntry = 0; // the selected node's entry offset, 0 when none
+    // The block or sector shown (or last shown) and the texts last typed in its dialogs.
+    BlockViewState blockView;
 
     std::string settingsPath;
     std::string helpPath;

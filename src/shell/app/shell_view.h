@@ -33,6 +33,9 @@ class ShellView {
     virtual void showDisplay() = 0;
     // Hides the picture pane, leaving whatever the display shows.
     virtual void hideImageWindow() = 0;
+    // Turns the display's wrap at the width of 80 characters on or off (clearDisplay turns it
+    // back on); a listing of wide rows is shown unwrapped.
+    virtual void setDisplayWrap(bool wrapAt80) = 0;
     virtual void editDisplay(EditAction action) = 0;
     // The display pane's side of the Edit menu's state (the find dialog is the shell's).
     virtual EditFacts displayEditFacts() = 0;

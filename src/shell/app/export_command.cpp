@@ -1,0 +1,33 @@
+// Export As: the selected Apple file, adjusted as the export preferences say, to a host file the
+// user chooses.
+#include "dos33/export_file.h"
+#include "image/host_file.h"
+#include "prodos/selection.h"
+#include "shell/app/command_handlers.h"
+
+namespace lk {
+
+void commandExportAs(ShellContext& ctx) {
+    AppState& app = ctx.app;
+    ShellState& s = app.shell;
+    if (app.tree.empty()) return;
+    s.selectedEntry = querySelection(app.tree);
+    if (s.selectedEntry == 0) return;
+    std::string suggested = suggestedExportName(app.image, s.selectedEntry);
+    // A buffer of its own: the shared one may hold a copied Apple file waiting to be pasted,
+    // which an export must not replace.
+    FileDataBuffer exported;
+    if (prepareExport(app.image, app.tree, app.settings, exported, ctx.platform) <= 0) return;
+    std::optional<ChosenFile> chosen = ctx.platform.chooseExportFile(suggested, s.exportFolder);
+    if (!chosen) return;
+    std::string path = withDefaultExtension(chosen->path, kDefaultExtension);
+    PathParts parts = splitPath(path);
+    if (writeExportFile(path, exported.bytes()) == 0) {
+        reportProblem(ctx.platform, "Could not write file %s", parts.fileName);
+        return;
+    }
+    // The next export starts where this one went.
+    s.exportFolder = parts.folder;
+}
+
+} // namespace lk

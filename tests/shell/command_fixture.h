@@ -1,0 +1,82 @@
+// The commands without a window: a view that records what it is asked to show, the scripted
+// platform, and images opened through the program's own open path.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "scripted_shell_platform.h"
+#include "shell/app/command_handlers.h"
+#include "temp_folder.h"
+
+namespace lk::test {
+
+// Keeps what the display and the picture pane would show, and every call in order.
+class RecordingView : public ShellView {
+  public:
+    void setCaption(const std::string& text) override { caption = text; }
+    void showMenuState(const MenuState& m) override { menu = m; }
+    void beginTreeRebuild() override {}
+    void endTreeRebuild() override {}
+    void expandNode(NodeId) override {}
+    void clearDisplay() override {
+        calls.push_back("clear");
+        text.clear();
+        displayVisible = false;
+        wrapAt80 = true;
+    }
+    void setDisplayText(std::string_view t) override {
+        calls.push_back("set");
+        text = std::string(t);
+    }
+    void insertDisplayText(std::string_view t) override {
+        calls.push_back("insert");
+        text += t;
+    }
+    void showDisplay() override {
+        calls.push_back("show");
+        pictureVisible = false;
+        displayVisible = true;
+    }
+    void hideImageWindow() override {
+        calls.push_back("hidePicture");
+        pictureVisible = false;
+    }
+    void setDisplayWrap(bool on) override {
+        calls.push_back(on ? "wrap" : "noWrap");
+        wrapAt80 = on;
+    }
+    void editDisplay(EditAction) override {}
+    EditFacts displayEditFacts() override { return {}; }
+    void closeWindow() override {}
+    void commandDelivered(int) override {}
+
+    std::vector<std::string> takeCalls() { return std::exchange(calls, {}); }
+
+    std::string caption;
+    MenuState menu;
+    std::vector<std::string> calls;
+    std::string text;
+    bool displayVisible = true;
+    bool pictureVisible = false;
+    bool wrapAt80 = true;
+};
+
+class CommandTest : public ::testing::Test {
+  protected:
+    // Writes the image to the scratch folder and opens it as File > Open does.
+    void open(const std::vector<uint8_t>& bytes, const std::string& name);
+    // Selects the node with that path of names below the volume (none: the volume).
+    void select(const std::vector<std::string>& names);
+    void run(int command) { dispatchCommand(ctx, command); }
+    bool enabled(int command) const { return view.menu.isEnabled(command); }
+
+    TempFolder folder;
+    AppState app;
+    ScriptedShellPlatform platform;
+    RecordingView view;
+    ShellContext ctx{app, platform, view};
+};
+
+} // namespace lk::test

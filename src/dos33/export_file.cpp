@@ -88,7 +88,9 @@ uint32_t adjustDosExport(uint8_t dosType, const Settings& settings, uint8_t* dat
 }
 
 std::string suggestedExportName(const DiskImage& image, uint32_t entryOffset) {
-    std::string name = appleName(image, entryOffset);
+    // The spaces that pad a DOS 3.3 name are not part of it: a host file name keeps them on
+    // some systems, where "HELLO" would become a name ending in 25 spaces.
+    std::string name = trimmedDosName(appleName(image, entryOffset));
     std::transform(name.begin(), name.end(), name.begin(), hostSafe);
     return name;
 }

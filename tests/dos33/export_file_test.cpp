@@ -153,8 +153,8 @@ TEST(ExportNames, SuggestedNameIsTheAppleNameWithBit7Cleared) {
     auto nameOf = [&](const std::string& n) {
         return suggestedExportName(d.o.image, d.o.tree.item(d.node(n))->entryOffset);
     };
-    EXPECT_EQ(nameOf("BINARY"), paddedDosName("BINARY")); // the trailing spaces stay
-    EXPECT_EQ(nameOf("A/B"), paddedDosName("A_B"));       // never a folder separator
+    EXPECT_EQ(nameOf("BINARY"), "BINARY"); // without the spaces that pad it
+    EXPECT_EQ(nameOf("A/B"), "A_B");       // never a folder separator
 
     ProdosBuilder b(280, "VOL");
     uint32_t e = b.addFile(ProdosBuilder::kVolumeKey, "READ.ME", 0x04, 0, Bytes(patternBytes(3)));

@@ -50,8 +50,7 @@ TEST_F(ExportCommandTest, EachKindOfFileIsWrittenAsTheExportPreferencesSay) {
         exportAs({c.name}, out);
         EXPECT_EQ(readFile(folder.file(out)), c.written) << out;
         ASSERT_FALSE(platform.exportDialogs.empty());
-        EXPECT_EQ(platform.exportDialogs.back().suggestedName,
-                  c.dos ? paddedDosName(c.name) : c.name);
+        EXPECT_EQ(platform.exportDialogs.back().suggestedName, c.name);
     }
     EXPECT_TRUE(platform.base.messages.empty());
 }

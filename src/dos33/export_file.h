@@ -30,7 +30,7 @@ int32_t prepareExport(const DiskImage& image, const CatalogTree& tree, const Set
 uint32_t adjustDosExport(uint8_t dosType, const Settings& settings, uint8_t* data, uint32_t length);
 
 // The host file name suggested for the entry: its Apple name with bit 7 of every character
-// cleared, the 30 characters of a DOS 3.3 name with their trailing spaces. Characters that
+// cleared, a DOS 3.3 name without the spaces that pad it to 30 characters. Characters that
 // cannot stand in a host file name (folder separators, control characters) read "_".
 std::string suggestedExportName(const DiskImage& image, uint32_t entryOffset);
 

@@ -24,7 +24,7 @@
 namespace {
 
 class SilentPlatform : public lk::Platform {
-public:
+  public:
     void showMessage(std::string_view, std::string_view, lk::MessageIcon) override {}
     bool askYesNo(std::string_view, std::string_view, lk::MessageIcon) override { return false; }
     void beep() override {}
@@ -39,24 +39,28 @@ constexpr Name kNames[] = {{"fuzz.PO", false},  {"fuzz.dsk", true},  {"fuzz.Do",
                            {"fuzz.2mg", false}, {"fuzz.hdv", false}, {"fuzz", false}};
 
 // Files of mutated entries often claim up to 16 MB; reading those only zero-fills memory and
-// slows the search, and the same index and list logic is reached below 1 MB.
+// slows the search, and the same index and list logic is reached below 1 MB. Translating is
+// linear in the file's length, so a smaller limit keeps many runs a second.
 constexpr uint32_t kMaxReadLength = 1 << 20;
+constexpr uint32_t kMaxViewLength = 1 << 16;
+// The catalog listing walks the tree below the node: listing a few nodes reaches its code
+// without making each run quadratic in the number of entries.
+constexpr int kListedNodes = 4;
 
-bool smallEnough(const lk::DiskImage& image, const lk::CatalogItem& item) {
+bool smallEnough(const lk::DiskImage& image, const lk::CatalogItem& item, uint32_t limit) {
     if (image.isDos33) {
         lk::DosEntry e;
-        return !lk::dosEntryAt(image, item.entryOffset, e) || e.sectors * 256u <= kMaxReadLength;
+        return !lk::dosEntryAt(image, item.entryOffset, e) || e.sectors * 256u <= limit;
     }
-    return lk::forkEof(image, item.entryOffset, lk::kDataFork) <= kMaxReadLength &&
-           lk::forkEof(image, item.entryOffset, lk::kResourceFork) <= kMaxReadLength;
+    return lk::forkEof(image, item.entryOffset, lk::kDataFork) <= limit &&
+           lk::forkEof(image, item.entryOffset, lk::kResourceFork) <= limit;
 }
 
 // The chosen view, and both listers from both start offsets whatever the file's type.
 void viewEveryWay(const lk::DiskImage& image, const lk::CatalogItem& item, bool resourceFork,
                   lk::FileDataBuffer& file, lk::Platform& platform) {
     lk::ViewRequest request;
-    if (!lk::readForView(image, item.entryOffset, item.icon, resourceFork, file, platform,
-                         request))
+    if (!lk::readForView(image, item.entryOffset, item.icon, resourceFork, file, platform, request))
         return;
     lk::viewFile(request, lk::Settings(), platform);
     for (uint32_t start : {0u, 2u}) {
@@ -86,6 +90,7 @@ void readEveryFile(const lk::DiskImage& image, lk::CatalogTree& tree, lk::Platfo
     off.dosTxt = off.dosInt = off.dosApsft = off.dosBin = "FALSE";
     on.dosInt = "TRUE";
     std::string listing;
+    int listed = 0;
     if (image.isDos33) lk::countFreeSectors(image);
     std::vector<lk::NodeId> pending;
     for (lk::NodeId n = tree.root(); n != lk::kNoNode; n = tree.nextSibling(n))
@@ -95,15 +100,19 @@ void readEveryFile(const lk::DiskImage& image, lk::CatalogTree& tree, lk::Platfo
         pending.pop_back();
         const lk::CatalogItem item = *tree.item(n);
         tree.select(n);
-        lk::catalogListing(image, tree, listing);
+        if (listed++ < kListedNodes) lk::catalogListing(image, tree, listing);
         for (lk::NodeId c = tree.firstChild(n); c != lk::kNoNode; c = tree.nextSibling(c))
             pending.push_back(c);
-        if (!smallEnough(image, item)) continue;
+        lk::suggestedExportName(image, item.entryOffset);
+        if (!smallEnough(image, item, kMaxReadLength)) continue;
+        if (!smallEnough(image, item, kMaxViewLength)) {
+            lk::prepareExport(image, tree, on, file, platform);
+            continue;
+        }
         viewEveryWay(image, item, false, file, platform);
         viewEveryWay(image, item, true, file, platform);
         lk::prepareExport(image, tree, on, file, platform);
         lk::prepareExport(image, tree, off, file, platform);
-        lk::suggestedExportName(image, item.entryOffset);
     }
 }
 

@@ -13,6 +13,8 @@
 #include "shell/catalog_model.h"
 #include "shell/catalog_view.h"
 #include "shell/display_window.h"
+#include "shell/app/display_commands.h"
+#include "shell/find_dialog.h"
 #include "shell/image_window.h"
 #include "shell/qt_platform.h"
 #include "shell/shell_menus.h"
@@ -75,6 +77,10 @@ void MainWindow::buildPanes() {
     display_ = new DisplayWindow(right);
     display_->applyFont(toQString(s.fontName), s.fontPoints);
     display_->applyColors(s.fontColorRef, s.bkgrndColorRef);
+    display_->applyTabStops(kTabStepTwips);
+    connect(display_, &DisplayWindow::outOfSpace, this, [this] {
+        ctx_.platform.showMessage(kOutOfSpaceMessage, kAppCaption, MessageIcon::Error);
+    });
     image_ = new ImageWindow(right);
     image_->setBackground(colorFromRef(s.bkgrndColorRef));
     image_->hide();
@@ -165,6 +171,10 @@ void MainWindow::clearDisplay() {
     display_->clearText();
     display_->applyFont(toQString(s.fontName), s.fontPoints);
     display_->applyColors(s.fontColorRef, s.bkgrndColorRef);
+    display_->applyTabStops(kTabStepTwips);
+    connect(display_, &DisplayWindow::outOfSpace, this, [this] {
+        ctx_.platform.showMessage(kOutOfSpaceMessage, kAppCaption, MessageIcon::Error);
+    });
     display_->hide();
 }
 
@@ -193,6 +203,26 @@ void MainWindow::editDisplay(EditAction action) {
 
 EditFacts MainWindow::displayEditFacts() {
     return display_->editFacts();
+}
+
+FindDialog* MainWindow::findDialog() const {
+    return findDialog_.data();
+}
+
+DisplayPane& MainWindow::displayPane() {
+    return *display_;
+}
+
+void MainWindow::openFindDialog(FindMode mode, const FindRecord& record) {
+    // One dialog at a time.
+    if (!findDialog_) {
+        findDialog_ = new FindDialog(mode, record, this);
+        connect(findDialog_, &FindDialog::request, this,
+                [this](const FindMessage& m) { onFindMessage(ctx_, m); });
+    }
+    findDialog_->show();
+    findDialog_->raise();
+    findDialog_->activateWindow();
 }
 
 void MainWindow::closeWindow() {

@@ -28,6 +28,33 @@ class ScriptedShellPlatform : public ShellPlatform {
         openAnswers.pop_front();
         return a;
     }
+    std::optional<ChosenFile> chooseImageToSave(const std::string& folder) override {
+        saveDialogFolders.push_back(folder);
+        return next(saveAnswers);
+    }
+    std::optional<ImportChoice> chooseImportFiles(const std::string& folder) override {
+        importDialogFolders.push_back(folder);
+        return next(importAnswers);
+    }
+    bool chooseFont(FontChoice& font) override {
+        fontDialogStarts.push_back(font);
+        if (!fontAnswer) return false;
+        font = *fontAnswer;
+        return true;
+    }
+    bool runPageSetup(PageSetup& setup) override {
+        ++pageSetupShown;
+        if (!pageSetupAnswer) return false;
+        setup = *pageSetupAnswer;
+        return true;
+    }
+    bool choosePrintJob(PageSetup&, PrintSettings& settings, bool hasSelection) override {
+        printDialogStarts.push_back({settings, hasSelection});
+        std::optional<PrintSettings> a = next(printAnswers);
+        if (!a) return false;
+        settings = *a;
+        return true;
+    }
     int trackPopupMenu(const std::vector<PopupItem>& items, int, int) override {
         popups.push_back(items);
         return popupAnswer;
@@ -35,12 +62,31 @@ class ScriptedShellPlatform : public ShellPlatform {
     void showAbout() override { ++aboutShown; }
     void showHelpContents() override { ++helpShown; }
 
+    // The next scripted answer, or nothing (Cancel) when they have run out.
+    template <typename T> static std::optional<T> next(std::deque<std::optional<T>>& answers) {
+        if (answers.empty()) return std::nullopt;
+        std::optional<T> a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+
     ScriptedPlatform base;
     // Answers of the open dialog in turn; nothing (Cancel) when they have run out.
     std::deque<std::optional<ChosenFile>> openAnswers;
     std::vector<std::string> openDialogFolders;
     std::vector<std::vector<PopupItem>> popups;
     int popupAnswer = 0;
+    std::deque<std::optional<ChosenFile>> saveAnswers;
+    std::vector<std::string> saveDialogFolders;
+    std::deque<std::optional<ImportChoice>> importAnswers;
+    std::vector<std::string> importDialogFolders;
+    // The font dialog answers OK with this font, or Cancel when there is none.
+    std::optional<FontChoice> fontAnswer;
+    std::vector<FontChoice> fontDialogStarts;
+    std::optional<PageSetup> pageSetupAnswer;
+    int pageSetupShown = 0;
+    std::deque<std::optional<PrintSettings>> printAnswers;
+    std::vector<std::pair<PrintSettings, bool>> printDialogStarts; // with whether text is selected
     int aboutShown = 0;
     int helpShown = 0;
 };

@@ -1,0 +1,17 @@
+// The host file dialogs, set up with their titles, type lists, starting folders and the
+// default extension: opening an image, saving one, and choosing files to import.
+#pragma once
+
+#include <QFileDialog>
+#include <memory>
+#include <string>
+
+namespace lk {
+
+enum class FileDialogKind { OpenImage, SaveImage, Import };
+
+// The dialog, ready to show.
+std::unique_ptr<QFileDialog> makeFileDialog(FileDialogKind kind, const std::string& folder,
+                                            QWidget* owner);
+
+} // namespace lk

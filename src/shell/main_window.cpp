@@ -172,9 +172,6 @@ void MainWindow::clearDisplay() {
     display_->applyFont(toQString(s.fontName), s.fontPoints);
     display_->applyColors(s.fontColorRef, s.bkgrndColorRef);
     display_->applyTabStops(kTabStepTwips);
-    connect(display_, &DisplayWindow::outOfSpace, this, [this] {
-        ctx_.platform.showMessage(kOutOfSpaceMessage, kAppCaption, MessageIcon::Error);
-    });
     display_->hide();
 }
 

@@ -5,7 +5,9 @@
 #include <QPrinter>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextBlock>
 #include <QTextDocumentFragment>
+#include <QTextLayout>
 
 #include "shell/app/display_commands.h"
 
@@ -37,17 +39,46 @@ QRectF textArea(QPrinter& printer, const PageSetup& setup) {
     return area.width() >= 1 && area.height() >= 1 ? area : paper;
 }
 
-void drawPage(QPainter& painter, QTextDocument& pages, const QRectF& area, int page) {
-    double top = (page - 1) * area.height();
-    painter.save();
-    painter.translate(area.left(), area.top() - top);
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = QRectF(0, top, area.width(), area.height());
-    context.palette.setColor(QPalette::Text, Qt::black);
-    painter.setClipRect(context.clip);
-    pages.documentLayout()->draw(&painter, context);
-    painter.restore();
-}
+// The laid-out text in pages: the first block of every page, found in one pass.
+class PagedText {
+  public:
+    PagedText(QTextDocument& pages, double pageHeight) : pages_(pages), height_(pageHeight) {
+        QAbstractTextDocumentLayout* layout = pages.documentLayout();
+        for (QTextBlock b = pages.begin(); b.isValid(); b = b.next()) {
+            double bottom = layout->blockBoundingRect(b).bottom();
+            while (bottom > height_ * double(firstBlocks_.size())) firstBlocks_.push_back(b);
+        }
+        if (firstBlocks_.empty()) firstBlocks_.push_back(pages.begin());
+    }
+
+    // Draws the lines that begin on the page (from 1), and no others: a line that would
+    // straddle the foot of a page was moved to the next one.
+    void draw(QPainter& painter, const QRectF& area, int page) const {
+        double top = (page - 1) * height_;
+        double bottom = top + height_;
+        painter.save();
+        painter.translate(area.left(), area.top() - top);
+        painter.setPen(Qt::black);
+        QAbstractTextDocumentLayout* layout = pages_.documentLayout();
+        QTextBlock b = firstBlocks_[std::min(size_t(page - 1), firstBlocks_.size() - 1)];
+        for (; b.isValid(); b = b.next()) {
+            QRectF r = layout->blockBoundingRect(b);
+            if (r.top() >= bottom) break;
+            QTextLayout* text = b.layout();
+            for (int i = 0; i < text->lineCount(); ++i) {
+                QTextLine line = text->lineAt(i);
+                double y = text->position().y() + line.y();
+                if (y >= top && y < bottom) line.draw(&painter, text->position());
+            }
+        }
+        painter.restore();
+    }
+
+  private:
+    QTextDocument& pages_;
+    double height_;
+    std::vector<QTextBlock> firstBlocks_;
+};
 
 } // namespace
 
@@ -103,6 +134,7 @@ std::vector<PrintProblem> printText(const TextPrintJob& job) {
     std::vector<int> order = printedPages(pages->pageCount(), job.settings);
     if (order.empty()) return {};
     QRectF area = textArea(*printer, job.setup);
+    PagedText paged(*pages, area.height());
     QPainter painter;
     if (!painter.begin(printer.get())) return {PrintProblem::StartDoc};
     std::vector<PrintProblem> problems;
@@ -112,7 +144,7 @@ std::vector<PrintProblem> printText(const TextPrintJob& job) {
             problems.push_back(PrintProblem::StartPage);
             continue;
         }
-        drawPage(painter, *pages, area, order[i]);
+        paged.draw(painter, area, order[i]);
     }
     if (!painter.end()) problems.push_back(PrintProblem::EndDoc);
     return problems;

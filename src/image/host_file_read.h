@@ -10,7 +10,7 @@
 namespace lk {
 
 struct LocalDateTime {
-    int year = 0; // e.g. 2024
+    int year = 0;  // e.g. 2024
     int month = 0; // 1-12
     int day = 0;   // 1-31
     int hour = 0;

@@ -29,8 +29,7 @@ int selectedLength(const QTextCursor& cursor) {
 template <typename Editor> bool refuseTypingWhenFull(Editor* editor, QKeyEvent* event) {
     if (event->text().isEmpty() || !event->text().front().isPrint()) return false;
     QTextCursor c = editor->textCursor();
-    if (charactersThatFit(size_t(textLength(editor->document())), size_t(selectedLength(c)), 1) >
-        0)
+    if (charactersThatFit(size_t(textLength(editor->document())), size_t(selectedLength(c)), 1) > 0)
         return false;
     emit editor->outOfSpace();
     return true;
@@ -96,11 +95,11 @@ bool PlainDisplayEdit::canInsertFromMimeData(const QMimeData* source) const {
 
 void PlainDisplayEdit::insertFromMimeData(const QMimeData* source) {
     if (!offersText(source)) return;
-    QString text = source->hasText()
-                       ? source->text()
-                       : QTextDocumentFragment::fromHtml(
-                             QString::fromUtf8(source->data(kRichTextMime)))
-                             .toPlainText();
+    QString text =
+        source->hasText()
+            ? source->text()
+            : QTextDocumentFragment::fromHtml(QString::fromUtf8(source->data(kRichTextMime)))
+                  .toPlainText();
     QTextCursor c = textCursor();
     if (!insertWithinLimit(c, text)) emit outOfSpace();
     setTextCursor(c);
@@ -139,8 +138,8 @@ void RichDisplayEdit::insertFromMimeData(const QMimeData* source) {
         auto fragment =
             QTextDocumentFragment::fromHtml(QString::fromUtf8(source->data(kRichTextMime)));
         size_t length = size_t(fragment.toPlainText().size());
-        if (charactersThatFit(size_t(textLength(document())), size_t(selectedLength(c)),
-                              length) == length) {
+        if (charactersThatFit(size_t(textLength(document())), size_t(selectedLength(c)), length) ==
+            length) {
             c.insertFragment(fragment);
             setTextCursor(c);
             ensureCursorVisible();

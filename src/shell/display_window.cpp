@@ -61,8 +61,9 @@ uint32_t colorRefOf(const QColor& color) {
 }
 
 QFont displayFontFor(const QString& face, int points) {
-    QFont font = QFontDatabase::hasFamily(face) ? QFont(face)
-                                                : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont font = QFontDatabase::hasFamily(face)
+                     ? QFont(face)
+                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPointSize(points > 0 ? points : kDefaultPoints);
     return font;
 }
@@ -73,8 +74,8 @@ DisplayWindow::DisplayWindow(QWidget* parent)
     stack_->setContentsMargins(0, 0, 0, 0);
     stack_->addWidget(plain_);
     stack_->addWidget(rich_);
-    for (QAbstractScrollArea* e : {static_cast<QAbstractScrollArea*>(plain_),
-                                   static_cast<QAbstractScrollArea*>(rich_)}) {
+    for (QAbstractScrollArea* e :
+         {static_cast<QAbstractScrollArea*>(plain_), static_cast<QAbstractScrollArea*>(rich_)}) {
         // Files dropped here open as images (the main window takes them), never as text.
         e->setAcceptDrops(false);
     }
@@ -166,9 +167,9 @@ void DisplayWindow::insertRichText(const RichText& text) {
             block.setAlignment(qtAlignment(run.alignment));
             c.setBlockFormat(block);
             QString s = QString::fromLatin1(run.text.data(), qsizetype(run.text.size()));
-            size_t fits = charactersThatFit(size_t(textLength(rich_->document())),
-                                            size_t(c.selectionEnd() - c.selectionStart()),
-                                            size_t(s.size()));
+            size_t fits =
+                charactersThatFit(size_t(textLength(rich_->document())),
+                                  size_t(c.selectionEnd() - c.selectionStart()), size_t(s.size()));
             c.insertText(s.left(qsizetype(fits)), charFormatOf(run.format, font_));
             if (fits < size_t(s.size())) {
                 fitted = false;
@@ -337,14 +338,13 @@ void DisplayWindow::select(TextRange range) {
     });
 }
 
-std::optional<TextRange> DisplayWindow::find(std::string_view text, int64_t from,
-                                             bool matchCase) {
+std::optional<TextRange> DisplayWindow::find(std::string_view text, int64_t from, bool matchCase) {
     QTextDocument* d = document();
     if (text.empty() || from < 0 || from > textLength(d)) return std::nullopt;
     QTextDocument::FindFlags flags;
     if (matchCase) flags |= QTextDocument::FindCaseSensitively;
-    QTextCursor found = d->find(QString::fromUtf8(text.data(), qsizetype(text.size())), int(from),
-                                flags);
+    QTextCursor found =
+        d->find(QString::fromUtf8(text.data(), qsizetype(text.size())), int(from), flags);
     if (found.isNull()) return std::nullopt;
     return TextRange{found.selectionStart(), found.selectionEnd()};
 }
@@ -370,7 +370,12 @@ std::vector<PrintProblem> DisplayWindow::print(const PrintSettings& settings,
                                                const std::string& documentName) {
     std::optional<TextRange> part;
     if (settings.selectionOnly) part = selection();
-    TextPrintJob job{*document(), part, font_, tabStepTwips_, settings, setup,
+    TextPrintJob job{*document(),
+                     part,
+                     font_,
+                     tabStepTwips_,
+                     settings,
+                     setup,
                      QString::fromStdString(documentName)};
     return printText(job);
 }

@@ -10,10 +10,10 @@
 #include <QSplitter>
 #include <algorithm>
 
+#include "shell/app/display_commands.h"
 #include "shell/catalog_model.h"
 #include "shell/catalog_view.h"
 #include "shell/display_window.h"
-#include "shell/app/display_commands.h"
 #include "shell/find_dialog.h"
 #include "shell/image_window.h"
 #include "shell/qt_platform.h"

@@ -165,9 +165,9 @@ bool QtPlatform::runPageSetup(PageSetup& setup) {
     QPrinter& p = printer(setup);
     p.setFullPage(false);
     const Margins& m = setup.margins;
-    p.setPageMargins(QMarginsF(m.left / 1000.0, m.top / 1000.0, m.right / 1000.0,
-                               m.bottom / 1000.0),
-                     QPageLayout::Inch);
+    p.setPageMargins(
+        QMarginsF(m.left / 1000.0, m.top / 1000.0, m.right / 1000.0, m.bottom / 1000.0),
+        QPageLayout::Inch);
     QPageSetupDialog dialog(&p, owner_);
     if (dialog.exec() != QDialog::Accepted) return false;
     QMarginsF chosen = p.pageLayout().margins(QPageLayout::Inch);
@@ -200,8 +200,8 @@ bool QtPlatform::choosePrintJob(PageSetup& setup, PrintSettings& settings, bool 
     settings.toPage = settings.pageRange ? p.toPage() : kNoPage;
     settings.copies = std::max(1, p.copyCount());
     settings.collate = p.collateCopies();
-    settings.outputFile = p.outputFormat() == QPrinter::PdfFormat ? fromQString(p.outputFileName())
-                                                                  : std::string();
+    settings.outputFile =
+        p.outputFormat() == QPrinter::PdfFormat ? fromQString(p.outputFileName()) : std::string();
     takePaper(p, setup);
     return true;
 }

@@ -3,9 +3,9 @@
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextLayout>
 
@@ -96,11 +96,9 @@ std::unique_ptr<QPrinter> printerFor(const PrintSettings& settings, const PageSe
     // Copies are made page by page here, as the settings order them.
     printer->setCopyCount(1);
     if (setup.paperWidth > 0 && setup.paperHeight > 0)
-        printer->setPageSize(
-            QPageSize(QSizeF(setup.paperWidth / 1000.0, setup.paperHeight / 1000.0),
-                      QPageSize::Inch));
-    printer->setPageOrientation(setup.landscape ? QPageLayout::Landscape
-                                                : QPageLayout::Portrait);
+        printer->setPageSize(QPageSize(
+            QSizeF(setup.paperWidth / 1000.0, setup.paperHeight / 1000.0), QPageSize::Inch));
+    printer->setPageOrientation(setup.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     return printer;
 }
 

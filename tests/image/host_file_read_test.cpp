@@ -17,7 +17,8 @@ TEST(ReadHostFile, BytesWithSpareZerosAndTheTimesInLocalTime) {
     // Last written 2021-03-04 05:06:07 UTC.
     std::time_t when = 1614834367;
     std::filesystem::last_write_time(
-        hostPath(path), std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(when)));
+        hostPath(path),
+        std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(when)));
 
     TransferBuffer t;
     std::time_t before = std::time(nullptr);

@@ -203,9 +203,9 @@ TEST_F(DisplayTest, FormattedRunsShowBoldUnderlineRaisedLoweredAndAlignedParagra
     };
     EXPECT_EQ(formatAt(0).fontWeight(), QFont::Bold);
     EXPECT_EQ(formatAt(6).fontWeight(), QFont::Normal);
-    EXPECT_GT(formatAt(10).baselineOffset(), 0);  // the raised 2
+    EXPECT_GT(formatAt(10).baselineOffset(), 0); // the raised 2
     EXPECT_DOUBLE_EQ(formatAt(10).fontPointSize(), 8.1);
-    EXPECT_LT(formatAt(13).baselineOffset(), 0);  // the lowered 2
+    EXPECT_LT(formatAt(13).baselineOffset(), 0); // the lowered 2
     EXPECT_TRUE(formatAt(16).fontUnderline());
     EXPECT_FALSE(formatAt(15).fontUnderline());
     EXPECT_EQ(d->findBlockByNumber(0).blockFormat().alignment(), Qt::AlignHCenter);
@@ -213,8 +213,7 @@ TEST_F(DisplayTest, FormattedRunsShowBoldUnderlineRaisedLoweredAndAlignedParagra
     EXPECT_EQ(d->findBlockByNumber(2).blockFormat().alignment(), Qt::AlignRight);
     // The same font, colour and wrap as plain text.
     EXPECT_EQ(display().richEditor()->font().family(), display().editor()->font().family());
-    EXPECT_EQ(display().richEditor()->lineWrapColumnOrWidth() -
-                  2 * int(d->documentMargin()),
+    EXPECT_EQ(display().richEditor()->lineWrapColumnOrWidth() - 2 * int(d->documentMargin()),
               display().wrapWidth());
 
     // The next text goes back to the plain editor.

@@ -74,7 +74,7 @@ TEST_F(EditTest, PasteWeighsTextThenPictureThenFormattedTextTheLaterWinning) {
         bool text, image, rich;
         PasteSource expected;
     } cases[] = {
-        {false, false, false, PasteSource::None}, {true, false, false, PasteSource::Text},
+        {false, false, false, PasteSource::None},  {true, false, false, PasteSource::Text},
         {false, true, false, PasteSource::Bitmap}, {true, true, false, PasteSource::Bitmap},
         {true, true, true, PasteSource::RichText}, {false, false, true, PasteSource::RichText},
     };

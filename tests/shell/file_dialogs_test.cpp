@@ -44,11 +44,13 @@ TEST(FileDialogs, TitlesFiltersFoldersAndTheDefaultExtension) {
         EXPECT_EQ(d->acceptMode(), c.accept);
         EXPECT_EQ(d->fileMode(), c.mode);
         EXPECT_TRUE(d->nameFilters().front().startsWith(c.firstFilter)) << c.title.toStdString();
-        EXPECT_EQ(d->directory().absolutePath(), QDir(QString::fromStdString(folder.path)).absolutePath());
+        EXPECT_EQ(d->directory().absolutePath(),
+                  QDir(QString::fromStdString(folder.path)).absolutePath());
         EXPECT_EQ(d->defaultSuffix(), "txt");
         EXPECT_FALSE(d->testOption(QFileDialog::DontConfirmOverwrite));
     }
-    QStringList images = makeFileDialog(FileDialogKind::OpenImage, folder.path, nullptr)->nameFilters();
+    QStringList images =
+        makeFileDialog(FileDialogKind::OpenImage, folder.path, nullptr)->nameFilters();
     ASSERT_EQ(images.size(), 2);
     for (const char* p : {"*.2mg", "*.dsk", "*.po", "*.do", "*.hdv", "*.app", "*.nib", "*.fdi"})
         EXPECT_TRUE(images[0].contains(p)) << p;

@@ -31,10 +31,10 @@ PdfFile readPdf(const std::string& path) {
     if (m.hasMatch()) pdf.pages = m.captured(1).toInt();
     pdf.title = QRegularExpression("Title:\\s+(\\S*)").match(info).captured(1);
     for (int i = 1; i <= pdf.pages; ++i)
-        pdf.pageTexts.push_back(runTool("pdftotext", {"-f", QString::number(i), "-l",
-                                                      QString::number(i), "-layout",
-                                                      QString::fromStdString(path), "-"})
-                                    .simplified());
+        pdf.pageTexts.push_back(
+            runTool("pdftotext", {"-f", QString::number(i), "-l", QString::number(i), "-layout",
+                                  QString::fromStdString(path), "-"})
+                .simplified());
     return pdf;
 }
 
@@ -135,7 +135,8 @@ TEST_F(PrintTest, TheSelectionAloneAndAnEmptyTextStillOnePage) {
     PdfFile pdf = print(selection);
     EXPECT_TRUE(platform->printDialogStarts.back().second); // the dialog offered the selection
     ASSERT_EQ(pdf.pages, 1);
-    EXPECT_EQ(linesOn(pdf.pageTexts[0]), (std::vector<int>{11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
+    EXPECT_EQ(linesOn(pdf.pageTexts[0]),
+              (std::vector<int>{11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
     EXPECT_EQ(pdf.title, "SAMPLER.po");
 
     show("");

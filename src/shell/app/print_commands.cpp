@@ -77,8 +77,7 @@ void commandPrintText(ShellContext& ctx) {
     DisplayPane& pane = ctx.view.displayPane();
     TextRange selected = pane.selection();
     PrintSettings settings = s.printSettings;
-    if (!ctx.platform.choosePrintJob(s.pageSetup, settings, selected.start != selected.end))
-        return;
+    if (!ctx.platform.choosePrintJob(s.pageSetup, settings, selected.start != selected.end)) return;
     ctx.platform.setWaitCursor(true);
     // The job is named after the image's file, or its whole path when it has no file name.
     std::string name = splitPath(ctx.app.image.path).fileName;

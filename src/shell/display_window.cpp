@@ -132,12 +132,15 @@ void DisplayWindow::clearText() {
 }
 
 void DisplayWindow::insertText(std::string_view text) {
-    QString s = QString::fromLatin1(text.data(), qsizetype(text.size()));
+    insertAtCaret(QString::fromLatin1(text.data(), qsizetype(text.size())));
+}
+
+void DisplayWindow::insertAtCaret(const QString& text) {
     bool fitted = withEditor([&](auto* e) {
         bool ok = true;
         withoutUndo(e, [&] {
             QTextCursor c = e->textCursor();
-            ok = insertWithinLimit(c, s);
+            ok = insertWithinLimit(c, text);
             e->setTextCursor(c);
         });
         return ok;
@@ -350,17 +353,7 @@ std::optional<TextRange> DisplayWindow::find(std::string_view text, int64_t from
 }
 
 void DisplayWindow::replaceSelection(std::string_view text) {
-    QString s = QString::fromUtf8(text.data(), qsizetype(text.size()));
-    bool fitted = withEditor([&](auto* e) {
-        bool ok = true;
-        withoutUndo(e, [&] {
-            QTextCursor c = e->textCursor();
-            ok = insertWithinLimit(c, s);
-            e->setTextCursor(c);
-        });
-        return ok;
-    });
-    if (!fitted) emit outOfSpace();
+    insertAtCaret(QString::fromUtf8(text.data(), qsizetype(text.size())));
 }
 
 // --- printing ---

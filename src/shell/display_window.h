@@ -89,6 +89,8 @@ class DisplayWindow : public QWidget, public DisplayPane {
   private:
     template <typename F> decltype(auto) withEditor(F&& f) const;
     void showEditor(bool rich);
+    // Puts the text in place of the selection, beyond undo, cut to the text limit.
+    void insertAtCaret(const QString& text);
     void applyWrap();
 
     PlainDisplayEdit* plain_;

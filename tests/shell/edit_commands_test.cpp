@@ -18,9 +18,7 @@ class EditTest : public ShellTest {
   protected:
     void show(const std::string& text) {
         start();
-        window().clearDisplay();
-        window().setDisplayText(text);
-        window().showDisplay();
+        showText(text);
     }
     std::vector<int> enabledEditItems() {
         refreshEditMenu(window().context());

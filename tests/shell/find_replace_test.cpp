@@ -18,9 +18,7 @@ class FindTest : public ShellTest {
   protected:
     void show(const std::string& text) {
         start();
-        window().clearDisplay();
-        window().setDisplayText(text);
-        window().showDisplay();
+        showText(text);
     }
     TextRange selection() { return window().displayPane().selection(); }
     std::string text() { return window().displayWindow()->text().toStdString(); }

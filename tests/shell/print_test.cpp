@@ -61,11 +61,6 @@ class PrintTest : public ShellTest {
         start();
         openThroughDialog(writeSampler(), "SAMPLER.po");
     }
-    void show(const std::string& text) {
-        window().clearDisplay();
-        window().setDisplayText(text);
-        window().showDisplay();
-    }
     PdfFile print(PrintSettings settings) {
         settings.outputFile = folder.file(format("print%d.pdf", ++jobs));
         platform->printAnswers.push_back(settings);
@@ -74,11 +69,11 @@ class PrintTest : public ShellTest {
     }
     // Shows a text of exactly five pages and returns the lines of each.
     std::vector<std::vector<int>> showFivePages() {
-        show(numberedLines(1000));
+        showText(numberedLines(1000));
         std::vector<int> first = linesOn(print(PrintSettings{}).pageTexts.at(0));
         int perPage = int(first.size());
         EXPECT_GT(perPage, 10);
-        show(numberedLines(4 * perPage + perPage / 2));
+        showText(numberedLines(4 * perPage + perPage / 2));
         PdfFile all = print(PrintSettings{});
         EXPECT_EQ(all.pages, 5);
         std::vector<std::vector<int>> pages;
@@ -127,7 +122,7 @@ TEST_F(PrintTest, PageRangeAndCopiesInTheirOrder) {
 }
 
 TEST_F(PrintTest, TheSelectionAloneAndAnEmptyTextStillOnePage) {
-    show(numberedLines(300));
+    showText(numberedLines(300));
     // Lines 11 to 20: ten lines of ten characters each.
     window().displayPane().select({100, 200});
     PrintSettings selection;
@@ -139,7 +134,7 @@ TEST_F(PrintTest, TheSelectionAloneAndAnEmptyTextStillOnePage) {
               (std::vector<int>{11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
     EXPECT_EQ(pdf.title, "SAMPLER.po");
 
-    show("");
+    showText("");
     PdfFile empty = print(PrintSettings{});
     EXPECT_EQ(empty.pages, 1);
     EXPECT_EQ(empty.pageTexts.at(0), "");
@@ -147,7 +142,7 @@ TEST_F(PrintTest, TheSelectionAloneAndAnEmptyTextStillOnePage) {
 }
 
 TEST_F(PrintTest, TheChoicesAreKeptForTheNextJobAndFailuresReported) {
-    show("TEXT\n");
+    showText("TEXT\n");
     PrintSettings chosen;
     chosen.copies = 3;
     chosen.collate = true;

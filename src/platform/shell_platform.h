@@ -8,7 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/font_choice.h"
 #include "platform/platform.h"
+#include "platform/printing.h"
 
 namespace lk {
 
@@ -24,7 +26,13 @@ inline constexpr FileFilter kDiskImageFilters[] = {
     {"All Files (*.*)", "*.*"},
 };
 
+inline constexpr FileFilter kAllFilesFilter[] = {{"All Files (*.*)", "*.*"}};
+
 inline constexpr std::string_view kOpenImageTitle = "Open disk image";
+inline constexpr std::string_view kSaveImageTitle = "Save disk image as:";
+inline constexpr std::string_view kImportTitle = "Import file:";
+// The save and open dialogs give a name typed without an extension this one.
+inline constexpr std::string_view kDefaultExtension = "txt";
 
 inline constexpr FileFilter kExportFilters[] = {
     {"All Files (*.*)", "*.*"},
@@ -33,8 +41,6 @@ inline constexpr FileFilter kExportFilters[] = {
 };
 
 inline constexpr std::string_view kExportTitle = "Export Apple ][ file as:";
-// The save dialogs give a name typed without an extension this one.
-inline constexpr std::string_view kDefaultExtension = "txt";
 
 // A file the user chose: its full path and the name shown for it.
 struct ChosenFile {
@@ -48,6 +54,12 @@ struct TrackSectorEntry {
     std::string sector;
 };
 
+// The files chosen for import: their folder and their names in it, in the dialog's order.
+struct ImportChoice {
+    std::string folder;
+    std::vector<std::string> names;
+};
+
 // One line of a popup menu; command 0 is a separator.
 struct PopupItem {
     int command = 0;
@@ -59,6 +71,18 @@ class ShellPlatform : public Platform {
   public:
     // The open-image dialog, starting in `folder`; nothing when the user cancels.
     virtual std::optional<ChosenFile> chooseImageToOpen(const std::string& folder) = 0;
+    // The save-image dialog, starting in `folder`, asking before it replaces a file.
+    virtual std::optional<ChosenFile> chooseImageToSave(const std::string& folder) = 0;
+    // The import dialog: any number of existing files of one folder.
+    virtual std::optional<ImportChoice> chooseImportFiles(const std::string& folder) = 0;
+    // The font dialog, starting from `font`, which holds the dialog's font afterwards whatever
+    // the user pressed; true for OK.
+    virtual bool chooseFont(FontChoice& font) = 0;
+    // The page setup dialog on the shared printer and paper; true for OK.
+    virtual bool runPageSetup(PageSetup& setup) = 0;
+    // The print dialog, starting from the last job's choices; true for OK (the choices are
+    // then those of this job). `hasSelection` offers printing the selected text only.
+    virtual bool choosePrintJob(PageSetup& setup, PrintSettings& settings, bool hasSelection) = 0;
     // A popup menu at a screen position; the chosen command, or 0 when none was chosen.
     virtual int trackPopupMenu(const std::vector<PopupItem>& items, int screenX, int screenY) = 0;
     // The modal About box.

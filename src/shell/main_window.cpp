@@ -11,9 +11,11 @@
 #include <QSplitter>
 #include <algorithm>
 
+#include "shell/app/display_commands.h"
 #include "shell/catalog_model.h"
 #include "shell/catalog_view.h"
 #include "shell/display_window.h"
+#include "shell/find_dialog.h"
 #include "shell/image_window.h"
 #include "shell/qt_platform.h"
 #include "shell/shell_menus.h"
@@ -76,6 +78,10 @@ void MainWindow::buildPanes() {
     display_ = new DisplayWindow(right);
     display_->applyFont(toQString(s.fontName), s.fontPoints);
     display_->applyColors(s.fontColorRef, s.bkgrndColorRef);
+    display_->applyTabStops(kTabStepTwips);
+    connect(display_, &DisplayWindow::outOfSpace, this, [this] {
+        ctx_.platform.showMessage(kOutOfSpaceMessage, kAppCaption, MessageIcon::Error);
+    });
     image_ = new ImageWindow(right);
     image_->setBackground(colorFromRef(s.bkgrndColorRef));
     image_->hide();
@@ -166,6 +172,7 @@ void MainWindow::clearDisplay() {
     display_->clearText();
     display_->applyFont(toQString(s.fontName), s.fontPoints);
     display_->applyColors(s.fontColorRef, s.bkgrndColorRef);
+    display_->applyTabStops(kTabStepTwips);
     display_->hide();
 }
 
@@ -189,11 +196,7 @@ void MainWindow::hideImageWindow() {
 }
 
 void MainWindow::setDisplayWrap(bool wrapAt80) {
-    // Applying the display font sets the wrap at 80 characters.
-    if (wrapAt80)
-        display_->applyFont(toQString(app_.settings.fontName), app_.settings.fontPoints);
-    else
-        display_->editor()->setLineWrapMode(QPlainTextEdit::NoWrap);
+    display_->setWrapAt80(wrapAt80);
 }
 
 void MainWindow::editDisplay(EditAction action) {
@@ -202,6 +205,26 @@ void MainWindow::editDisplay(EditAction action) {
 
 EditFacts MainWindow::displayEditFacts() {
     return display_->editFacts();
+}
+
+FindDialog* MainWindow::findDialog() const {
+    return findDialog_.data();
+}
+
+DisplayPane& MainWindow::displayPane() {
+    return *display_;
+}
+
+void MainWindow::openFindDialog(FindMode mode, const FindRecord& record) {
+    // One dialog at a time.
+    if (!findDialog_) {
+        findDialog_ = new FindDialog(mode, record, this);
+        connect(findDialog_, &FindDialog::request, this,
+                [this](const FindMessage& m) { onFindMessage(ctx_, m); });
+    }
+    findDialog_->show();
+    findDialog_->raise();
+    findDialog_->activateWindow();
 }
 
 void MainWindow::closeWindow() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "shell/app/commands.h"
 
@@ -14,6 +15,7 @@ namespace lk {
 class CatalogModel;
 class CatalogView;
 class DisplayWindow;
+class FindDialog;
 class ImageWindow;
 class ShellMenus;
 
@@ -37,6 +39,8 @@ class MainWindow : public QMainWindow, public ShellView {
     DisplayWindow* displayWindow() const { return display_; }
     ImageWindow* imageWindow() const { return image_; }
     ShellMenus* menus() const { return menus_; }
+    // The open Find or Replace dialog, or nullptr.
+    FindDialog* findDialog() const;
     QSplitter* splitter() const { return splitter_; }
 
     // ShellView
@@ -53,6 +57,8 @@ class MainWindow : public QMainWindow, public ShellView {
     void setDisplayWrap(bool wrapAt80) override;
     void editDisplay(EditAction action) override;
     EditFacts displayEditFacts() override;
+    DisplayPane& displayPane() override;
+    void openFindDialog(FindMode mode, const FindRecord& record) override;
     void closeWindow() override;
     void commandDelivered(int command) override;
 
@@ -78,6 +84,7 @@ class MainWindow : public QMainWindow, public ShellView {
     ImageWindow* image_ = nullptr;
     QSplitter* splitter_ = nullptr;
     ShellMenus* menus_ = nullptr;
+    QPointer<FindDialog> findDialog_;
     bool closeConfirmed_ = false;
 };
 

@@ -3,12 +3,19 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include "shell/about_dialog.h"
+#include "shell/display_window.h"
+#include "shell/file_dialogs.h"
 #include "shell/help_window.h"
 #include "shell/show_number_dialog.h"
+#include "shell/text_printing.h"
 #include "translate/block_view.h"
 
 namespace lk {
@@ -34,6 +41,8 @@ class QtPlatform::ArrowWhileAsking {
     QtPlatform& platform_;
     bool wasWaiting_;
 };
+
+QtPlatform::QtPlatform() = default;
 
 QtPlatform::~QtPlatform() {
     setWaitCursor(false);
@@ -99,31 +108,22 @@ QStringList nameFilters(std::span<const FileFilter> filters) {
     return list;
 }
 
-std::optional<ChosenFile> QtPlatform::chooseImageToOpen(const std::string& folder) {
-    QFileDialog dialog(owner_, toQString(kOpenImageTitle), toQString(folder));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilters(nameFilters(kDiskImageFilters));
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
+std::optional<ChosenFile> QtPlatform::chosenFile(QFileDialog& dialog) {
+    ArrowWhileAsking arrow(*this);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     QString path = dialog.selectedFiles().front();
     return ChosenFile{fromQString(path), fromQString(QFileInfo(path).fileName())};
 }
 
+std::optional<ChosenFile> QtPlatform::chooseOneFile(int kind, const std::string& folder) {
+    return chosenFile(*makeFileDialog(FileDialogKind(kind), folder, owner_));
+}
+
 std::optional<ChosenFile> QtPlatform::chooseExportFile(const std::string& suggestedName,
                                                        const std::string& folder) {
-    ArrowWhileAsking arrow(*this);
-    QFileDialog dialog(owner_, toQString(kExportTitle), toQString(folder));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(nameFilters(kExportFilters));
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    // The dialog adds the extension before it asks whether to replace the file.
-    dialog.setDefaultSuffix(toQString(kDefaultExtension));
-    dialog.selectFile(toQString(suggestedName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    QString path = dialog.selectedFiles().front();
-    return ChosenFile{fromQString(path), fromQString(QFileInfo(path).fileName())};
+    std::unique_ptr<QFileDialog> dialog = makeFileDialog(FileDialogKind::Export, folder, owner_);
+    dialog->selectFile(toQString(suggestedName));
+    return chosenFile(*dialog);
 }
 
 std::optional<std::string> QtPlatform::askBlockNumber(const std::string& lastEntry) {
@@ -145,6 +145,100 @@ std::optional<TrackSectorEntry> QtPlatform::askTrackSector(const std::string& la
 bool QtPlatform::shiftHeld() {
     // The modifiers of the key or mouse event that chose the command.
     return QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier);
+}
+
+std::optional<ChosenFile> QtPlatform::chooseImageToOpen(const std::string& folder) {
+    return chooseOneFile(int(FileDialogKind::OpenImage), folder);
+}
+
+std::optional<ChosenFile> QtPlatform::chooseImageToSave(const std::string& folder) {
+    return chooseOneFile(int(FileDialogKind::SaveImage), folder);
+}
+
+std::optional<ImportChoice> QtPlatform::chooseImportFiles(const std::string& folder) {
+    ArrowWhileAsking arrow(*this);
+    std::unique_ptr<QFileDialog> dialog = makeFileDialog(FileDialogKind::Import, folder, owner_);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+    ImportChoice choice;
+    choice.folder = fromQString(QFileInfo(dialog->selectedFiles().front()).absolutePath());
+    for (const QString& path : dialog->selectedFiles())
+        choice.names.push_back(fromQString(QFileInfo(path).fileName()));
+    return choice;
+}
+
+bool QtPlatform::chooseFont(FontChoice& font) {
+    ArrowWhileAsking arrow(*this);
+    bool ok = false;
+    QFont initial = displayFontFor(toQString(font.face), font.points);
+    initial.setBold(font.bold);
+    initial.setItalic(font.italic);
+    QFont chosen = QFontDialog::getFont(&ok, initial, owner_);
+    // The dialog's font is kept whatever the answer; Cancel gives back the one it started with.
+    if (ok) {
+        font.face = fromQString(chosen.family());
+        font.points = chosen.pointSize() > 0 ? chosen.pointSize() : font.points;
+    }
+    return ok;
+}
+
+QPrinter& QtPlatform::printer(const PageSetup& setup) {
+    if (!printer_) printer_ = printerFor(PrintSettings{}, setup, QString());
+    return *printer_;
+}
+
+// The shared printer's paper and name as the page setup keeps them.
+static void takePaper(const QPrinter& printer, PageSetup& setup) {
+    QSizeF inches = printer.pageLayout().pageSize().size(QPageSize::Inch);
+    setup.paperWidth = int(inches.width() * 1000 + 0.5);
+    setup.paperHeight = int(inches.height() * 1000 + 0.5);
+    setup.landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
+    setup.printerName = fromQString(printer.printerName());
+}
+
+bool QtPlatform::runPageSetup(PageSetup& setup) {
+    ArrowWhileAsking arrow(*this);
+    QPrinter& p = printer(setup);
+    p.setFullPage(false);
+    const Margins& m = setup.margins;
+    p.setPageMargins(
+        QMarginsF(m.left / 1000.0, m.top / 1000.0, m.right / 1000.0, m.bottom / 1000.0),
+        QPageLayout::Inch);
+    QPageSetupDialog dialog(&p, owner_);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    QMarginsF chosen = p.pageLayout().margins(QPageLayout::Inch);
+    setup.margins = {int(chosen.left() * 1000 + 0.5), int(chosen.top() * 1000 + 0.5),
+                     int(chosen.right() * 1000 + 0.5), int(chosen.bottom() * 1000 + 0.5)};
+    takePaper(p, setup);
+    return true;
+}
+
+bool QtPlatform::choosePrintJob(PageSetup& setup, PrintSettings& settings, bool hasSelection) {
+    ArrowWhileAsking arrow(*this);
+    QPrinter& p = printer(setup);
+    p.setCopyCount(settings.copies);
+    p.setCollateCopies(settings.collate);
+    if (settings.pageRange && settings.fromPage != kNoPage)
+        p.setFromTo(settings.fromPage, settings.toPage);
+    else
+        p.setFromTo(0, 0);
+    QPrintDialog dialog(&p, owner_);
+    dialog.setMinMax(1, kNoPage);
+    QAbstractPrintDialog::PrintDialogOptions options =
+        QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
+        QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintShowPageSize;
+    if (hasSelection) options |= QAbstractPrintDialog::PrintSelection;
+    dialog.setOptions(options);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    settings.selectionOnly = p.printRange() == QPrinter::Selection;
+    settings.pageRange = p.printRange() == QPrinter::PageRange;
+    settings.fromPage = settings.pageRange ? p.fromPage() : kNoPage;
+    settings.toPage = settings.pageRange ? p.toPage() : kNoPage;
+    settings.copies = std::max(1, p.copyCount());
+    settings.collate = p.collateCopies();
+    settings.outputFile =
+        p.outputFormat() == QPrinter::PdfFormat ? fromQString(p.outputFileName()) : std::string();
+    takePaper(p, setup);
+    return true;
 }
 
 int QtPlatform::trackPopupMenu(const std::vector<PopupItem>& items, int screenX, int screenY) {

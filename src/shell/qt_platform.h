@@ -5,19 +5,23 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <span>
 
 #include "platform/shell_platform.h"
 
+class QPrinter;
 class QWidget;
 
 #include "shell/help_window.h"
+
+class QFileDialog;
 
 namespace lk {
 
 class QtPlatform : public ShellPlatform {
   public:
-    QtPlatform() = default;
+    QtPlatform();
     ~QtPlatform() override;
 
     // The window that owns the dialogs and message boxes (none before it exists).
@@ -29,6 +33,11 @@ class QtPlatform : public ShellPlatform {
     void setWaitCursor(bool wait) override;
 
     std::optional<ChosenFile> chooseImageToOpen(const std::string& folder) override;
+    std::optional<ChosenFile> chooseImageToSave(const std::string& folder) override;
+    std::optional<ImportChoice> chooseImportFiles(const std::string& folder) override;
+    bool chooseFont(FontChoice& font) override;
+    bool runPageSetup(PageSetup& setup) override;
+    bool choosePrintJob(PageSetup& setup, PrintSettings& settings, bool hasSelection) override;
     int trackPopupMenu(const std::vector<PopupItem>& items, int screenX, int screenY) override;
     void showAbout() override;
     void showHelpContents() override;
@@ -44,8 +53,15 @@ class QtPlatform : public ShellPlatform {
 
   private:
     class ArrowWhileAsking;
+    std::optional<ChosenFile> chooseOneFile(int kind, const std::string& folder);
+    // Runs a one-file dialog: the chosen file, or nothing on Cancel.
+    std::optional<ChosenFile> chosenFile(QFileDialog& dialog);
+
+    // The printer Page Setup and Print share, made when first asked for.
+    QPrinter& printer(const PageSetup& setup);
 
     QPointer<QWidget> owner_;
+    std::unique_ptr<QPrinter> printer_;
     QPointer<HelpWindow> help_;
     bool waiting_ = false;
 };

@@ -12,6 +12,24 @@
 
 namespace lk::test {
 
+// A text pane that holds nothing: the commands tested here never search, paste or print.
+class NullDisplayPane : public DisplayPane {
+  public:
+    TextRange selection() const override { return {}; }
+    void select(TextRange) override {}
+    std::optional<TextRange> find(std::string_view, int64_t, bool) override { return {}; }
+    void replaceSelection(std::string_view) override {}
+    ClipboardOffer clipboardOffer() const override { return {}; }
+    bool paste(PasteSource) override { return false; }
+    void insertRichText(const RichText&) override {}
+    void setWrapAt80(bool) override {}
+    FontChoice currentFont() const override { return {}; }
+    std::vector<PrintProblem> print(const PrintSettings&, const PageSetup&,
+                                    const std::string&) override {
+        return {};
+    }
+};
+
 // Keeps what the display and the picture pane would show, and every call in order.
 class RecordingView : public ShellView {
   public:
@@ -49,6 +67,8 @@ class RecordingView : public ShellView {
     }
     void editDisplay(EditAction) override {}
     EditFacts displayEditFacts() override { return {}; }
+    DisplayPane& displayPane() override { return pane; }
+    void openFindDialog(FindMode, const FindRecord&) override {}
     void closeWindow() override {}
     void commandDelivered(int) override {}
 
@@ -61,6 +81,7 @@ class RecordingView : public ShellView {
     bool displayVisible = true;
     bool pictureVisible = false;
     bool wrapAt80 = true;
+    NullDisplayPane pane;
 };
 
 class CommandTest : public ::testing::Test {

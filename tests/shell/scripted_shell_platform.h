@@ -28,6 +28,33 @@ class ScriptedShellPlatform : public ShellPlatform {
         openAnswers.pop_front();
         return a;
     }
+    std::optional<ChosenFile> chooseImageToSave(const std::string& folder) override {
+        saveDialogFolders.push_back(folder);
+        return next(saveAnswers);
+    }
+    std::optional<ImportChoice> chooseImportFiles(const std::string& folder) override {
+        importDialogFolders.push_back(folder);
+        return next(importAnswers);
+    }
+    bool chooseFont(FontChoice& font) override {
+        fontDialogStarts.push_back(font);
+        if (!fontAnswer) return false;
+        font = *fontAnswer;
+        return true;
+    }
+    bool runPageSetup(PageSetup& setup) override {
+        ++pageSetupShown;
+        if (!pageSetupAnswer) return false;
+        setup = *pageSetupAnswer;
+        return true;
+    }
+    bool choosePrintJob(PageSetup&, PrintSettings& settings, bool hasSelection) override {
+        printDialogStarts.push_back({settings, hasSelection});
+        std::optional<PrintSettings> a = next(printAnswers);
+        if (!a) return false;
+        settings = *a;
+        return true;
+    }
     int trackPopupMenu(const std::vector<PopupItem>& items, int, int) override {
         popups.push_back(items);
         return popupAnswer;
@@ -57,6 +84,17 @@ class ScriptedShellPlatform : public ShellPlatform {
     std::vector<std::string> openDialogFolders;
     std::vector<std::vector<PopupItem>> popups;
     int popupAnswer = 0;
+    std::deque<std::optional<ChosenFile>> saveAnswers;
+    std::vector<std::string> saveDialogFolders;
+    std::deque<std::optional<ImportChoice>> importAnswers;
+    std::vector<std::string> importDialogFolders;
+    // The font dialog answers OK with this font, or Cancel when there is none.
+    std::optional<FontChoice> fontAnswer;
+    std::vector<FontChoice> fontDialogStarts;
+    std::optional<PageSetup> pageSetupAnswer;
+    int pageSetupShown = 0;
+    std::deque<std::optional<PrintSettings>> printAnswers;
+    std::vector<std::pair<PrintSettings, bool>> printDialogStarts; // with whether text is selected
     int aboutShown = 0;
     int helpShown = 0;
 

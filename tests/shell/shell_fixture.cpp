@@ -44,6 +44,12 @@ void ShellTest::openThroughDialog(const std::string& path, const std::string& ti
     run(cmd::kOpen);
 }
 
+void ShellTest::showText(const std::string& text) {
+    window().clearDisplay();
+    window().setDisplayText(text);
+    window().showDisplay();
+}
+
 std::string ShellTest::writeSampler(const std::string& name) {
     return folder.write(name, samplerVolume());
 }

@@ -29,6 +29,8 @@ class ShellTest : public ::testing::Test {
     std::string writeSampler(const std::string& name = "SAMPLER.po");
     // The tree's model index of the node with that path of names below the volume.
     QModelIndex indexOfPath(const std::vector<std::string>& names);
+    // Shows a text in the display pane as a view does.
+    void showText(const std::string& text);
     std::string settingsText() { return folder.readText("Larkspoon.ini"); }
 
     TempFolder folder;

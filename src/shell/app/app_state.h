@@ -2,6 +2,7 @@
 #pragma once
 
 #include "image/disk_image.h"
+#include "image/host_file_read.h"
 #include "prodos/catalog_tree.h"
 #include "prodos/file_data.h"
 #include "prodos/file_entry.h"
@@ -18,6 +19,8 @@ struct AppState {
     ShellState shell;
     // The one entry the name dialogs fill and the create and copy commands use.
     FileEntry workingEntry;
+    // The host file being imported.
+    TransferBuffer transfer;
 };
 
 } // namespace lk

@@ -1,4 +1,5 @@
 #include "shell/app/command_handlers.h"
+#include "shell/app/display_commands.h"
 
 namespace lk {
 
@@ -14,9 +15,6 @@ bool editAction(int command, EditAction& action) {
         return true;
     case cmd::kCopy:
         action = EditAction::Copy;
-        return true;
-    case cmd::kPaste:
-        action = EditAction::Paste;
         return true;
     case cmd::kClear:
         action = EditAction::Clear;
@@ -43,6 +41,27 @@ void dispatchCommand(ShellContext& ctx, int command) {
     case cmd::kOpen:
         commandOpen(ctx);
         break;
+    // --- the text pane: printing, paste, find and replace ---
+    case cmd::kPrint:
+        // A shown picture is printed as a picture.
+        if (!ctx.app.shell.graphicShown) commandPrintText(ctx);
+        break;
+    case cmd::kPageSetup:
+        commandPageSetup(ctx);
+        break;
+    case cmd::kPaste:
+        commandPaste(ctx);
+        break;
+    case cmd::kFind:
+        commandFind(ctx, FindMode::Find);
+        break;
+    case cmd::kFindNext:
+        commandFindNext(ctx);
+        break;
+    case cmd::kReplace:
+        commandFind(ctx, FindMode::Replace);
+        break;
+    // --- end of the text pane ---
     case cmd::kExit:
         ctx.view.closeWindow();
         break;

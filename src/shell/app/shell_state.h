@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/font_choice.h"
+#include "platform/printing.h"
+#include "shell/app/find_record.h"
 #include "shell/app/menu_state.h"
 #include "translate/block_view.h"
 
@@ -25,7 +28,7 @@ struct ShellState {
     bool bitMapShown = false;          // the text pane shows the volume bit map
     bool blockViewShown = false;       // the text pane shows a block or a sector
     bool wrapAt80 = true;              // the text wraps at the width of 80 characters
-    bool findDialogOpen = false;
+    bool findDialogOpen = false;       // the modeless Find or Replace dialog is open
     int appleClipboard = kClipboardEmpty;
     uint32_t selectedEntry = 0; // the selected node's entry offset, 0 when none
     // The block or sector shown (or last shown) and the texts last typed in its dialogs.
@@ -38,6 +41,12 @@ struct ShellState {
     std::string rememberedFolder;
 
     MenuState menu = initialMenuState();
+
+    // The display pane's search, font dialog and printing, kept for the whole run.
+    FindRecord findRecord;
+    FontChoice chosenFont; // what the font dialog gave last
+    PageSetup pageSetup;
+    PrintSettings printSettings;
 };
 
 } // namespace lk

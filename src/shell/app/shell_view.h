@@ -6,11 +6,13 @@
 #include <string_view>
 
 #include "prodos/catalog_tree.h"
+#include "shell/app/display_pane.h"
+#include "shell/app/find_record.h"
 #include "shell/app/menu_state.h"
 
 namespace lk {
 
-enum class EditAction { Undo, Cut, Copy, Paste, Clear, SelectAll };
+enum class EditAction { Undo, Cut, Copy, Clear, SelectAll };
 
 class ShellView {
   public:
@@ -39,6 +41,11 @@ class ShellView {
     virtual void editDisplay(EditAction action) = 0;
     // The display pane's side of the Edit menu's state (the find dialog is the shell's).
     virtual EditFacts displayEditFacts() = 0;
+    // The text pane's searching, pasting, formatted text and printing.
+    virtual DisplayPane& displayPane() = 0;
+    // Opens the modeless Find or Replace dialog with the record's fields, or brings the open
+    // one to the front.
+    virtual void openFindDialog(FindMode mode, const FindRecord& record) = 0;
     // Asks the window to close, as the close box does.
     virtual void closeWindow() = 0;
     // Told of every command number that reaches the dispatcher, before it runs.

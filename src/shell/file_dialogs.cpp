@@ -1,0 +1,45 @@
+#include "shell/file_dialogs.h"
+
+#include "platform/shell_platform.h"
+#include "shell/qt_platform.h"
+
+namespace lk {
+
+std::unique_ptr<QFileDialog> makeFileDialog(FileDialogKind kind, const std::string& folder,
+                                            QWidget* owner) {
+    auto dialog = std::make_unique<QFileDialog>(owner);
+    dialog->setDirectory(toQString(folder));
+    dialog->setDefaultSuffix(toQString(kDefaultExtension));
+    dialog->setOption(QFileDialog::HideNameFilterDetails);
+    switch (kind) {
+    case FileDialogKind::OpenImage:
+        dialog->setWindowTitle(toQString(kOpenImageTitle));
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+        dialog->setFileMode(QFileDialog::ExistingFile);
+        dialog->setNameFilters(nameFilters(kDiskImageFilters));
+        break;
+    case FileDialogKind::SaveImage:
+        // Replacing a file is asked about first.
+        dialog->setWindowTitle(toQString(kSaveImageTitle));
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setNameFilters(nameFilters(kDiskImageFilters));
+        break;
+    case FileDialogKind::Import:
+        dialog->setWindowTitle(toQString(kImportTitle));
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+        dialog->setFileMode(QFileDialog::ExistingFiles);
+        dialog->setNameFilters(nameFilters(kAllFilesFilter));
+        break;
+    case FileDialogKind::Export:
+        // The default extension is added before the dialog asks whether to replace the file.
+        dialog->setWindowTitle(toQString(kExportTitle));
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setNameFilters(nameFilters(kExportFilters));
+        break;
+    }
+    return dialog;
+}
+
+} // namespace lk

@@ -1,0 +1,18 @@
+// The host file dialogs, set up with their titles, type lists, starting folders and the
+// default extension: opening an image, saving one, choosing files to import, and naming the
+// host file of an export.
+#pragma once
+
+#include <QFileDialog>
+#include <memory>
+#include <string>
+
+namespace lk {
+
+enum class FileDialogKind { OpenImage, SaveImage, Import, Export };
+
+// The dialog, ready to show.
+std::unique_ptr<QFileDialog> makeFileDialog(FileDialogKind kind, const std::string& folder,
+                                            QWidget* owner);
+
+} // namespace lk

@@ -1,0 +1,181 @@
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "shell/app/display_commands.h"
+#include "shell/catalog_view.h"
+#include "shell/display_window.h"
+#include "shell/find_dialog.h"
+#include "shell/shell_menus.h"
+#include "shell_fixture.h"
+
+namespace lk::test {
+namespace {
+
+class FindTest : public ShellTest {
+  protected:
+    void show(const std::string& text) {
+        start();
+        showText(text);
+    }
+    TextRange selection() { return window().displayPane().selection(); }
+    std::string text() { return window().displayWindow()->text().toStdString(); }
+    FindDialog* openDialog(int command, const std::string& find, const std::string& replace = "") {
+        run(command);
+        FindDialog* d = window().findDialog();
+        if (!d) return nullptr;
+        d->findField()->setText(QString::fromStdString(find));
+        if (d->replaceField()) d->replaceField()->setText(QString::fromStdString(replace));
+        return d;
+    }
+    size_t notFoundMessages() {
+        size_t n = 0;
+        for (const ShownMessage& m : platform->base.messages)
+            n += m.text == "Text not found!  Cursor reset to top of document." &&
+                 m.caption == "Larkspoon" && m.icon == MessageIcon::Warning;
+        return n;
+    }
+};
+
+TEST_F(FindTest, FindNextFromTheDialogMovesOnThenResetsToTheTopWithAMessage) {
+    //    0         1         2
+    //    0123456789012345678901234567
+    show("alpha beta ALPHA beta alpha");
+    FindDialog* d = openDialog(cmd::kFind, "alpha");
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->windowTitle(), "Find");
+    EXPECT_EQ(d->replaceField(), nullptr);
+    EXPECT_TRUE(state().shell.findDialogOpen);
+    // The search starts one character after the start of the selection: the match at the caret
+    // is passed over, the next one taken (case ignored).
+    QTest::mouseClick(d->findNextButton(), Qt::LeftButton);
+    EXPECT_EQ(selection(), (TextRange{11, 16}));
+    QTest::mouseClick(d->findNextButton(), Qt::LeftButton);
+    EXPECT_EQ(selection(), (TextRange{22, 27}));
+    EXPECT_EQ(notFoundMessages(), 0u);
+    QTest::mouseClick(d->findNextButton(), Qt::LeftButton);
+    EXPECT_EQ(selection(), (TextRange{0, 0}));
+    EXPECT_EQ(notFoundMessages(), 1u);
+
+    // Match case finds only the lower-case ones.
+    d->matchCaseBox()->setChecked(true);
+    window().displayPane().select({3, 3});
+    QTest::mouseClick(d->findNextButton(), Qt::LeftButton);
+    EXPECT_EQ(selection(), (TextRange{22, 27}));
+    EXPECT_TRUE(state().shell.findRecord.matchCase);
+}
+
+TEST_F(FindTest, FindNextKeySearchesSilentlyAndOpensFindWithoutASearchText) {
+    show("one two one two");
+    run(cmd::kFindNext); // nothing to search for yet: acts like Find
+    ASSERT_NE(window().findDialog(), nullptr);
+    EXPECT_EQ(window().findDialog()->mode(), FindMode::Find);
+    window().findDialog()->findField()->setText("two");
+    QTest::mouseClick(window().findDialog()->findNextButton(), Qt::LeftButton);
+    EXPECT_EQ(selection(), (TextRange{4, 7}));
+    window().findDialog()->close();
+    QApplication::processEvents();
+    EXPECT_FALSE(state().shell.findDialogOpen);
+    EXPECT_EQ(window().findDialog(), nullptr);
+
+    run(cmd::kFindNext);
+    EXPECT_EQ(selection(), (TextRange{12, 15}));
+    run(cmd::kFindNext); // not found: the caret goes to the top, without a word
+    EXPECT_EQ(selection(), (TextRange{0, 0}));
+    EXPECT_EQ(notFoundMessages(), 0u);
+    EXPECT_EQ(window().findDialog(), nullptr);
+    run(cmd::kFindNext);
+    EXPECT_EQ(selection(), (TextRange{4, 7}));
+}
+
+TEST_F(FindTest, ReplaceAllReplacesEveryMatchAfterTheCaretAndSaysNothingWhenItFoundOne) {
+    show("x foo y foo z foo");
+    FindDialog* d = openDialog(cmd::kReplace, "foo", "quux");
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->windowTitle(), "Replace");
+    QTest::mouseClick(d->replaceAllButton(), Qt::LeftButton);
+    EXPECT_EQ(text(), "x quux y quux z quux");
+    EXPECT_EQ(notFoundMessages(), 0u);
+    EXPECT_EQ(selection(), (TextRange{0, 0}));
+    // Replacing cannot be undone.
+    EXPECT_FALSE(window().displayWindow()->editFacts().canUndo);
+    // Nothing left to replace: told once.
+    QTest::mouseClick(d->replaceAllButton(), Qt::LeftButton);
+    EXPECT_EQ(notFoundMessages(), 1u);
+    EXPECT_EQ(text(), "x quux y quux z quux");
+}
+
+TEST_F(FindTest, ReplaceTakesTheNextMatchAfterTheStartOfTheSelection) {
+    show("ab ab ab");
+    FindDialog* d = openDialog(cmd::kReplace, "ab", "X");
+    ASSERT_NE(d, nullptr);
+    window().displayPane().select({3, 5}); // the middle match selected
+    QTest::mouseClick(d->replaceButton(), Qt::LeftButton);
+    EXPECT_EQ(text(), "ab ab X");
+    EXPECT_EQ(selection(), (TextRange{7, 7}));
+    QTest::mouseClick(d->replaceButton(), Qt::LeftButton); // none after the caret
+    EXPECT_EQ(notFoundMessages(), 1u);
+    EXPECT_EQ(selection(), (TextRange{0, 0}));
+    QTest::mouseClick(d->replaceButton(), Qt::LeftButton);
+    EXPECT_EQ(text(), "ab X X");
+}
+
+TEST_F(FindTest, TheRecordStaysForTheWholeRunAndOneDialogIsOpenAtATime) {
+    show("Some Text");
+    FindDialog* d = openDialog(cmd::kReplace, "Text", "Words");
+    d->matchCaseBox()->setChecked(true);
+    QTest::mouseClick(d->findNextButton(), Qt::LeftButton);
+    run(cmd::kFind); // a dialog is open already: it comes to the front
+    EXPECT_EQ(window().findDialog(), d);
+    d->close();
+    QApplication::processEvents();
+    run(cmd::kFind);
+    FindDialog* again = window().findDialog();
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->findField()->text(), "Text");
+    EXPECT_TRUE(again->matchCaseBox()->isChecked());
+    // Find has no replace field, and keeps the replacement for the next Replace.
+    QTest::mouseClick(again->findNextButton(), Qt::LeftButton);
+    EXPECT_EQ(state().shell.findRecord.replaceText, "Words");
+    // Nothing to search for: the buttons wait for a text.
+    again->findField()->clear();
+    EXPECT_FALSE(again->findNextButton()->isEnabled());
+    EXPECT_EQ(again->findField()->maxLength(), 255);
+}
+
+TEST_F(FindTest, EditItemsAreGreyedWhileTheDialogIsOpenAndItTakesTheKeys) {
+    show("HELLO WORLD");
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    QTest::keyClick(window().treeView(), Qt::Key_F, Qt::ControlModifier);
+    FindDialog* d = window().findDialog();
+    ASSERT_NE(d, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+    refreshEditMenu(window().context());
+    for (int c : {cmd::kFind, cmd::kFindNext, cmd::kReplace})
+        EXPECT_FALSE(window().menus()->action(c)->isEnabled()) << c;
+    for (int c : {cmd::kFind, cmd::kFindNext, cmd::kReplace})
+        EXPECT_FALSE(acceptAccelerator(window().context(), c)) << c;
+
+    // Typing goes to the dialog: Delete edits its field, not the text pane.
+    QTest::keyClicks(d->findField(), "WORLDS");
+    QTest::keyClick(d->findField(), Qt::Key_Backspace);
+    QTest::keyClick(d->findField(), Qt::Key_Home);
+    QTest::keyClick(d->findField(), Qt::Key_Delete);
+    EXPECT_EQ(d->findField()->text(), "ORLD");
+    EXPECT_EQ(text(), "HELLO WORLD");
+    QTest::keyClick(d->findField(), Qt::Key_Return); // the default button: Find Next
+    EXPECT_EQ(selection(), (TextRange{7, 11}));
+
+    QTest::keyClick(d, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_FALSE(state().shell.findDialogOpen);
+    refreshEditMenu(window().context());
+    for (int c : {cmd::kFind, cmd::kFindNext, cmd::kReplace})
+        EXPECT_TRUE(window().menus()->action(c)->isEnabled()) << c;
+}
+
+} // namespace
+} // namespace lk::test

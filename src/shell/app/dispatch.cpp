@@ -41,7 +41,6 @@ void dispatchCommand(ShellContext& ctx, int command) {
     case cmd::kOpen:
         commandOpen(ctx);
         break;
-    // --- the text pane: printing, paste, find and replace ---
     case cmd::kPrint:
         // A shown picture is printed as a picture.
         if (!ctx.app.shell.graphicShown) commandPrintText(ctx);
@@ -61,7 +60,6 @@ void dispatchCommand(ShellContext& ctx, int command) {
     case cmd::kReplace:
         commandFind(ctx, FindMode::Replace);
         break;
-    // --- end of the text pane ---
     case cmd::kExit:
         ctx.view.closeWindow();
         break;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "cli_runner.h"
 #include "dos33/dos_entry.h"
 #include "dos33/export_file.h"
 #include "dos33_builder.h"
@@ -172,14 +171,6 @@ TEST(ExportNames, SuggestedNameIsTheAppleNameWithBit7Cleared) {
         {"C:\\o.d\\PIC", "C:\\o.d\\PIC.txt"},
     };
     for (const Case& c : cases) EXPECT_EQ(withDefaultExtension(c.chosen, "txt"), c.written);
-}
-
-TEST(ExportWrite, ReplacesTheChosenFileWhole) {
-    TempFile out("exported.bin", patternBytes(5000));
-    std::vector<uint8_t> data = patternBytes(20, 9);
-    EXPECT_EQ(writeExportFile(out.path, Bytes(data)), 20);
-    EXPECT_EQ(out.read(), data);
-    EXPECT_EQ(writeExportFile("/nonexistent-folder/x.bin", Bytes(data)), 0);
 }
 
 } // namespace

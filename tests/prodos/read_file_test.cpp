@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "open_helpers.h"
+#include "platform/format.h"
 #include "prodos/read_file.h"
 #include "prodos_builder.h"
 
@@ -90,19 +91,19 @@ TEST(ReadProdosFile, ReadsEitherForkOfAnExtendedFile) {
     EXPECT_EQ(readAll(o, plain, kResourceFork), patternBytes(30));
 }
 
-TEST(ReadProdosFile, RefusesFoldersAndOtherStorageTypesSilently) {
+TEST(ReadProdosFile, RefusesFoldersAndTheVolumeSilentlyAndAnEntryOutsideTheImageAloud) {
     ProdosBuilder b(280, "V");
     b.addFolder(kVol, "DIR");
     Opened o;
     openBytes(o, "v.po", b.bytes());
     uint32_t dir = o.tree.item(o.tree.firstChild(o.tree.root()))->entryOffset;
     uint32_t vol = o.tree.item(o.tree.root())->entryOffset;
-    for (uint32_t entry : {dir, vol}) {
+    for (uint32_t entry : {dir, vol, 0xFFFFFFu}) {
         EXPECT_EQ(readProdosFile(o.image, entry, kDataFork, o.file, o.platform), -2);
         EXPECT_EQ(o.file.fileLength, -2);
         EXPECT_FALSE(o.file.fileDataValid);
     }
-    EXPECT_TRUE(o.platform.messages.empty());
+    EXPECT_EQ(o.platform.messages.size(), 1u);
 }
 
 TEST(ReadProdosFile, NamesAForkThatClaimsToBeExtendedItself) {
@@ -113,61 +114,14 @@ TEST(ReadProdosFile, NamesAForkThatClaimsToBeExtendedItself) {
     openBytes(o, "v.po", b.bytes());
     uint16_t key = le16(&o.image.buffer[ext + 0x11]);
     o.image.buffer[key * 512 + 256] = 0x05;
-    uint16_t forkKey = le16(&o.image.buffer[key * 512 + 257]);
+    unsigned at = le16(&o.image.buffer[key * 512 + 257]) * 512;
     EXPECT_EQ(readProdosFile(o.image, ext, kResourceFork, o.file, o.platform), -2);
-    unsigned at = forkKey * 512;
-    char expected[64];
-    std::snprintf(expected, sizeof expected, "Extended file at: %u ($%X)", at, at);
-    EXPECT_EQ(o.platform.lastMessage(), expected);
+    EXPECT_EQ(o.platform.lastMessage(),
+              "Extended file at: " + std::to_string(at) + " ($" + format("%X", at) + ")");
     EXPECT_FALSE(o.file.fileDataValid);
 }
 
-// A damaged file reads what it can, leaves the rest zero, and tells the user once.
-struct DamagedFile {
-    Opened o;
-    uint32_t entry = 0;
-    std::vector<uint8_t> data = patternBytes(3000, 3);
-    DamagedFile(bool tree = false) {
-        ProdosBuilder b(1600, "V");
-        if (tree) data = patternBytes(140000, 3);
-        entry = b.addFile(kVol, "F", 0x04, 0, Bytes(data));
-        openBytes(o, "v.po", b.bytes());
-    }
-    uint8_t* at(uint32_t offset) { return &o.image.buffer[offset]; }
-    uint16_t key() { return le16(at(entry + 0x11)); }
-    std::vector<uint8_t> readDamaged() {
-        std::vector<uint8_t> got = readAll(o, entry);
-        EXPECT_EQ(o.platform.messages.size(), 1u);
-        EXPECT_EQ(o.platform.lastMessage().rfind("The volume is damaged", 0), 0u);
-        return got;
-    }
-};
-
-TEST(ReadProdosFileDamage, KeyBlockBeyondTheImageReadsAsZeros) {
-    DamagedFile d;
-    putLe16(d.at(d.entry + 0x11), 50000);
-    EXPECT_EQ(d.readDamaged(), std::vector<uint8_t>(3000, 0));
-}
-
-TEST(ReadProdosFileDamage, DataBlockBeyondTheImageLeavesAHole) {
-    DamagedFile d;
-    uint32_t index = d.key() * 512;
-    *d.at(index + 1) = 0x00;
-    *d.at(index + 256 + 1) = 0x90; // block 0x9000 for the second 512 bytes
-    std::vector<uint8_t> expected = d.data;
-    std::fill(expected.begin() + 512, expected.begin() + 1024, 0);
-    EXPECT_EQ(d.readDamaged(), expected);
-}
-
-TEST(ReadProdosFileDamage, IndexBlockOfATreeBeyondTheImage) {
-    DamagedFile d(true);
-    uint32_t master = d.key() * 512;
-    *d.at(master + 256 + 1) = 0xF0;
-    std::vector<uint8_t> expected = d.data;
-    std::fill(expected.begin() + 131072, expected.end(), 0);
-    EXPECT_EQ(d.readDamaged(), expected);
-}
-
+// A seedling whose EOF runs past its one block reads as a sparse file: no damage.
 TEST(ReadProdosFile, ReadsASeedlingLongerThanItsBlockAsSparse) {
     ProdosBuilder b(280, "V");
     uint32_t e = b.addFile(kVol, "S", 0x04, 0, Bytes(patternBytes(512)));
@@ -180,10 +134,35 @@ TEST(ReadProdosFile, ReadsASeedlingLongerThanItsBlockAsSparse) {
     EXPECT_TRUE(o.platform.messages.empty());
 }
 
-TEST(ReadProdosFileDamage, EntryOutsideTheImage) {
-    DamagedFile d;
-    EXPECT_EQ(readProdosFile(d.o.image, 0xFFFFFF, kDataFork, d.o.file, d.o.platform), -2);
-    EXPECT_EQ(d.o.platform.messages.size(), 1u);
+// A damaged file reads what it can, leaves the rest zero, and tells the user once.
+TEST(ReadProdosFileDamage, BlocksBeyondTheImageReadAsZeros) {
+    struct Case {
+        const char* what;
+        size_t length;
+        uint32_t pointer; // offset from the key block of the pointer's high byte
+        size_t zeroFrom, zeroTo;
+    } cases[] = {
+        {"key block", 3000, 0, 0, 3000},
+        {"second data block", 3000, 256 + 1, 512, 1024},
+        {"second index block of a tree", 140000, 256 + 1, 131072, 140000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ProdosBuilder b(1600, "V");
+        std::vector<uint8_t> data = patternBytes(c.length, 3);
+        uint32_t entry = b.addFile(kVol, "F", 0x04, 0, Bytes(data));
+        Opened o;
+        openBytes(o, "v.po", b.bytes());
+        uint8_t* keyPointer = &o.image.buffer[entry + 0x11];
+        if (c.pointer == 0)
+            putLe16(keyPointer, 50000);
+        else
+            o.image.buffer[le16(keyPointer) * 512 + c.pointer] = 0xF0;
+        std::fill(data.begin() + long(c.zeroFrom), data.begin() + long(c.zeroTo), 0);
+        EXPECT_EQ(readAll(o, entry), data);
+        EXPECT_EQ(o.platform.messages.size(), 1u);
+        EXPECT_EQ(o.platform.lastMessage().rfind("The volume is damaged", 0), 0u);
+    }
 }
 
 } // namespace

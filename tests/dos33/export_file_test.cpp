@@ -91,24 +91,15 @@ TEST(ExportDos, EachTypeIsAdjustedByItsPreference) {
         {"BINARY", lower, binary},
         {"RELOCATABLE", on, concat(patternBytes(10, 3), std::vector<uint8_t>(502, 0))},
         {"TYPE3", on, concat(patternBytes(10, 3), std::vector<uint8_t>(502, 0))},
-        {"TEXT", defaults, plainText},
-        {"APPLESOFT", defaults, d.program},
-        {"INTEGER", defaults, withWord},
-        {"BINARY", defaults, d.machine},
+        {"INTEGER", defaults, withWord}, // the one preference off by default
+        // A length word beyond the file is held to the file's bytes, less the header.
+        {"LIAR", on, concat(patternBytes(10), std::vector<uint8_t>(512 - 4 - 10, 0))},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name + std::string(" ") + c.settings.dosTxt);
         EXPECT_EQ(d.exported(c.name, c.settings), c.expected);
     }
     EXPECT_TRUE(d.o.platform.messages.empty());
-}
-
-TEST(ExportDos, ALengthWordBeyondTheFileIsHeldToItsBytes) {
-    ExportDisk d;
-    std::vector<uint8_t> got = d.exported("LIAR", allPreferences("TRUE"));
-    EXPECT_EQ(got.size(), 512u - 4); // one data sector and one list sector, less the header
-    std::vector<uint8_t> whole = d.exported("LIAR", allPreferences("FALSE"));
-    EXPECT_EQ(whole.size(), 512u);
 }
 
 TEST(ExportDos, NothingToExportAndErrorsAreTold) {

@@ -99,45 +99,44 @@ TEST(ReadDosFile, StopsAtTheLengthEvenWhenListsNameMore) {
               std::vector<uint8_t>(4, 0));
 }
 
-TEST(ReadDosFile, ReturnsTheDosErrorNumbersForTheCallerToReport) {
+// Errors are returned for the caller to report; what was copied before one stays.
+TEST(ReadDosFile, ReturnsTheDosErrorNumbersAndKeepsWhatWasCopied) {
     struct Case {
         const char* what;
         bool inList; // a byte of the first list sector, else of the entry
         uint32_t at;
         uint8_t value;
         int32_t result;
+        size_t copied = 0; // data bytes read before the error
     } cases[] = {
-        {"no list", false, 0, 0, -4},          {"deleted", false, 0, 0xFF, -5},
-        {"entry track 35", false, 0, 35, -6},  {"entry sector 16", false, 1, 16, -7},
-        {"next list track", true, 1, 36, -6},  {"next list sector", true, 2, 16, -7},
-        {"pair track 36", true, 0x0E, 36, -6}, {"pair sector 16", true, 0x0F, 16, -7},
+        {"no list", false, 0, 0, -4},
+        {"deleted", false, 0, 0xFF, -5},
+        {"entry track 35", false, 0, 35, -6},
+        {"entry sector 16", false, 1, 16, -7},
+        {"next list track", true, 1, 36, -6},
+        {"next list sector", true, 2, 16, -7},
+        {"pair track 36", true, 0x0E, 36, -6, 256},
+        {"pair sector 16", true, 0x0F, 16, -7, 256},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Dos33Builder b;
-        DosFileLayout f = b.addFile("FILE", kDosBinary, Bytes(patternBytes(600)));
+        std::vector<uint8_t> data = patternBytes(600, 5);
+        DosFileLayout f = b.addFile("FILE", kDosBinary, Bytes(data));
         (c.inList ? b.sector(f.lists[0].track, f.lists[0].sector) : b.at(f.entry))[c.at] = c.value;
         Opened o;
         openBytes(o, "e.dsk", b.bytes());
         EXPECT_EQ(readDosFile(o.image, f.entry, kIconText, o.file, o.platform), c.result);
         EXPECT_TRUE(o.platform.messages.empty());
+        if (c.copied) {
+            EXPECT_TRUE(o.file.fileDataValid);
+            data.resize(c.copied);
+            data.push_back(0);
+            ASSERT_GE(o.file.fileData.size(), data.size());
+            EXPECT_TRUE(std::equal(data.begin(), data.end(), o.file.fileData.begin()));
+        }
         EXPECT_EQ(readDosFile(o.image, f.entry, kIconDisk525, o.file, o.platform), -100);
     }
-}
-
-TEST(ReadDosFile, AnErrorDuringTheReadKeepsWhatWasCopied) {
-    Dos33Builder b;
-    std::vector<uint8_t> data = patternBytes(512, 5);
-    DosFileLayout bad = b.addFile("BAD", kDosText, Bytes(data));
-    b.sector(bad.lists[0].track, bad.lists[0].sector)[0x0C + 2] = 40;
-    Opened o;
-    openBytes(o, "k.dsk", b.bytes());
-    EXPECT_EQ(readDosFile(o.image, bad.entry, kIconText, o.file, o.platform), -6);
-    EXPECT_TRUE(o.file.fileDataValid);
-    std::vector<uint8_t> kept(o.file.fileData.begin(), o.file.fileData.begin() + 257);
-    data.resize(256);
-    data.push_back(0);
-    EXPECT_EQ(kept, data);
 }
 
 TEST(ReadDosFile, ALoopingListChainEndsAndIsReportedOnce) {

@@ -29,23 +29,15 @@ struct ExportDisk {
         b.addFile("BINARY", kDosBinary, Bytes(binaryFile(0x2000, Bytes(machine))), true);
         b.addFile("RELOCATABLE", 0x10, Bytes(patternBytes(10, 3)));
         b.addFile("TYPE3", 0x03, Bytes(patternBytes(10, 3)));
-        b.addFile("LIAR", kDosBinary, Bytes(binaryFile(0x300, Bytes(patternBytes(10)))));
+        std::vector<uint8_t> liar = binaryFile(0x300, Bytes(patternBytes(10)));
+        putLe16(liar.data() + 2, 0x7000); // a length word far beyond its one sector
+        b.addFile("LIAR", kDosBinary, Bytes(liar));
         b.addFile("EMPTY TEXT", kDosText, Bytes(std::vector<uint8_t>(10, 0)));
         b.addFile("A/B", kDosText, Bytes(highBitText("X")));
         openBytes(o, "export.dsk", b.bytes());
-        // The length word of LIAR claims far more than its one sector holds.
-        uint32_t liar = o.tree.item(node("LIAR"))->entryOffset;
-        putLe16(o.image.buffer.data() + sectorOf(liar) + 2, 0x7000);
     }
     NodeId node(const std::string& name) {
         return childWithText(o.tree, o.tree.root(), paddedDosName(name));
-    }
-    // The buffer offset of the first data sector of the file whose entry is given.
-    uint32_t sectorOf(uint32_t entry) {
-        const uint8_t* e = o.image.buffer.data() + entry;
-        const uint8_t* list = sectorBytes(o.image, e[0], e[1]).data();
-        return uint32_t(sectorBytes(o.image, list[0x0C], list[0x0D]).data() -
-                        o.image.buffer.data());
     }
     std::vector<uint8_t> exported(const std::string& name, const Settings& s) {
         o.tree.select(node(name));
@@ -156,11 +148,9 @@ TEST(ExportNames, SuggestedNameIsTheAppleNameWithBit7Cleared) {
     struct Case {
         const char* chosen;
         const char* written;
-    } cases[] = {
-        {"/home/u/HELLO", "/home/u/HELLO.txt"},
-        {"/home/u/HELLO.BAS", "/home/u/HELLO.BAS"},
-        {"C:\\o.d\\PIC", "C:\\o.d\\PIC.txt"},
-    };
+    } cases[] = {{"/home/u/HELLO", "/home/u/HELLO.txt"},
+                 {"/home/u/HELLO.BAS", "/home/u/HELLO.BAS"},
+                 {"C:\\o.d\\PIC", "C:\\o.d\\PIC.txt"}};
     for (const Case& c : cases) EXPECT_EQ(withDefaultExtension(c.chosen, "txt"), c.written);
 }
 

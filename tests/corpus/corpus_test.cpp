@@ -49,6 +49,7 @@ std::map<std::string, Json> listed(const CorpusImage& img, const std::string& vo
     return out;
 }
 
+// The volume and every file by the core, then by ls --json and get.
 TEST(ProdosCorpus, EveryFileAgreesWithTheIndependentReading) {
     SKIP_WITHOUT_CORPUS();
     std::vector<CorpusImage> prodos = images("prodos");
@@ -64,6 +65,8 @@ TEST(ProdosCorpus, EveryFileAgreesWithTheIndependentReading) {
         bool dosOrder = img.volume.str("order") == "dos";
         EXPECT_EQ(o.image.header.imageFormat, uint32_t(dosOrder ? 0 : 1));
         EXPECT_EQ(o.tree.size(), img.files.size() + 1);
+        std::map<std::string, Json> json = listed(img, "/" + img.volume.str("volume") + "/");
+        ASSERT_EQ(json.size(), img.files.size() + 1);
         for (const Json& f : img.files) {
             SCOPED_TRACE(f.str("path"));
             NodeId node = findNodeByPath(o.tree, f.str("path"));
@@ -71,46 +74,32 @@ TEST(ProdosCorpus, EveryFileAgreesWithTheIndependentReading) {
             uint32_t entry = o.tree.item(node)->entryOffset;
             FileEntry e;
             loadEntry(o.image, entry, e);
-            EXPECT_EQ(e.storageType(), f.integer("storage"));
-            EXPECT_EQ(e.fileType, hexField(f, "type"));
-            EXPECT_EQ(e.auxType, hexField(f, "aux"));
-            EXPECT_EQ(e.blocksUsed, f.integer("blocks_used"));
+            const Json& j = json[f.str("path")];
+            for (const auto& [field, mine, cli, theirs] :
+                 {std::tuple{"storage", long(e.storageType()), j.integer("storage"),
+                             f.integer("storage")},
+                  {"type", long(e.fileType), j.integer("type"), long(hexField(f, "type"))},
+                  {"aux", long(e.auxType), j.integer("aux"), long(hexField(f, "aux"))},
+                  {"blocks", long(e.blocksUsed), j.integer("blocks"), f.integer("blocks_used")}}) {
+                EXPECT_EQ(mine, theirs) << field;
+                EXPECT_EQ(cli, theirs) << field;
+            }
             if (!f.has("sha256")) continue; // folders
             EXPECT_EQ(readProdosFile(o.image, entry, kDataFork, o.file, o.platform),
                       f.integer("eof"));
+            EXPECT_EQ(j.integer("eof"), f.integer("eof"));
             EXPECT_EQ(sha256Hex(o.file.bytes()), f.str("sha256"));
+            EXPECT_EQ(sha256Hex(asBytes(runCli({"get", img.path, f.str("path")}).out)),
+                      f.str("sha256"));
             if (!f.has("rsrc_sha256")) continue;
             EXPECT_EQ(readProdosFile(o.image, entry, kResourceFork, o.file, o.platform),
                       f.integer("rsrc_eof"));
             EXPECT_EQ(sha256Hex(o.file.bytes()), f.str("rsrc_sha256"));
+            EXPECT_EQ(
+                sha256Hex(asBytes(runCli({"get", "--fork", "rsrc", img.path, f.str("path")}).out)),
+                f.str("rsrc_sha256"));
         }
         EXPECT_TRUE(o.platform.messages.empty()) << o.platform.lastMessage();
-    }
-}
-
-TEST(ProdosCorpus, TheCliGivesTheSame) {
-    SKIP_WITHOUT_CORPUS();
-    for (const CorpusImage& img : images("prodos")) {
-        SCOPED_TRACE(img.name);
-        std::map<std::string, Json> json = listed(img, "/" + img.volume.str("volume") + "/");
-        ASSERT_EQ(json.size(), img.files.size() + 1);
-        for (const Json& f : img.files) {
-            SCOPED_TRACE(f.str("path"));
-            const Json& j = json[f.str("path")];
-            EXPECT_EQ(j.integer("storage"), f.integer("storage"));
-            EXPECT_EQ(unsigned(j.integer("type")), hexField(f, "type"));
-            EXPECT_EQ(unsigned(j.integer("aux")), hexField(f, "aux"));
-            EXPECT_EQ(j.integer("eof"), f.integer("eof"));
-            EXPECT_EQ(j.integer("blocks"), f.integer("blocks_used"));
-            if (!f.has("sha256")) continue;
-            CliResult get = runCli({"get", img.path, f.str("path")});
-            EXPECT_EQ(get.status, 0) << get.err;
-            EXPECT_EQ(sha256Hex(asBytes(get.out)), f.str("sha256"));
-            if (f.has("rsrc_sha256"))
-                EXPECT_EQ(sha256Hex(asBytes(
-                              runCli({"get", "--fork", "rsrc", img.path, f.str("path")}).out)),
-                          f.str("rsrc_sha256"));
-        }
     }
 }
 
@@ -147,10 +136,13 @@ Settings cookedSettings() {
     return s;
 }
 
+// The VTOC, the catalog in order and every file's bytes by the core, then by ls --json, catalog,
+// get and export.
 TEST(Dos33Corpus, CatalogAndDataAgreeWithTheIndependentReading) {
     SKIP_WITHOUT_CORPUS();
     std::vector<CorpusImage> dos = images("dos33");
     EXPECT_GE(dos.size(), 6u);
+    TempFolder dir;
     for (const CorpusImage& img : dos) {
         SCOPED_TRACE(img.name);
         Opened o;
@@ -168,6 +160,12 @@ TEST(Dos33Corpus, CatalogAndDataAgreeWithTheIndependentReading) {
         EXPECT_EQ(countFreeSectors(o.image), img.volume.integer("free_sectors"));
         EXPECT_EQ(o.tree.item(o.tree.root())->text,
                   format("DISK VOLUME %03u", unsigned(img.volume.integer("volume_number"))));
+        std::map<std::string, Json> json = listed(img, "");
+        ASSERT_EQ(json.size(), img.files.size() + 1);
+        EXPECT_EQ(json[""].integer("volumeNumber"), img.volume.integer("volume_number"));
+        EXPECT_EQ(json[""].integer("freeSectors"), img.volume.integer("free_sectors"));
+        std::string catalog = runCli({"catalog", img.path}).out;
+        EXPECT_EQ(std::count(catalog.begin(), catalog.end(), '\n'), long(img.files.size()) + 2);
 
         // Catalog order is the order of the independent reading's catalog index.
         std::vector<Json> files = img.files;
@@ -175,64 +173,42 @@ TEST(Dos33Corpus, CatalogAndDataAgreeWithTheIndependentReading) {
             return a.integer("catalog_index") < b.integer("catalog_index");
         });
         ASSERT_EQ(o.tree.childCount(o.tree.root()), files.size());
-        NodeId node = o.tree.firstChild(o.tree.root());
-        for (const Json& f : files) {
+        for (size_t i = 0; i < files.size(); ++i) {
+            const Json& f = files[i];
             SCOPED_TRACE(f.str("path"));
+            NodeId node = o.tree.child(o.tree.root(), uint32_t(i));
             const CatalogItem& item = *o.tree.item(node);
             EXPECT_EQ(item.text.size(), 30u);
             EXPECT_EQ(trimmedDosName(item.text), f.str("path"));
             DosEntry e;
             ASSERT_TRUE(dosEntryAt(o.image, item.entryOffset, e));
+            const Json& j = json[f.str("path")];
+            EXPECT_EQ(j.str("name"), item.text);
             EXPECT_EQ(std::string(1, dosTypeLetter(e.type)), f.str("type_letter"));
             EXPECT_EQ(e.type, hexField(f, "type_byte") & 0x7F);
+            EXPECT_EQ(j.integer("dosType"), e.type);
             EXPECT_EQ(e.locked, f["locked"].boolean);
+            EXPECT_EQ(j["locked"].boolean, f["locked"].boolean);
             EXPECT_EQ(e.sectors, f.integer("sectors"));
+            EXPECT_EQ(j.integer("sectors"), f.integer("sectors"));
             EXPECT_EQ(readDosFile(o.image, item.entryOffset, item.icon, o.file, o.platform),
                       f.integer("sectors") * 256);
-            if (!hasHoles(f)) {
-                EXPECT_EQ(dataSha(o.file.bytes(), f), f.str("sha256"));
-                o.tree.select(node);
-                int32_t cooked =
-                    prepareExport(o.image, o.tree, cookedSettings(), o.file, o.platform);
-                if (f.integer("cooked_len") > 0) {
-                    EXPECT_EQ(cooked, f.integer("cooked_len"));
-                    EXPECT_EQ(sha256Hex(o.file.bytes()), f.str("sha256_cooked"));
-                }
-            }
-            node = o.tree.nextSibling(node);
-        }
-        EXPECT_TRUE(o.platform.messages.empty()) << o.platform.lastMessage();
-    }
-}
-
-TEST(Dos33Corpus, TheCliGivesTheSame) {
-    SKIP_WITHOUT_CORPUS();
-    TempFolder dir;
-    for (const CorpusImage& img : images("dos33")) {
-        SCOPED_TRACE(img.name);
-        std::map<std::string, Json> json = listed(img, "");
-        ASSERT_EQ(json.size(), img.files.size() + 1);
-        EXPECT_EQ(json[""].integer("volumeNumber"), img.volume.integer("volume_number"));
-        EXPECT_EQ(json[""].integer("freeSectors"), img.volume.integer("free_sectors"));
-        std::string catalog = runCli({"catalog", img.path}).out;
-        EXPECT_EQ(std::count(catalog.begin(), catalog.end(), '\n'), long(img.files.size()) + 2);
-        for (const Json& f : img.files) {
-            SCOPED_TRACE(f.str("path"));
-            const Json& j = json[f.str("path")];
-            EXPECT_EQ(j.str("name").size(), 30u);
-            EXPECT_EQ(unsigned(j.integer("dosType")), hexField(f, "type_byte") & 0x7F);
-            EXPECT_EQ(j["locked"].boolean, f["locked"].boolean);
-            EXPECT_EQ(j.integer("sectors"), f.integer("sectors"));
             CliResult get = runCli({"get", img.path, f.str("path")});
             EXPECT_EQ(get.out.size(), size_t(f.integer("sectors")) * 256) << get.err;
             if (hasHoles(f)) continue;
+            EXPECT_EQ(dataSha(o.file.bytes(), f), f.str("sha256"));
             EXPECT_EQ(dataSha(asBytes(get.out), f), f.str("sha256"));
             if (f.integer("cooked_len") == 0) continue;
+            o.tree.select(node);
+            EXPECT_EQ(prepareExport(o.image, o.tree, cookedSettings(), o.file, o.platform),
+                      f.integer("cooked_len"));
+            EXPECT_EQ(sha256Hex(o.file.bytes()), f.str("sha256_cooked"));
             CliResult ex = runCli({"export", "--set", "DOSTXT=FALSE", "--set=DOSINT=TRUE", img.path,
                                    f.str("path"), dir.file("export.bin")});
             EXPECT_EQ(ex.status, 0) << ex.err;
             EXPECT_EQ(sha256Hex(Bytes(dir.readBytes("export.bin"))), f.str("sha256_cooked"));
         }
+        EXPECT_TRUE(o.platform.messages.empty()) << o.platform.lastMessage();
     }
 }
 

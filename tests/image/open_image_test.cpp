@@ -64,7 +64,7 @@ TEST(OpenImage, DecidesKindAndOrderAndReadsTheVolume) {
 }
 
 // Each refusal drops the image that was open and says why in one warning.
-TEST(OpenImage, RefusesWithTheRightMessage) {
+TEST(OpenImage, RefusesWithTheRightMessageAndReadsRealFiles) {
     std::vector<uint8_t> lowerMagic = withTwoImgHeader(smallVolume(), SectorOrder::ProdosOrder);
     lowerMagic[1] = 'i';
     std::vector<uint8_t> tooLong = smallVolume();
@@ -108,18 +108,14 @@ TEST(OpenImage, RefusesWithTheRightMessage) {
     untitled.image.path = dir.file("x.po");
     openImage(untitled.image, untitled.tree, untitled.platform);
     EXPECT_EQ(untitled.platform.lastMessage(), "Could not read untitled");
-}
 
-TEST(OpenImage, ReadsAFileAndSplitsItsPath) {
-    TempFolder dir;
-    Opened o;
+    Opened o; // a file that opens: its path is split
     o.image.path = dir.write("disk.po", smallVolume());
     openImage(o.image, o.tree, o.platform);
     EXPECT_TRUE(o.image.bufferValid);
     EXPECT_EQ(o.image.fileSize, 143360);
-    EXPECT_EQ(o.image.folder, dir.path);
-    EXPECT_EQ(o.image.baseName, "disk");
-    EXPECT_EQ(o.image.extension, ".po");
+    EXPECT_EQ(o.image.folder + "|" + o.image.baseName + "|" + o.image.extension,
+              dir.path + "|disk|.po");
 }
 
 TEST(OpenImage, EnlargesAShortHdvToItsVolume) {
@@ -140,25 +136,6 @@ TEST(OpenImage, EnlargesAShortHdvToItsVolume) {
     openBytes(whole, "big.HDV", b.bytes());
     EXPECT_FALSE(whole.image.hdvExtended);
     EXPECT_EQ(whole.tree.volumeIcon, kIconHardDisk);
-}
-
-TEST(OpenImage, FillsVolumeInfoFromTheHeader) {
-    ProdosBuilder b(1600, "INFO.VOL");
-    uint8_t* h = b.block(2) + 4;
-    h[0x1B] = 0x0A; // the creation time's hour
-    h[0x1C] = 5;
-    h[0x1D] = 1;
-    Opened o;
-    openBytes(o, "x.po", b.bytes());
-    const VolumeInfo& v = o.image.volume;
-    EXPECT_EQ(v.volumeName, "INFO.VOL");
-    EXPECT_EQ(v.creationDateTime[3], 0x0A);
-    EXPECT_EQ(v.volumeVersion, 5);
-    EXPECT_EQ(v.minVersion, 1);
-    EXPECT_EQ(v.volumeAccess, 0xC3);
-    EXPECT_EQ(v.entriesPerBlock, 13);
-    EXPECT_EQ(v.bitMapPointer, 6);
-    EXPECT_EQ(v.totalBlocks, 1600);
 }
 
 } // namespace

@@ -88,27 +88,25 @@ TEST(FileIcon, FollowsTheTypeTable) {
         const char* name;
         int icon;
         const char* shownName;
-    } cases[] = {
-        {0x04, "A", kIconText, "A"},
-        {0x06, "A", kIconBinary, "A"},
-        {0x0F, "A", kIconFolder, "A"},
-        {0x19, "A", kIconDataBase, "A"},
-        {0x1A, "A", kIconWordProcessor, "A"},
-        {0x1B, "A", kIconSpreadsheet, "A"},
-        {0x50, "A", kIconGraphicsWP, "A"},
-        {0xB3, "A", kIconS16, "A"},
-        {0xCA, "A", kIconIconFile, "A"},
-        {0xE0, "A", kIconArchive, "A"},
-        {0xFC, "A", kIconApplesoft, "A"},
-        {0xFF, "BASIC.SYSTEM", kIconBasicSystem, "BASIC.SYSTEM"},
-        {0xFF, "basic.system", kIconBasicSystem, "BASIC.SYSTEM"},
-        {0xFF, "PRODOS", kIconProdos, "PRODOS"},
-        {0xFF, "ProDOS", kIconProdos, "PRODOS"},
-        {0xFF, "edit.system", kIconSystem, "EDIT.SYSTEM"},
-        {0x00, "a", kIconBlankPage, "a"},
-        {0xC1, "pic", kIconBlankPage, "pic"},
-        {0xFE, "BASIC.SYSTEM", kIconBlankPage, "BASIC.SYSTEM"},
-    };
+    } cases[] = {{0x04, "A", kIconText, "A"},
+                 {0x06, "A", kIconBinary, "A"},
+                 {0x0F, "A", kIconFolder, "A"},
+                 {0x19, "A", kIconDataBase, "A"},
+                 {0x1A, "A", kIconWordProcessor, "A"},
+                 {0x1B, "A", kIconSpreadsheet, "A"},
+                 {0x50, "A", kIconGraphicsWP, "A"},
+                 {0xB3, "A", kIconS16, "A"},
+                 {0xCA, "A", kIconIconFile, "A"},
+                 {0xE0, "A", kIconArchive, "A"},
+                 {0xFC, "A", kIconApplesoft, "A"},
+                 {0xFF, "BASIC.SYSTEM", kIconBasicSystem, "BASIC.SYSTEM"},
+                 {0xFF, "basic.system", kIconBasicSystem, "BASIC.SYSTEM"},
+                 {0xFF, "PRODOS", kIconProdos, "PRODOS"},
+                 {0xFF, "ProDOS", kIconProdos, "PRODOS"},
+                 {0xFF, "edit.system", kIconSystem, "EDIT.SYSTEM"},
+                 {0x00, "a", kIconBlankPage, "a"},
+                 {0xC1, "pic", kIconBlankPage, "pic"},
+                 {0xFE, "BASIC.SYSTEM", kIconBlankPage, "BASIC.SYSTEM"}};
     for (const Case& c : cases) {
         std::string name = c.name;
         EXPECT_EQ(fileIcon(c.type, 0, name), c.icon) << int(c.type) << " " << c.name;

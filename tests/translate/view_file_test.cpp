@@ -68,6 +68,9 @@ TEST(ViewFile, DosFilesStartAfterTheirLengthWord) {
     EXPECT_EQ(viewFile(r, Settings(), p).text, "10 A\n");
     std::vector<uint8_t> text = {0xC1, 0x8D, 0x00};
     EXPECT_EQ(viewFile(dosViewRequest(0, Bytes(text)), Settings(), p).text, "A\n ");
+    // A zero byte once bit 7 is cleared ends the text.
+    std::vector<uint8_t> ended = {0xC8, 0xC9, 0x8D, 0x80, 0xC1};
+    EXPECT_EQ(viewFile(dosViewRequest(0, Bytes(ended)), Settings(), p).text, "HI\n");
     EXPECT_EQ(viewFile(dosViewRequest(3, Bytes(text)), Settings(), p).text,
               hexDump(Bytes(text), 3, 0, true));
 }

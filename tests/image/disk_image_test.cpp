@@ -103,20 +103,5 @@ TEST(Uint32Access, RoundTripsLittleEndianAndRefusesOutside) {
     EXPECT_EQ(readUint32(img, 14), 0u);
 }
 
-TEST(TwoImgHeader, SerializesEveryFieldLittleEndian) {
-    TwoImgHeader h;
-    h.creator = {'C', 'd', 'r', 'P'};
-    h.flags = 0x800001C8;
-    h.commentOffset = 143424;
-    h.commentLength = 91;
-    h.reserved = {1, 2, 3, 4};
-    auto bytes = serializeTwoImgHeader(h);
-    EXPECT_EQ(bytes[16], 0xC8);
-    EXPECT_EQ(bytes[19], 0x80);
-    TwoImgHeader back = parseTwoImgHeader(Bytes(bytes));
-    EXPECT_EQ(serializeTwoImgHeader(back), bytes);
-    EXPECT_EQ(back.commentLength, 91u);
-}
-
 } // namespace
 } // namespace lk

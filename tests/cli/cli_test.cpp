@@ -1,110 +1,205 @@
+// larkspoon-cli: its arguments, exit statuses and messages, and that each verb prints what the
+// core makes. What the core makes is tested with the core.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
+#include "basic_builder.h"
 #include "cli_runner.h"
-#include "json.h"
-#include "prodos_builder.h"
+#include "dos33/dos_entry.h"
+#include "dos33_builder.h"
+#include "open_helpers.h"
+#include "prodos/volume_bit_map.h"
+#include "temp_folder.h"
+#include "translate/block_display.h"
+#include "translate/hex_dump.h"
 
 namespace lk::test {
 namespace {
 
-constexpr uint16_t kVol = ProdosBuilder::kVolumeKey;
-
-struct SampleImage {
-    std::vector<uint8_t> hello = patternBytes(700, 1);
-    std::vector<uint8_t> rsrc = patternBytes(900, 2);
-    TempFile file;
-    SampleImage() : file("sample.po", build()) {}
-    std::vector<uint8_t> build() {
-        ProdosBuilder b(280, "SAMPLE");
-        uint16_t dir = b.addFolder(kVol, "DIR");
-        b.addFile(dir, "HELLO", 0xFC, 0x0801, Bytes(hello));
-        b.addExtended(kVol, "FORKED", 0xB3, 0x0100, Bytes(hello), Bytes(rsrc));
-        return b.bytes();
+struct Images {
+    TempFolder dir;
+    // 10 PRINT "HI"
+    std::vector<uint8_t> program = applesoftProgram({{10, {0xBA, '"', 'H', 'I', '"'}}});
+    std::vector<uint8_t> data = patternBytes(700, 1), rsrc = patternBytes(300, 4);
+    std::vector<uint8_t> text = highBitText("SOME TEXT\r");
+    std::string prodos, dos;
+    Images() {
+        ProdosBuilder p(280, "SAMPLE");
+        uint16_t folder = p.addFolder(ProdosBuilder::kVolumeKey, "DIR");
+        p.addFile(folder, "HELLO", 0xFC, 0x0801, Bytes(program));
+        p.addExtended(ProdosBuilder::kVolumeKey, "FORKED", 0xB3, 0x0100, Bytes(data), Bytes(rsrc));
+        prodos = dir.write("sample.po", p.bytes());
+        Dos33Builder d(200);
+        d.addFile("HELLO", kDosApplesoft, Bytes(withLengthWord(Bytes(program))));
+        d.addFile("NOTES/1", kDosText, Bytes(text), true);
+        d.deleteFile(d.addFile("GONE", kDosBinary, Bytes(data)).entry);
+        dos = dir.write("sample.dsk", d.bytes());
     }
+    std::string bytesOf(const std::vector<uint8_t>& v) { return std::string(v.begin(), v.end()); }
 };
 
-TEST(Cli, ExitStatusesTellUsageAndReadErrorsApart) {
+TEST(Cli, UsageAndReadErrorsGiveTheirStatusesAndNoOutput) {
+    Images m;
+    std::string out = m.dir.file("out.bin");
     struct Case {
         std::vector<std::string> args;
         int status;
         const char* stderrHas;
     } cases[] = {
-        {{}, 0, ""},
         {{"frobnicate"}, 2, "unknown verb"},
         {{"ls"}, 2, "ls takes one IMAGE"},
-        {{"ls", "--bogus", "x.po"}, 2, "unknown option"},
-        {{"get", "--fork", "both", "x.po", "A"}, 2, "--fork"},
+        {{"ls", "--bogus", m.prodos}, 2, "unknown option"},
+        {{"get", "--fork", "both", m.prodos, "DIR/HELLO"}, 2, "--fork"},
+        {{"view", m.prodos}, 2, "view takes IMAGE PATH"},
+        {{"block", m.prodos}, 2, "block takes IMAGE N"},
+        {{"block", m.prodos, "280"},
+         2,
+         "Block# must be between zero & 279 ($117) for this disk.\n"},
+        {{"block", m.dos, "0"}, 2, ""},
+        {{"sector", m.prodos, "0", "0"}, 2, "a ProDOS volume has blocks: use block"},
+        {{"sector", m.dos, "0"}, 2, "sector takes IMAGE TRACK SECTOR"},
+        {{"sector", m.dos, "35", "0"}, 2, "Track number must be between zero and 34!\n"},
+        {{"sector", m.dos, "0", "16"}, 2, "Sector number must be between zero and 15!\n"},
+        {{"bitmap"}, 2, "bitmap takes one IMAGE"},
+        {{"bitmap", m.dos}, 2, ""},
+        {{"catalog"}, 2, "catalog takes IMAGE [PATH]"},
+        {{"export", m.dos, "HELLO"}, 2, "export takes IMAGE PATH OUT"},
+        {{"export", "--set", "NOPE=1", m.dos, "HELLO", out}, 2, "section Translate"},
+        {{"export", "--set", "DOSTXT", m.dos, "HELLO", out}, 2, "KEY=VALUE"},
+        {{"export", "--set", "QuitPrompt=FALSE", m.dos, "HELLO", out}, 2, "Translate"},
         {{"info", "/nonexistent/none.po"}, 1, "Could not read none.po"},
+        {{"get", m.prodos, "DIR"}, 1, ""},
+        {{"get", m.prodos, "DIR/NOPE"}, 1, "No file DIR/NOPE on this volume."},
+        {{"get", m.dos, "/DISK VOLUME 200"}, 1, ""},
+        {{"get", m.dos, "GONE"}, 1, ""},
+        {{"view", m.prodos, "DIR"}, 1, "DIR has nothing to show."},
+        {{"view", "--rsrc", m.prodos, "DIR/HELLO"}, 1, "DIR/HELLO has no resource fork."},
+        {{"view", "--rsrc", m.dos, "HELLO"}, 1, ""},
+        {{"export", m.dos, "/DISK VOLUME 200", out}, 1, "cannot be exported"},
+        {{"export", m.dos, "HELLO", "/nonexistent-dir/x"}, 1, "Could not write file"},
     };
     for (const Case& c : cases) {
         CliResult r = runCli(c.args);
-        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_EQ(r.status, c.status) << c.args[0] << " " << c.args.back() << ": " << r.err;
         EXPECT_NE(r.err.find(c.stderrHas), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
     }
-    EXPECT_NE(runCli({}).out.find("usage: larkspoon-cli"), std::string::npos);
+    EXPECT_FALSE(m.dir.exists("out.bin"));
+    CliResult usage = runCli({});
+    EXPECT_EQ(usage.status, 0);
+    EXPECT_EQ(usage.out.rfind("usage: larkspoon-cli", 0), 0u);
 }
 
-TEST(Cli, InfoDescribesImageAndVolume) {
-    SampleImage s;
-    CliResult r = runCli({"info", s.file.path});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "kind: PO\nsector order: ProDOS\nfile size: 143360\ndata offset: 0\n"
-                     "volume kind: ProDOS\nvolume name: SAMPLE\ntotal blocks: 280\n");
+TEST(Cli, InfoAndLsDescribeTheVolume) {
+    Images m;
+    EXPECT_EQ(runCli({"info", m.prodos}).out,
+              "kind: PO\nsector order: ProDOS\nfile size: 143360\ndata offset: 0\n"
+              "volume kind: ProDOS\nvolume name: SAMPLE\ntotal blocks: 280\n");
+    EXPECT_EQ(runCli({"ls", m.prodos}).out, "SAMPLE           Volume\n"
+                                            "  DIR              DIR 512\n"
+                                            "    HELLO            BAS 12\n"
+                                            "  FORKED           S16 700\n");
+    EXPECT_EQ(runCli({"ls", m.dos}).out, "DISK VOLUME 200\n"
+                                         "   A 002 HELLO\n"
+                                         "  *T 002 NOTES/1\n");
+    // One JSON object a line; an extended file gives its data fork's EOF.
+    std::string json = runCli({"ls", "--json", m.prodos}).out;
+    EXPECT_NE(json.find("\n{\"path\":\"/SAMPLE/FORKED\",\"name\":\"FORKED\",\"kind\":\"file\","
+                        "\"storage\":5,\"type\":179,\"aux\":256,\"eof\":700,\"blocks\":5,"
+                        "\"key\":9,\"entry\":1106,\"icon\":10}\n"),
+              std::string::npos)
+        << json;
+    // The deleted file's sectors stay used: 31 free tracks of 16 sectors, less 8.
+    json = runCli({"ls", "--json", m.dos}).out;
+    EXPECT_EQ(json.rfind("{\"path\":\"/DISK VOLUME 200\",\"name\":\"DISK VOLUME 200\","
+                         "\"kind\":\"volume\",\"volumeNumber\":200,\"dosRelease\":3,"
+                         "\"catalogTrack\":17,\"catalogSector\":15,\"tracks\":35,"
+                         "\"sectorsPerTrack\":16,\"freeSectors\":488,\"entry\":69632,"
+                         "\"icon\":2}\n",
+                         0),
+              0u)
+        << json;
+    EXPECT_NE(json.find("\n{\"path\":\"NOTES/1\",\"name\":\"" + paddedDosName("NOTES/1") +
+                        "\",\"kind\":\"file\",\"dosType\":0,\"locked\":true,\"sectors\":2,"
+                        "\"entry\":73518,\"icon\":7}\n"),
+              std::string::npos)
+        << json;
 }
 
-TEST(Cli, LsListsEveryNodeInTreeOrder) {
-    SampleImage s;
-    CliResult plain = runCli({"ls", s.file.path});
-    EXPECT_EQ(plain.status, 0);
-    EXPECT_EQ(plain.out, "SAMPLE           Volume\n"
-                         "  DIR              DIR 512\n"
-                         "    HELLO            BAS 700\n"
-                         "  FORKED           S16 700\n");
-    CliResult json = runCli({"ls", "--json", s.file.path});
-    ASSERT_EQ(json.status, 0);
-    std::vector<Json> lines;
-    std::istringstream in(json.out);
-    for (std::string line; std::getline(in, line);) lines.push_back(parseJson(line));
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0].str("kind"), "volume");
-    EXPECT_EQ(lines[1].str("kind"), "folder");
-    const Json& hello = lines[2];
-    EXPECT_EQ(hello.str("path"), "/SAMPLE/DIR/HELLO");
-    EXPECT_EQ(hello.str("name"), "HELLO");
-    EXPECT_EQ(hello.str("kind"), "file");
-    EXPECT_EQ(hello.integer("storage"), 2);
-    EXPECT_EQ(hello.integer("type"), 0xFC);
-    EXPECT_EQ(hello.integer("aux"), 0x0801);
-    EXPECT_EQ(hello.integer("eof"), 700);
-    EXPECT_EQ(hello.integer("blocks"), 3);
-    EXPECT_EQ(hello.integer("icon"), 8);
-    EXPECT_EQ(hello.object.size(), 11u);
-    EXPECT_EQ(lines[3].integer("storage"), 5);
-    EXPECT_EQ(lines[3].integer("eof"), 700); // an extended file's data fork
+// Paths: any case, from the volume or not, a DOS 3.3 name with a "/" found whole.
+TEST(Cli, GetWritesEitherForkOrTheDosSectors) {
+    Images m;
+    EXPECT_EQ(runCli({"get", m.prodos, "/sample/dir/hello"}).out, m.bytesOf(m.program));
+    EXPECT_EQ(runCli({"get", "--fork", "rsrc", m.prodos, "FORKED"}).out, m.bytesOf(m.rsrc));
+    std::string out = m.dir.file("out.bin");
+    EXPECT_EQ(runCli({"get", "--fork=data", m.prodos, "FORKED", out}).status, 0);
+    EXPECT_EQ(m.dir.readBytes("out.bin"), m.data);
+    std::vector<uint8_t> sectors = withLengthWord(Bytes(m.program));
+    sectors.resize(2 * 256, 0); // the data sector, and the list sector as zero bytes
+    EXPECT_EQ(runCli({"get", m.dos, "hello"}).out, m.bytesOf(sectors));
+    EXPECT_EQ(runCli({"get", m.dos, "/DISK VOLUME 200/NOTES/1"}).out.size(), 512u);
 }
 
-TEST(Cli, GetWritesTheBytesOfEitherFork) {
-    SampleImage s;
-    CliResult data = runCli({"get", s.file.path, "/sample/dir/hello"});
-    EXPECT_EQ(data.status, 0);
-    EXPECT_EQ(data.out, std::string(s.hello.begin(), s.hello.end()));
-    CliResult rsrc = runCli({"get", "--fork", "rsrc", s.file.path, "FORKED"});
-    EXPECT_EQ(rsrc.out, std::string(s.rsrc.begin(), s.rsrc.end()));
-    TempFile out("out.bin");
-    EXPECT_EQ(runCli({"get", "--fork=data", s.file.path, "FORKED", out.path}).status, 0);
-    EXPECT_EQ(out.read(), s.hello);
+TEST(Cli, ViewBlockSectorBitmapAndCatalogPrintThePanesTexts) {
+    Images m;
+    EXPECT_EQ(runCli({"view", m.prodos, "dir/hello"}).out, "10  PRINT \"HI\"\n");
+    EXPECT_EQ(runCli({"view", m.dos, "HELLO"}).out, "10  PRINT \"HI\"\n");
+    EXPECT_EQ(runCli({"view", "--hex", m.prodos, "/SAMPLE/DIR/HELLO"}).out,
+              hexDump(Bytes(m.program), m.program.size(), 0, true));
+    EXPECT_EQ(runCli({"view", "--rsrc", m.prodos, "FORKED"}).out,
+              hexDump(Bytes(m.rsrc), m.rsrc.size(), 0, true));
+
+    Opened o;
+    openBytes(o, "sample.po", readFileBytes(m.prodos));
+    BlockViewState s;
+    s.block = 279;
+    for (const char* n : {"$117", "h117", "0x117", "279", "0427", "279xyz", "0x00000117FF"})
+        EXPECT_EQ(runCli({"block", m.prodos, n}).out, blockDisplay(o.image, s)) << n;
+    DamageReport damage;
+    EXPECT_EQ(runCli({"bitmap", m.prodos}).out, bitMapText(o.image, damage));
+    CliResult sector = runCli({"sector", m.dos, "$11", "h0F"});
+    ASSERT_EQ(sector.status, 0);
+    EXPECT_NE(sector.out.find("   17/15\n"), std::string::npos);
+    EXPECT_EQ(sector.out.substr(sector.out.size() - 3), "...") << "written without a line feed";
+
+    EXPECT_EQ(runCli({"catalog", m.prodos, "DIR"}).out, "DIR             DIR   L512\n"
+                                                        "\tHELLO           BAS   L12\n");
+    EXPECT_EQ(runCli({"catalog", m.dos}).out, "DISK VOLUME 200\n\n A 002 " +
+                                                  paddedDosName("HELLO") + "\n*T 002 " +
+                                                  paddedDosName("NOTES/1") + "\n");
 }
 
-TEST(Cli, GetRefusesFoldersAndMissingFiles) {
-    SampleImage s;
-    CliResult folder = runCli({"get", s.file.path, "DIR"});
-    EXPECT_EQ(folder.status, 1);
-    EXPECT_TRUE(folder.out.empty());
-    CliResult missing = runCli({"get", s.file.path, "DIR/NOPE"});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.err.find("No file DIR/NOPE"), std::string::npos);
+TEST(Cli, ExportTakesTheTranslatePreferences) {
+    Images m;
+    std::vector<uint8_t> plain = textBytes("SOME TEXT\r");
+    struct Case {
+        std::vector<std::string> options;
+        const char* path;
+        std::vector<uint8_t> expected;
+    } cases[] = {
+        {{}, "HELLO", m.program},
+        {{"--set", "DOSAPSFT=FALSE"}, "HELLO", withLengthWord(Bytes(m.program))},
+        {{}, "NOTES/1", plain},
+        {{"--set=dostxt=FALSE", "--set", "DOSBIN=TRUE"}, "NOTES/1", m.text},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"export"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        args.insert(args.end(), {m.dos, c.path, m.dir.write("out.bin", patternBytes(2000))});
+        CliResult r = runCli(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(m.dir.readBytes("out.bin"), c.expected) << c.path; // replaced whole
+    }
+}
+
+TEST(Cli, DamageIsToldOnceAndWhatCouldBeReadIsStillWritten) {
+    ProdosBuilder b(280, "CUT");
+    putLe16(b.block(2) + 4 + 0x23, 320); // bit map pointer beyond the 280 blocks
+    TempFolder dir;
+    CliResult r = runCli({"bitmap", dir.write("cut.po", b.bytes())});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "The volume is damaged: its bit map runs past the end of the image from "
+                     "block 0 on. Only the blocks whose bits lie inside the image are shown.\n");
+    EXPECT_EQ(r.out.substr(r.out.size() - 8), "0000    ");
 }
 
 } // namespace

@@ -38,53 +38,18 @@ struct DosDisk {
     }
 };
 
-TEST(EntryAttributes, DosFormats) {
+// The volume gives no attributes; a five-digit sector count is not cut. The other DOS formats
+// are checked through the catalog listing below.
+TEST(EntryAttributes, DosVolumeAndLongCounts) {
     DosDisk d;
-    struct Case {
-        const char* name;
-        const char* attributes;
-    } cases[] = {
-        {"HELLO", " A 003 "}, {"LOCKED", "*B 034 "}, {"ODD", "   002 "},
-        {"INT", " I 002 "},   {"S", " S 002 "},      {"R", " R 002 "},
-        {"A2", " A 002 "},    {"B2", " B 002 "},     {"TEXT", "*T 002 "},
-    };
-    for (const Case& c : cases) {
-        NodeId n = d.file(c.name);
-        ASSERT_NE(n, kNoNode) << c.name;
-        const CatalogItem& item = *d.o.tree.item(n);
-        EXPECT_EQ(entryAttributes(d.o.image, item.entryOffset, item.icon), c.attributes) << c.name;
-    }
     const CatalogItem& volume = *d.o.tree.item(d.o.tree.root());
     EXPECT_EQ(entryAttributes(d.o.image, volume.entryOffset, volume.icon), "");
-    // Five-digit sector counts are not cut.
     uint32_t e = d.o.tree.item(d.file("HELLO"))->entryOffset;
     putLe16(d.o.image.buffer.data() + e + dos::kSectorCount, 54321);
     EXPECT_EQ(entryAttributes(d.o.image, e, kIconApplesoft), " A 54321 ");
 }
 
-TEST(EntryAttributes, ProdosFormats) {
-    ProdosBuilder b(280, "VOL");
-    uint32_t notes = b.addFile(kVol, "NOTES", 0x04, 0, Bytes(patternBytes(1234)));
-    uint32_t ptp = b.addFile(kVol, "PACKED", 0x2E, 0x8002, Bytes(patternBytes(3)));
-    uint32_t unnamed = b.addFile(kVol, "ABCDEFGHIJKLMNO", 0x0D, 0, Bytes(patternBytes(1)));
-    uint32_t huge = b.addFile(kVol, "HUGE", 0x06, 0, Bytes(patternBytes(1)));
-    putLe24(b.bytes().data() + huge + 0x15, 16777215);
-    Opened o;
-    openBytes(o, "p.po", b.bytes());
-    struct Case {
-        uint32_t entry;
-        const char* attributes;
-    } cases[] = {
-        {notes, "           TXT   L1234"},
-        {ptp, "          PTP   L3"},
-        {unnamed, " $0D   L1"},
-        {huge, "            BIN   L16777215"},
-        {2 * 512 + 4, "             Volume"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(entryAttributes(o.image, c.entry, kIconText), c.attributes);
-}
-
+// Locked files, every type letter (none for an unknown type), sector counts, catalog order.
 TEST(CatalogListing, DosVolumeFileAndOrder) {
     DosDisk d;
     std::string all = listingOf(d.o, d.o.tree.root());
@@ -99,6 +64,8 @@ TEST(CatalogListing, DosVolumeFileAndOrder) {
     EXPECT_EQ(listingOf(d.o, d.file("LOCKED")), "*B 034 " + paddedDosName("LOCKED") + "\n");
 }
 
+// Each line: the name padded to 16, the type's three letters (a packed text's by its aux type,
+// "$hex" when unnamed) and "L" with the length, indented one tab a level.
 TEST(CatalogListing, ProdosTreeIndentsByDepthAndStopsBeforeTheNextSibling) {
     ProdosBuilder b(280, "VOL");
     uint16_t games = b.addFolder(kVol, "GAMES");
@@ -108,6 +75,10 @@ TEST(CatalogListing, ProdosTreeIndentsByDepthAndStopsBeforeTheNextSibling) {
     b.addFolder(games, "EMPTY");
     b.addFolder(kVol, "AFTER");
     b.addFile(kVol, "LAST", 0x04, 0, Bytes(patternBytes(2)));
+    b.addFile(kVol, "PACKED", 0x2E, 0x8002, Bytes(patternBytes(3)));
+    b.addFile(kVol, "ABCDEFGHIJKLMNO", 0x0D, 0, Bytes(patternBytes(1)));
+    uint32_t huge = b.addFile(kVol, "HUGE", 0x06, 0, Bytes(patternBytes(1)));
+    putLe24(b.bytes().data() + huge + 0x15, 16777215);
     Opened o;
     openBytes(o, "t.po", b.bytes());
     NodeId gamesNode = childWithText(o.tree, o.tree.root(), "GAMES");
@@ -125,7 +96,10 @@ TEST(CatalogListing, ProdosTreeIndentsByDepthAndStopsBeforeTheNextSibling) {
                                            "\t\t\tPONG            BIN   L7\n"
                                            "\t\tEMPTY           DIR   L512\n"
                                            "\tAFTER           DIR   L512\n"
-                                           "\tLAST            TXT   L2\n");
+                                           "\tLAST            TXT   L2\n"
+                                           "\tPACKED          PTP   L3\n"
+                                           "\tABCDEFGHIJKLMNO $0D   L1\n"
+                                           "\tHUGE            BIN   L16777215\n");
     NodeId chess = childWithText(o.tree, gamesNode, "CHESS");
     EXPECT_EQ(listingOf(o, chess), "CHESS           BAS   L100\n");
 }

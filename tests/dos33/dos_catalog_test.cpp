@@ -15,11 +15,14 @@ TEST(DosCatalog, ShowsVolumeAndFilesInCatalogOrder) {
     uint32_t gone = b.addFile("GONE", kDosText, Bytes(patternBytes(10))).entry;
     b.skipSlot(); // a never-used entry between two used ones
     b.addFile("LOCKED.BIN", kDosBinary, Bytes(binaryFile(0x300, Bytes(patternBytes(20)))), true);
-    b.addFile("NOTES", kDosText, Bytes(patternBytes(5)));
     b.addFile("INTEGER", kDosInteger, Bytes(patternBytes(5)));
     // Enough files to fill the first catalog sector and go on into the next ones.
     for (int i = 0; i < 9; ++i) b.addFile("F" + std::to_string(i), 0x10, Bytes(patternBytes(1)));
     b.deleteFile(gone);
+    uint32_t lower = b.addFile("LOWER", kDosText, Bytes(patternBytes(3))).entry;
+    b.at(lower)[dos::kName + 1] = 0xEF; // "o" with bit 7 set
+    uint32_t cut = b.addFile("CUT", kDosText, Bytes(patternBytes(3))).entry;
+    b.at(cut)[dos::kName + 2] = 0x80; // a zero once bit 7 is cleared ends the name
     Opened o;
     openBytes(o, "disk.dsk", b.bytes());
     ASSERT_TRUE(o.image.bufferValid) << o.platform.lastMessage();
@@ -27,53 +30,38 @@ TEST(DosCatalog, ShowsVolumeAndFilesInCatalogOrder) {
     EXPECT_TRUE(o.platform.messages.empty());
     EXPECT_FALSE(o.platform.waitCursor);
 
-    std::vector<std::string> expected = {
-        "DISK VOLUME 254", "  " + paddedDosName("HELLO"), "  " + paddedDosName("LOCKED.BIN"),
-        "  " + paddedDosName("NOTES"), "  " + paddedDosName("INTEGER")};
+    std::vector<std::string> expected = {"DISK VOLUME 254", "  " + paddedDosName("HELLO"),
+                                         "  " + paddedDosName("LOCKED.BIN"),
+                                         "  " + paddedDosName("INTEGER")};
     for (int i = 0; i < 9; ++i) expected.push_back("  " + paddedDosName("F" + std::to_string(i)));
+    expected.push_back("  " + paddedDosName("LoWER"));
+    expected.push_back("  CU");
     EXPECT_EQ(treeLines(o.tree), expected);
+    EXPECT_EQ(o.tree.treeItemCount, 15);
 
     NodeId volume = o.tree.root();
+    EXPECT_EQ(o.tree.selection(), volume);
+    EXPECT_EQ(o.tree.volumeIcon, kIconDisk525);
     const CatalogItem& v = *o.tree.item(volume);
     EXPECT_EQ(v.icon, kIconDisk525);
     EXPECT_EQ(v.selectedIcon, kIconDisk525);
     EXPECT_EQ(v.hasChildren, 1);
-    EXPECT_EQ(v.entryOffset, 69632u);
-    EXPECT_EQ(o.tree.volumeIcon, kIconDisk525);
-    EXPECT_EQ(o.tree.treeItemCount, 14);
-    EXPECT_EQ(o.tree.selection(), volume);
-
+    EXPECT_EQ(v.entryOffset, 69632u); // the VTOC
     // Icons by type; a file has no children.
     std::vector<int> icons;
     for (NodeId n = o.tree.firstChild(volume); n != kNoNode; n = o.tree.nextSibling(n))
         icons.push_back(o.tree.item(n)->icon + 100 * o.tree.item(n)->hasChildren);
-    EXPECT_EQ(icons, (std::vector<int>{kIconApplesoft, kIconBinary, kIconText, kIconBlankPage, 5, 5,
-                                       5, 5, 5, 5, 5, 5, 5}));
-    // The entry offset of a file names its 35-byte entry: HELLO is entry 0 of track 17, sector 15.
-    NodeId hello = childWithText(o.tree, volume, paddedDosName("HELLO"));
-    EXPECT_EQ(o.tree.item(hello)->entryOffset, 17u * 4096 + 15 * 256 + 0x0B);
-    // F1 takes slot 7, counting the deleted and never-used ones: entry 0 of sector 14.
-    NodeId f2 = childWithText(o.tree, volume, paddedDosName("F1"));
+    EXPECT_EQ(std::vector<int>(icons.begin(), icons.begin() + 4),
+              (std::vector<int>{kIconApplesoft, kIconBinary, kIconBlankPage, kIconBlankPage}));
+    // A file's entry offset names its 35-byte entry: HELLO is entry 0 of track 17, sector 15;
+    // F2 takes slot 7, counting the deleted and never-used ones: entry 0 of sector 14.
+    EXPECT_EQ(o.tree.item(o.tree.firstChild(volume))->entryOffset, 17u * 4096 + 15 * 256 + 0x0B);
+    NodeId f2 = childWithText(o.tree, volume, paddedDosName("F2"));
     EXPECT_EQ(o.tree.item(f2)->entryOffset, 17u * 4096 + 14 * 256 + 0x0B);
-}
 
-TEST(DosCatalog, AFreshDiskShowsOnlyTheVolume) {
-    Opened o;
-    openBytes(o, "blank.do", Dos33Builder(7).bytes());
-    ASSERT_TRUE(o.image.bufferValid);
-    EXPECT_EQ(treeLines(o.tree), std::vector<std::string>{"DISK VOLUME 007"});
-}
-
-TEST(DosCatalog, NamesKeepTheirPaddingAndDropBit7) {
-    Dos33Builder b;
-    uint32_t e = b.addFile("LOWER", kDosText, Bytes(patternBytes(3))).entry;
-    b.at(e)[dos::kName + 1] = 0xEF; // "o" with bit 7 set
-    uint32_t z = b.addFile("CUT", kDosText, Bytes(patternBytes(3))).entry;
-    b.at(z)[dos::kName + 2] = 0x80; // a zero once bit 7 is cleared ends the name
-    Opened o;
-    openBytes(o, "n.dsk", b.bytes());
-    EXPECT_EQ(treeLines(o.tree),
-              (std::vector<std::string>{"DISK VOLUME 254", "  " + paddedDosName("LoWER"), "  CU"}));
+    Opened blank;
+    openBytes(blank, "blank.do", Dos33Builder(7).bytes());
+    EXPECT_EQ(treeLines(blank.tree), std::vector<std::string>{"DISK VOLUME 007"});
 }
 
 TEST(DosCatalog, RefusesWithTheDosErrorNumber) {
@@ -109,6 +97,8 @@ TEST(DosCatalog, RefusesWithTheDosErrorNumber) {
     }
 }
 
+// The files read before the damage show once; the user hears of it once. The image is a
+// ProDOS-order file of 18 tracks, so a catalog going on at track 20 runs past its end.
 TEST(DosCatalog, StopsALoopingOrEscapingChainAndSaysTheDiskIsDamaged) {
     struct Case {
         const char* what;
@@ -116,55 +106,34 @@ TEST(DosCatalog, StopsALoopingOrEscapingChainAndSaysTheDiskIsDamaged) {
         size_t files;
         const char* note;
     } cases[] = {
-        // Sector 14 leads back to 15: the files of both sectors show once.
         {"loop", [](Dos33Builder& b) { b.sector(17, 14)[2] = 15; }, 9, "leads back to track 17"},
         {"self loop", [](Dos33Builder& b) { b.sector(17, 15)[2] = 15; }, 7,
          "leads back to track 17, sector 15"},
+        {"beyond the image", [](Dos33Builder& b) { b.sector(17, 15)[1] = 20; }, 7,
+         "beyond the end of the image"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Dos33Builder b;
+        Dos33Builder b(254, 18);
         for (int i = 0; i < 9; ++i) b.addFile("F" + std::to_string(i), 0, Bytes(patternBytes(1)));
         c.damage(b);
         Opened o;
-        openBytes(o, "loop.dsk", b.bytes());
+        openBytes(o, "short.po", swapSectorOrder(b.bytes()));
         ASSERT_TRUE(o.image.bufferValid);
         EXPECT_EQ(o.tree.childCount(o.tree.root()), c.files);
         ASSERT_EQ(o.platform.messages.size(), 1u);
-        EXPECT_EQ(o.platform.lastMessage().rfind("The volume is damaged: the catalog", 0), 0u)
-            << o.platform.lastMessage();
-        EXPECT_NE(o.platform.lastMessage().find(c.note), std::string::npos);
-        EXPECT_NE(o.platform.lastMessage().find("part of the catalog it could read"),
-                  std::string::npos);
+        std::string message = o.platform.lastMessage();
+        EXPECT_EQ(message.rfind("The volume is damaged: the catalog", 0), 0u) << message;
+        EXPECT_NE(message.find(c.note), std::string::npos) << message;
+        EXPECT_NE(message.find("part of the catalog it could read"), std::string::npos);
     }
 }
 
-TEST(DosCatalog, ACatalogBeyondAShortImageIsDamageNotACrash) {
-    // A ProDOS-order file of 18 tracks whose catalog goes on at track 20.
-    Dos33Builder b(254, 18);
-    b.addFile("HELLO", kDosText, Bytes(patternBytes(3)));
-    b.sector(17, 15)[1] = 20;
-    Opened o;
-    openBytes(o, "short.po", swapSectorOrder(b.bytes()));
-    ASSERT_TRUE(o.image.bufferValid);
-    EXPECT_EQ(o.tree.childCount(o.tree.root()), 1u);
-    EXPECT_NE(o.platform.lastMessage().find("beyond the end of the image"), std::string::npos);
-}
-
-TEST(Vtoc, ReadsItsFieldsAndCountsFreeSectors) {
+// The VTOC's own fields are compared with the corpus; here the free-sector count's edges.
+TEST(Vtoc, CountsTheFreeSectorsOfTheTracksItCounts) {
     Dos33Builder b(17);
     Opened o;
     openBytes(o, "v.dsk", b.bytes());
-    Vtoc v;
-    EXPECT_EQ(readVtoc(o.image, v), 0);
-    EXPECT_EQ(v.catalogTrack, 17);
-    EXPECT_EQ(v.catalogSector, 15);
-    EXPECT_EQ(v.dosRelease, 3);
-    EXPECT_EQ(v.volumeNumber, 17);
-    EXPECT_EQ(v.pairsPerList, 122);
-    EXPECT_EQ(v.tracksPerDisk, 35);
-    EXPECT_EQ(v.sectorsPerTrack, 16);
-    EXPECT_EQ(v.bytesPerSector, 256);
     // 31 free tracks of 16 sectors: all but tracks 0 - 2 and 17.
     EXPECT_EQ(countFreeSectors(o.image), 31 * 16);
 
@@ -175,14 +144,13 @@ TEST(Vtoc, ReadsItsFieldsAndCountsFreeSectors) {
     openBytes(used, "v.dsk", b.bytes());
     EXPECT_EQ(countFreeSectors(used.image), 31 * 16 - 3);
 
-    // Only the tracks the VTOC counts.
-    b.vtoc()[0x34] = 3;
+    b.vtoc()[0x34] = 3; // three tracks per disk: a VTOC the open refuses, read as it is
     b.vtoc()[0x38] = 0x81;
-    Opened three;
-    three.image.bufferValid = true;
-    three.image.buffer = b.bytes();
-    three.image.buffer.resize(three.image.buffer.size() + 4);
-    EXPECT_EQ(countFreeSectors(three.image), 2);
+    DiskImage three;
+    three.bufferValid = true;
+    three.buffer = b.bytes();
+    three.buffer.resize(three.buffer.size() + kSpareBytes);
+    EXPECT_EQ(countFreeSectors(three), 2);
 }
 
 } // namespace

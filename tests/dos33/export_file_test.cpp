@@ -1,11 +1,18 @@
+#include <filesystem>
 #include <gtest/gtest.h>
 
-#include "cli_runner.h"
+#if defined(__unix__)
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 #include "dos33/dos_entry.h"
 #include "dos33/export_file.h"
 #include "dos33_builder.h"
+#include "image/host_file.h"
 #include "open_helpers.h"
 #include "prodos_builder.h"
+#include "temp_folder.h"
 
 namespace lk::test {
 namespace {
@@ -30,23 +37,15 @@ struct ExportDisk {
         b.addFile("BINARY", kDosBinary, Bytes(binaryFile(0x2000, Bytes(machine))), true);
         b.addFile("RELOCATABLE", 0x10, Bytes(patternBytes(10, 3)));
         b.addFile("TYPE3", 0x03, Bytes(patternBytes(10, 3)));
-        b.addFile("LIAR", kDosBinary, Bytes(binaryFile(0x300, Bytes(patternBytes(10)))));
+        std::vector<uint8_t> liar = binaryFile(0x300, Bytes(patternBytes(10)));
+        putLe16(liar.data() + 2, 0x7000); // a length word far beyond its one sector
+        b.addFile("LIAR", kDosBinary, Bytes(liar));
         b.addFile("EMPTY TEXT", kDosText, Bytes(std::vector<uint8_t>(10, 0)));
         b.addFile("A/B", kDosText, Bytes(highBitText("X")));
         openBytes(o, "export.dsk", b.bytes());
-        // The length word of LIAR claims far more than its one sector holds.
-        uint32_t liar = o.tree.item(node("LIAR"))->entryOffset;
-        putLe16(o.image.buffer.data() + sectorOf(liar) + 2, 0x7000);
     }
     NodeId node(const std::string& name) {
         return childWithText(o.tree, o.tree.root(), paddedDosName(name));
-    }
-    // The buffer offset of the first data sector of the file whose entry is given.
-    uint32_t sectorOf(uint32_t entry) {
-        const uint8_t* e = o.image.buffer.data() + entry;
-        const uint8_t* list = sectorBytes(o.image, e[0], e[1]).data();
-        return uint32_t(sectorBytes(o.image, list[0x0C], list[0x0D]).data() -
-                        o.image.buffer.data());
     }
     std::vector<uint8_t> exported(const std::string& name, const Settings& s) {
         o.tree.select(node(name));
@@ -92,24 +91,15 @@ TEST(ExportDos, EachTypeIsAdjustedByItsPreference) {
         {"BINARY", lower, binary},
         {"RELOCATABLE", on, concat(patternBytes(10, 3), std::vector<uint8_t>(502, 0))},
         {"TYPE3", on, concat(patternBytes(10, 3), std::vector<uint8_t>(502, 0))},
-        {"TEXT", defaults, plainText},
-        {"APPLESOFT", defaults, d.program},
-        {"INTEGER", defaults, withWord},
-        {"BINARY", defaults, d.machine},
+        {"INTEGER", defaults, withWord}, // the one preference off by default
+        // A length word beyond the file is held to the file's bytes, less the header.
+        {"LIAR", on, concat(patternBytes(10), std::vector<uint8_t>(512 - 4 - 10, 0))},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name + std::string(" ") + c.settings.dosTxt);
         EXPECT_EQ(d.exported(c.name, c.settings), c.expected);
     }
     EXPECT_TRUE(d.o.platform.messages.empty());
-}
-
-TEST(ExportDos, ALengthWordBeyondTheFileIsHeldToItsBytes) {
-    ExportDisk d;
-    std::vector<uint8_t> got = d.exported("LIAR", allPreferences("TRUE"));
-    EXPECT_EQ(got.size(), 512u - 4); // one data sector and one list sector, less the header
-    std::vector<uint8_t> whole = d.exported("LIAR", allPreferences("FALSE"));
-    EXPECT_EQ(whole.size(), 512u);
 }
 
 TEST(ExportDos, NothingToExportAndErrorsAreTold) {
@@ -166,20 +156,54 @@ TEST(ExportNames, SuggestedNameIsTheAppleNameWithBit7Cleared) {
     struct Case {
         const char* chosen;
         const char* written;
-    } cases[] = {
-        {"/home/u/HELLO", "/home/u/HELLO.txt"},
-        {"/home/u/HELLO.BAS", "/home/u/HELLO.BAS"},
-        {"C:\\o.d\\PIC", "C:\\o.d\\PIC.txt"},
-    };
+    } cases[] = {{"/home/u/HELLO", "/home/u/HELLO.txt"},
+                 {"/home/u/HELLO.BAS", "/home/u/HELLO.BAS"},
+                 {"C:\\o.d\\PIC", "C:\\o.d\\PIC.txt"}};
     for (const Case& c : cases) EXPECT_EQ(withDefaultExtension(c.chosen, "txt"), c.written);
 }
 
-TEST(ExportWrite, ReplacesTheChosenFileWhole) {
-    TempFile out("exported.bin", patternBytes(5000));
-    std::vector<uint8_t> data = patternBytes(20, 9);
-    EXPECT_EQ(writeExportFile(out.path, Bytes(data)), 20);
-    EXPECT_EQ(out.read(), data);
-    EXPECT_EQ(writeExportFile("/nonexistent-folder/x.bin", Bytes(data)), 0);
+size_t filesIn(const std::string& folder) {
+    size_t n = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(hostPath(folder)))
+        ++n;
+    return n;
+}
+
+TEST(ExportReplace, AFileTheUserAgreedToReplaceIsReplacedWhole) {
+    TempFolder folder;
+    std::string path = folder.write("HELLO.txt", patternBytes(5000));
+    std::vector<uint8_t> data = patternBytes(300, 3);
+    EXPECT_EQ(writeExportFile(path, Bytes(data)), 300);
+    std::vector<uint8_t> back;
+    ASSERT_TRUE(readWholeFile(path, back, 0));
+    EXPECT_EQ(back, data);
+    EXPECT_EQ(filesIn(folder.path), 1u); // no temporary file left beside it
+}
+
+TEST(ExportReplace, AWriteThatFailsLeavesTheOldFileAsItWas) {
+#if defined(__unix__)
+    TempFolder folder;
+    std::vector<uint8_t> old = patternBytes(100);
+    std::string path = folder.write("OLD.TXT", old);
+    // The file size limit stops the write a few kilobytes in, as a full disk would.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    int32_t written = writeExportFile(path, Bytes(patternBytes(100000, 7)));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, SIG_DFL);
+
+    EXPECT_EQ(written, 0);
+    std::vector<uint8_t> back;
+    ASSERT_TRUE(readWholeFile(path, back, 0));
+    EXPECT_EQ(back, old);
+    EXPECT_EQ(filesIn(folder.path), 1u);
+#else
+    GTEST_SKIP() << "needs a file size limit to make the write fail";
+#endif
 }
 
 } // namespace

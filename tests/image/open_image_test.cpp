@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "open_helpers.h"
 #include "prodos_builder.h"
+#include "temp_folder.h"
 
 namespace lk::test {
 namespace {
@@ -22,138 +20,102 @@ void expectNoImage(const Opened& o) {
     EXPECT_FALSE(o.platform.waitCursor);
 }
 
-TEST(OpenImage, DecidesTheKindByExtensionWithoutRegardToCase) {
+// The kind comes from the extension whatever its case; the sector order of a .DSK or .DO from
+// its contents; a 2IMG header moves the volume 64 bytes on. Every open ends in block order.
+TEST(OpenImage, DecidesKindAndOrderAndReadsTheVolume) {
+    std::vector<uint8_t> po = smallVolume();
+    std::vector<uint8_t> dosOrder = swapSectorOrder(po);
     struct Case {
         const char* name;
-        uint32_t blocks;
+        std::vector<uint8_t> bytes;
         ImageKind kind;
         SectorOrder order;
+        uint32_t dataOffset;
     } cases[] = {
-        {"a.po", 280, ImageKind::Po, SectorOrder::ProdosOrder},
-        {"a.PO", 1600, ImageKind::Po, SectorOrder::ProdosOrder},
-        {"dir/a.Hdv", 1600, ImageKind::Hdv, SectorOrder::ProdosOrder},
-        {"a.dsk", 280, ImageKind::Dsk, SectorOrder::ProdosOrder},
-        {"a.DO", 280, ImageKind::Do, SectorOrder::ProdosOrder},
+        {"a.po", po, ImageKind::Po, SectorOrder::ProdosOrder, 0},
+        {"a.PO", smallVolume(1600), ImageKind::Po, SectorOrder::ProdosOrder, 0},
+        {"dir/a.Hdv", smallVolume(1600), ImageKind::Hdv, SectorOrder::ProdosOrder, 0},
+        {"a.dsk", po, ImageKind::Dsk, SectorOrder::ProdosOrder, 0},
+        {"a.DO", po, ImageKind::Do, SectorOrder::ProdosOrder, 0},
+        {"b.dsk", dosOrder, ImageKind::Dsk, SectorOrder::DosOrder, 0},
         // No known extension: a floppy-sized file is a .DSK, anything else a .PO.
-        {"a.img", 280, ImageKind::Dsk, SectorOrder::ProdosOrder},
-        {"noextension", 1600, ImageKind::Po, SectorOrder::ProdosOrder},
+        {"a.img", po, ImageKind::Dsk, SectorOrder::ProdosOrder, 0},
+        {"noextension", smallVolume(1600), ImageKind::Po, SectorOrder::ProdosOrder, 0},
+        {"a.2MG", withTwoImgHeader(po, SectorOrder::ProdosOrder), ImageKind::TwoImg,
+         SectorOrder::ProdosOrder, 64},
+        {"b.2mg", withTwoImgHeader(dosOrder, SectorOrder::DosOrder), ImageKind::TwoImg,
+         SectorOrder::DosOrder, 64},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Opened o;
-        openBytes(o, c.name, smallVolume(c.blocks));
-        EXPECT_TRUE(o.image.bufferValid);
+        openBytes(o, c.name, c.bytes);
+        ASSERT_TRUE(o.image.bufferValid);
         EXPECT_EQ(o.image.kind, c.kind);
         EXPECT_EQ(o.image.header.imageFormat, uint32_t(c.order));
-        EXPECT_EQ(o.image.header.dataOffset, 0u);
-        EXPECT_EQ(o.image.volume.volumeName, "DISK");
+        EXPECT_EQ(o.image.header.dataOffset, c.dataOffset);
         EXPECT_TRUE(o.platform.messages.empty());
+        EXPECT_EQ(o.image.buffer[c.dataOffset + 2 * 512 + 5], 'D') << "block 2 in its place";
+        EXPECT_EQ(o.tree.item(o.tree.root())->entryOffset, c.dataOffset + 2 * 512 + 4);
         EXPECT_EQ(treeLines(o.tree), (std::vector<std::string>{"DISK", "  HELLO"}));
         EXPECT_EQ(o.tree.selection(), o.tree.root());
+        EXPECT_EQ(o.platform.cursorChanges, (std::vector<bool>{true, false}));
     }
 }
 
-TEST(OpenImage, PutsADosOrderProdosVolumeIntoBlockOrder) {
-    std::vector<uint8_t> blockOrder = smallVolume();
-    Opened o;
-    openBytes(o, "a.dsk", swapSectorOrder(blockOrder));
-    ASSERT_TRUE(o.image.bufferValid);
-    EXPECT_EQ(o.image.header.imageFormat, uint32_t(SectorOrder::DosOrder));
-    EXPECT_TRUE(std::equal(blockOrder.begin(), blockOrder.end(), o.image.buffer.begin()));
-    EXPECT_EQ(treeLines(o.tree), (std::vector<std::string>{"DISK", "  HELLO"}));
-}
-
-TEST(OpenImage, ReadsTwoImgHeaderAndAddressesBlocksBehindIt) {
-    Opened o;
-    openBytes(o, "a.2MG", withTwoImgHeader(smallVolume(), SectorOrder::ProdosOrder));
-    ASSERT_TRUE(o.image.bufferValid);
-    EXPECT_EQ(o.image.kind, ImageKind::TwoImg);
-    EXPECT_EQ(o.image.header.dataOffset, 64u);
-    EXPECT_EQ(o.tree.item(o.tree.root())->entryOffset, 64u + 2 * 512 + 4);
-
-    Opened dosOrder;
-    openBytes(dosOrder, "b.2mg",
-              withTwoImgHeader(swapSectorOrder(smallVolume()), SectorOrder::DosOrder));
-    ASSERT_TRUE(dosOrder.image.bufferValid);
-    EXPECT_EQ(treeLines(dosOrder.tree), (std::vector<std::string>{"DISK", "  HELLO"}));
-}
-
-TEST(OpenImage, RefusesWithTheRightMessage) {
+// Each refusal drops the image that was open and says why in one warning.
+TEST(OpenImage, RefusesWithTheRightMessageAndReadsRealFiles) {
     std::vector<uint8_t> lowerMagic = withTwoImgHeader(smallVolume(), SectorOrder::ProdosOrder);
-    lowerMagic[0] = '2';
     lowerMagic[1] = 'i';
-    std::vector<uint8_t> long_ = smallVolume();
-    long_.push_back(0);
+    std::vector<uint8_t> tooLong = smallVolume();
+    tooLong.push_back(0);
     struct Case {
-        const char* name;
+        const char* name; // a file of that name is written unless it starts with "missing"
         std::vector<uint8_t> bytes;
         const char* message;
     } cases[] = {
         {"a.2mg", lowerMagic, "The file is not a true 2IMG disk image!"},
-        {"a.2mg", {'2', 'I'}, "The file is not a true 2IMG disk image!"},
-        {"a.dsk", long_, "Filesize = 143361. It must be 143360."},
+        {"b.2mg", {'2', 'I'}, "The file is not a true 2IMG disk image!"},
+        {"a.dsk", tooLong, "Filesize = 143361. It must be 143360."},
         {"a.do", {}, "Filesize = 0. It must be 143360."},
         {"a.po", std::vector<uint8_t>(143360, 0), "Not a ProDOS or DOS 3.3 disk!"},
-        {"a.po", {}, "Not a ProDOS or DOS 3.3 disk!"},
+        {"b.po", {}, "Not a ProDOS or DOS 3.3 disk!"},
         {"a.hdv", std::vector<uint8_t>(700, 0xFF), "Not a ProDOS or DOS 3.3 disk!"},
+        {"a.nib", smallVolume(), "Larkspoon cannot open .NIB images yet."},
+        {"b.APP", smallVolume(), "Larkspoon cannot open .APP images yet."},
+        {"c.fdi", smallVolume(), "Larkspoon cannot open .FDI images yet."},
+        {"missing.po", {}, "Could not read missing.po"},
     };
+    TempFolder dir;
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.message);
+        SCOPED_TRACE(c.name);
         Opened o;
         openBytes(o, "ok.po", smallVolume());
         ASSERT_TRUE(o.image.bufferValid);
-        openBytes(o, c.name, c.bytes);
+        o.platform.cursorChanges.clear();
+        o.image.path = std::string(c.name).rfind("missing", 0) == 0 ? dir.file(c.name)
+                                                                    : dir.write(c.name, c.bytes);
+        o.image.fileTitle = c.name;
+        openImage(o.image, o.tree, o.platform);
         ASSERT_EQ(o.platform.messages.size(), 1u);
         EXPECT_EQ(o.platform.messages[0].text, c.message);
         EXPECT_EQ(o.platform.messages[0].caption, "Larkspoon");
         EXPECT_EQ(o.platform.messages[0].icon, MessageIcon::Warning);
+        EXPECT_EQ(o.platform.cursorChanges.front(), true);
         expectNoImage(o);
     }
-}
-
-TEST(OpenImage, RefusesNibbleAndFdiFilesForNow) {
-    for (const char* name : {"a.nib", "b.APP", "c.fdi"}) {
-        Opened o;
-        o.image.path = name;
-        o.image.fileTitle = name;
-        openImage(o.image, o.tree, o.platform);
-        ASSERT_EQ(o.platform.messages.size(), 1u);
-        EXPECT_NE(o.platform.lastMessage().find("cannot open"), std::string::npos);
-        expectNoImage(o);
-    }
-}
-
-TEST(OpenImage, TellsWhenTheFileCannotBeRead) {
-    Opened o;
-    o.image.path = "/nonexistent/folder/missing.po";
-    o.image.fileTitle = "missing.po";
-    openImage(o.image, o.tree, o.platform);
-    EXPECT_EQ(o.platform.lastMessage(), "Could not read missing.po");
-    expectNoImage(o);
-
     Opened untitled;
-    untitled.image.path = "/nonexistent/x.po";
+    untitled.image.path = dir.file("x.po");
     openImage(untitled.image, untitled.tree, untitled.platform);
     EXPECT_EQ(untitled.platform.lastMessage(), "Could not read untitled");
-}
 
-TEST(OpenImage, ReadsARealFileFromDisk) {
-    auto path = std::filesystem::temp_directory_path() / "larkspoon-open-test.po";
-    {
-        std::vector<uint8_t> bytes = smallVolume();
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    }
-    Opened o;
-    o.image.path = path.string();
-    o.image.fileTitle = "larkspoon-open-test.po";
+    Opened o; // a file that opens: its path is split
+    o.image.path = dir.write("disk.po", smallVolume());
     openImage(o.image, o.tree, o.platform);
-    std::filesystem::remove(path);
     EXPECT_TRUE(o.image.bufferValid);
     EXPECT_EQ(o.image.fileSize, 143360);
-    EXPECT_EQ(o.image.folder, path.parent_path().string());
-    EXPECT_EQ(o.image.baseName, "larkspoon-open-test");
-    EXPECT_EQ(o.image.extension, ".po");
+    EXPECT_EQ(o.image.folder + "|" + o.image.baseName + "|" + o.image.extension,
+              dir.path + "|disk|.po");
 }
 
 TEST(OpenImage, EnlargesAShortHdvToItsVolume) {
@@ -174,36 +136,6 @@ TEST(OpenImage, EnlargesAShortHdvToItsVolume) {
     openBytes(whole, "big.HDV", b.bytes());
     EXPECT_FALSE(whole.image.hdvExtended);
     EXPECT_EQ(whole.tree.volumeIcon, kIconHardDisk);
-}
-
-TEST(OpenImage, FillsVolumeInfoFromTheHeader) {
-    ProdosBuilder b(1600, "INFO.VOL");
-    uint8_t* h = b.block(2) + 4;
-    h[0x18] = 0x21;
-    h[0x1B] = 0x0A;
-    h[0x1C] = 5;
-    h[0x1D] = 1;
-    Opened o;
-    openBytes(o, "x.po", b.bytes());
-    const VolumeInfo& v = o.image.volume;
-    EXPECT_EQ(v.volumeName, "INFO.VOL");
-    EXPECT_EQ(v.creationDateTime[0], 0x21);
-    EXPECT_EQ(v.creationDateTime[3], 0x0A);
-    EXPECT_EQ(v.volumeVersion, 5);
-    EXPECT_EQ(v.minVersion, 1);
-    EXPECT_EQ(v.volumeAccess, 0xC3);
-    EXPECT_EQ(v.entryLength, 0x27);
-    EXPECT_EQ(v.entriesPerBlock, 13);
-    EXPECT_EQ(v.bitMapPointer, 6);
-    EXPECT_EQ(v.totalBlocks, 1600);
-}
-
-TEST(OpenImage, AlwaysRestoresTheArrowCursor) {
-    Opened o;
-    openBytes(o, "x.po", smallVolume());
-    ASSERT_FALSE(o.platform.cursorChanges.empty());
-    EXPECT_TRUE(o.platform.cursorChanges.front());
-    EXPECT_FALSE(o.platform.cursorChanges.back());
 }
 
 } // namespace

@@ -2,13 +2,13 @@
 
 #include <filesystem>
 
-#include "cli_runner.h"
 #include "dos33/dos_entry.h"
 #include "dos33/read_dos_file.h"
 #include "dos33_builder.h"
 #include "image/write_image.h"
 #include "open_helpers.h"
 #include "prodos_builder.h"
+#include "temp_folder.h"
 
 namespace lk::test {
 namespace {
@@ -29,35 +29,28 @@ std::vector<uint8_t> prodosVolume() {
     return b.bytes();
 }
 
-std::vector<uint8_t> fileBytes(const std::vector<uint8_t>& dosOrder, const std::string& name) {
-    std::string ext = std::filesystem::path(name).extension().string();
-    if (ext == ".po" || ext == ".hdv") return swapSectorOrder(dosOrder);
-    if (name == "p.2mg")
-        return withTwoImgHeader(swapSectorOrder(dosOrder), SectorOrder::ProdosOrder);
-    if (name == "d.2mg") return withTwoImgHeader(dosOrder, SectorOrder::DosOrder);
-    return dosOrder;
-}
-
 // A DOS 3.3 volume kept in ProDOS order is put into DOS order on open; every volume is written
 // back in its file's order.
 TEST(WriteImage, OpensAndRoundTripsInTheFilesOwnOrder) {
     std::vector<uint8_t> hello;
     std::vector<uint8_t> dosOrder = dosVolume(hello);
+    std::vector<uint8_t> blockOrder = swapSectorOrder(dosOrder);
     std::vector<uint8_t> prodos = prodosVolume();
     struct Case {
         const char* name;
         std::vector<uint8_t> file;
         bool reordered;
     } cases[] = {
-        {"a.dsk", fileBytes(dosOrder, "a.dsk"), false},
-        {"a.po", fileBytes(dosOrder, "a.po"), true},
-        {"a.hdv", fileBytes(dosOrder, "a.hdv"), true},
-        {"p.2mg", fileBytes(dosOrder, "p.2mg"), true},
-        {"d.2mg", fileBytes(dosOrder, "d.2mg"), false},
+        {"a.dsk", dosOrder, false},
+        {"a.po", blockOrder, true},
+        {"a.hdv", blockOrder, true},
+        {"p.2mg", withTwoImgHeader(blockOrder, SectorOrder::ProdosOrder), true},
+        {"d.2mg", withTwoImgHeader(dosOrder, SectorOrder::DosOrder), false},
         {"prodos.dsk", swapSectorOrder(prodos), true},
         {"prodos-block-order.dsk", prodos, false},
         {"prodos.po", prodos, false},
     };
+    TempFolder dir;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Opened o;
@@ -81,13 +74,13 @@ TEST(WriteImage, OpensAndRoundTripsInTheFilesOwnOrder) {
             EXPECT_TRUE(std::equal(hello.begin(), hello.end(), o.file.fileData.begin()));
         }
 
-        TempFile out(c.name);
-        EXPECT_EQ(writeImage(o.image, out.path, o.image.fileSize), int32_t(c.file.size()));
-        EXPECT_EQ(out.read(), c.file);
+        std::string out = dir.file(c.name);
+        EXPECT_EQ(writeImage(o.image, out, o.image.fileSize), int32_t(c.file.size()));
+        EXPECT_EQ(readFileBytes(out), c.file);
         EXPECT_EQ(o.image.buffer, memory); // back in the order the volume needs
 
         Opened again;
-        openBytes(again, c.name, out.read());
+        openBytes(again, c.name, readFileBytes(out));
         EXPECT_EQ(treeLines(again.tree), catalog);
         EXPECT_EQ(again.image.buffer, memory);
     }
@@ -96,26 +89,23 @@ TEST(WriteImage, OpensAndRoundTripsInTheFilesOwnOrder) {
 TEST(WriteImage, AFailedWriteLeavesTheTargetAndTheMemoryOrder) {
     Opened o;
     std::vector<uint8_t> hello;
-    openBytes(o, "a.po", fileBytes(dosVolume(hello), "a.po"));
+    openBytes(o, "a.po", swapSectorOrder(dosVolume(hello)));
     ASSERT_TRUE(o.image.bufferValid);
     std::vector<uint8_t> memory = o.image.buffer;
     // A folder in the way: the write fails at the rename and nothing is left behind.
-    TempFile blocker("blocker");
-    std::filesystem::create_directories(blocker.path + "/inside");
-    EXPECT_EQ(writeImage(o.image, blocker.path, o.image.fileSize), 0);
-    EXPECT_TRUE(std::filesystem::is_directory(blocker.path + "/inside"));
+    TempFolder dir;
+    std::filesystem::create_directories(dir.file("blocker/inside"));
+    EXPECT_EQ(writeImage(o.image, dir.file("blocker"), o.image.fileSize), 0);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("blocker/inside")));
     EXPECT_EQ(o.image.buffer, memory);
-    auto parent = std::filesystem::path(blocker.path).parent_path();
-    for (const auto& f : std::filesystem::directory_iterator(parent))
-        EXPECT_EQ(f.path().string().find(".tmp"), std::string::npos) << f.path();
-    std::filesystem::remove_all(blocker.path);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 1);
 
-    TempFile out("a.po");
-    EXPECT_EQ(writeImage(o.image, out.path, o.image.fileSize + 1), 0);
-    EXPECT_EQ(writeImage(o.image, out.path, -1), 0);
+    std::string out = dir.file("a.po");
+    EXPECT_EQ(writeImage(o.image, out, o.image.fileSize + 1), 0);
+    EXPECT_EQ(writeImage(o.image, out, -1), 0);
     o.image.bufferValid = false;
-    EXPECT_EQ(writeImage(o.image, out.path, 10), 0);
-    EXPECT_TRUE(out.read().empty());
+    EXPECT_EQ(writeImage(o.image, out, 10), 0);
+    EXPECT_FALSE(dir.exists("a.po"));
 }
 
 TEST(WriteImage, WritesTheFileSizeOfAnEnlargedHdv) {
@@ -124,9 +114,9 @@ TEST(WriteImage, WritesTheFileSizeOfAnEnlargedHdv) {
     Opened o;
     openBytes(o, "big.hdv", b.bytes());
     ASSERT_TRUE(o.image.hdvExtended);
-    TempFile out("big.hdv");
-    EXPECT_EQ(writeImage(o.image, out.path, o.image.fileSize), 64 * 512);
-    EXPECT_EQ(out.read(), b.bytes());
+    TempFolder dir;
+    EXPECT_EQ(writeImage(o.image, dir.file("big.hdv"), o.image.fileSize), 64 * 512);
+    EXPECT_EQ(dir.readBytes("big.hdv"), b.bytes());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "open_helpers.h"
+#include "prodos/find_path.h"
 #include "prodos/selection.h"
 #include "prodos_builder.h"
 
@@ -18,73 +19,58 @@ struct Work {
         b.addFile(kVol, "README", 0x04, 0, Bytes(patternBytes(10)));
         openBytes(o, "w.po", b.bytes());
     }
-    NodeId node(const std::string& path) {
-        NodeId n = o.tree.root();
-        size_t start = 0;
-        while (start < path.size()) {
-            size_t slash = path.find('/', start);
-            std::string part =
-                path.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
-            n = childWithText(o.tree, n, part);
-            start = slash == std::string::npos ? path.size() : slash + 1;
-        }
-        return n;
+    uint32_t entry(const char* path) {
+        return o.tree.item(findNodeByPath(o.tree, path))->entryOffset;
     }
 };
 
 TEST(QuerySelection, GivesTheEntryAndItsSideResults) {
     Work w;
-    const CatalogTree& tree = w.o.tree;
-    uint32_t volumeEntry = tree.item(tree.root())->entryOffset;
+    uint32_t volume = w.entry("/WORK");
     SelectionQuery q;
-
     w.o.tree.select(kNoNode);
-    EXPECT_EQ(querySelection(tree, &q), 0u);
-    EXPECT_EQ(q.rootEntry, volumeEntry);
+    EXPECT_EQ(querySelection(w.o.tree, &q), 0u);
+    EXPECT_EQ(q.rootEntry, volume);
 
-    w.o.tree.select(tree.root());
-    EXPECT_EQ(querySelection(tree, &q), volumeEntry);
-    EXPECT_EQ(q.parentEntry, q.rootEntry);
+    w.o.tree.select(w.o.tree.root());
+    EXPECT_EQ(querySelection(w.o.tree, &q), volume);
+    EXPECT_EQ(q.parentEntry, volume);
     EXPECT_EQ(q.selectedIcon, kIconDisk525);
     EXPECT_EQ(q.selectedHasChildren, 1);
 
-    NodeId letters = w.node("LETTERS");
-    NodeId mom = w.node("LETTERS/MOM");
-    w.o.tree.select(mom);
-    EXPECT_EQ(querySelection(tree, &q), tree.item(mom)->entryOffset);
-    EXPECT_EQ(q.parentEntry, tree.item(letters)->entryOffset);
+    w.o.tree.select(findNodeByPath(w.o.tree, "LETTERS/MOM"));
+    EXPECT_EQ(querySelection(w.o.tree, &q), w.entry("LETTERS/MOM"));
+    EXPECT_EQ(q.parentEntry, w.entry("LETTERS"));
+    EXPECT_EQ(q.rootEntry, volume);
     EXPECT_EQ(q.selectedIcon, kIconText);
     EXPECT_EQ(q.selectedHasChildren, 0);
 }
 
-TEST(PlacePath, NamesTheDirectoryOfTheSelection) {
+TEST(PlacePath, NamesTheDirectoryOfTheSelectionOrWhyNot) {
     Work w;
-    struct Case {
-        const char* select;
-        const char* path;
-    } cases[] = {{"", "/WORK"},
-                 {"LETTERS", "/WORK/LETTERS"},
-                 {"LETTERS/MOM", "/WORK/LETTERS"},
-                 {"README", "/WORK"}};
-    for (const Case& c : cases) {
-        w.o.tree.select(w.node(c.select));
-        std::string text;
-        EXPECT_EQ(placePath(w.o.image, w.o.tree, text), int(std::string(c.path).size()));
-        EXPECT_EQ(text, c.path);
-    }
-}
-
-TEST(PlacePath, ReportsMissingTreeAndSelection) {
-    Work w;
-    std::string text;
-    w.o.tree.select(kNoNode);
-    EXPECT_EQ(placePath(w.o.image, w.o.tree, text), -2);
-    CatalogTree empty;
-    EXPECT_EQ(placePath(w.o.image, empty, text), -1);
     // A node whose entry lies outside the image cannot be read.
     NodeId stray = w.o.tree.insert(kRootLevel, kInsertLast, CatalogItem{"X", 5, 5, 0, 0xFFFFFF});
-    w.o.tree.select(stray);
-    EXPECT_EQ(placePath(w.o.image, w.o.tree, text), -3);
+    struct Case {
+        NodeId select;
+        int result;
+        const char* path;
+    } cases[] = {
+        {w.o.tree.root(), 5, "/WORK"},
+        {findNodeByPath(w.o.tree, "LETTERS"), 13, "/WORK/LETTERS"},
+        {findNodeByPath(w.o.tree, "LETTERS/MOM"), 13, "/WORK/LETTERS"},
+        {findNodeByPath(w.o.tree, "README"), 5, "/WORK"},
+        {kNoNode, -2, ""},
+        {stray, -3, ""},
+    };
+    for (const Case& c : cases) {
+        w.o.tree.select(c.select);
+        std::string text;
+        EXPECT_EQ(placePath(w.o.image, w.o.tree, text), c.result) << c.path;
+        if (c.result > 0) EXPECT_EQ(text, c.path);
+    }
+    CatalogTree empty;
+    std::string text;
+    EXPECT_EQ(placePath(w.o.image, empty, text), -1);
 }
 
 TEST(PlacePath, StopsOncePastTheProdosLimit) {

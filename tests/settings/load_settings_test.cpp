@@ -83,11 +83,7 @@ TEST(LoadSettings, CreatesAMissingFileWithEveryDefaultInOrder) {
     EXPECT_EQ(platform.beeps, 1);
     EXPECT_EQ(linesOf(dir.readText("Larkspoon.ini")), expectedDefaultLines(dir.path));
     EXPECT_EQ(s.openFolder, dir.path);
-    EXPECT_EQ(s.help, dir.path + "/Larkspoon.hlp");
-    EXPECT_EQ(s.wide, "0");
     EXPECT_EQ(s.treeWide, "");
-    EXPECT_EQ(s.fontPoints, 9);
-    EXPECT_EQ(s.bkgrndColorRef, 0xFFFFFFu);
 
     // A second start finds the file and changes nothing.
     std::string before = dir.readText("Larkspoon.ini");
@@ -108,15 +104,14 @@ TEST(LoadSettings, MissingKeysReadAsTrueExceptTheirOwnDefaults) {
     EXPECT_EQ(platform.beeps, 0);
     EXPECT_EQ(dir.readText("Larkspoon.ini"), text); // reading writes nothing
     EXPECT_EQ(s.quitPrompt, "FALSE");
-    EXPECT_EQ(s.tsOn, "FALSE");
     EXPECT_EQ(s.tsDat, "TRUE"); // the nibble summary is then shown
     EXPECT_EQ(s.dosInt, "TRUE");
     EXPECT_EQ(s.fontName, "TRUE");
+    EXPECT_EQ(s.openFolder, "TRUE");
     // Sizes and colours keep their defaults: text and pictures stay visible.
     EXPECT_EQ(s.fontPoints, 9);
     EXPECT_EQ(s.iconWidth, 16);
     EXPECT_EQ(s.custFontColor[15], "FFFFFF");
-    EXPECT_EQ(s.openFolder, "TRUE");
     EXPECT_EQ(s.bufferSize, "14000");
     EXPECT_EQ(s.fontColorRef, 0x0000FFu); // pure red: COLORREF keeps red in the low byte
     EXPECT_EQ(s.bkgrndColorRef, 0xFF0000u);
@@ -173,26 +168,23 @@ TEST(LoadSettings, AWriteChangesOnlyItsKeyInMemoryAndInTheFile) {
 }
 
 TEST(SettingValues, ColourTextsRoundTripAndReadAsStrtolDoes) {
-    for (uint32_t c : {0x0u, 0xFFu, 0xFF00u, 0xFF0000u, 0x111111u, 0xABCDEFu, 0xFFFFFFu}) {
+    for (uint32_t c : {0x0u, 0xFFu, 0xFF00u, 0xFF0000u, 0x111111u, 0xABCDEFu, 0xFFFFFFu})
         EXPECT_EQ(colorFromText(colorText(c)), c) << std::hex << c;
-    }
+    EXPECT_EQ(colorText(0xFF), "FF");
+    EXPECT_EQ(colorText(0), "0");
     struct Case {
         const char* text;
         uint32_t value;
-    } cases[] = {
-        {"FF", 0xFF},
-        {"ff0000", 0xFF0000},
-        {"0x1f", 0x1F},
-        {"  abc", 0xABC},
-        {"12zz", 0x12},
-        {"", 0},
-        {"TRUE", 0},
-        {"-1", 0xFFFFFFFF},
-        {"123456789", 0xFFFFFFFF}, // beyond 32 bits: held at the largest colour value
-    };
+    } cases[] = {{"FF", 0xFF},
+                 {"ff0000", 0xFF0000},
+                 {"0x1f", 0x1F},
+                 {"  abc", 0xABC},
+                 {"12zz", 0x12},
+                 {"", 0},
+                 {"TRUE", 0},
+                 {"-1", 0xFFFFFFFF},
+                 {"123456789", 0xFFFFFFFF}}; // beyond 32 bits: held at the largest value
     for (const Case& c : cases) EXPECT_EQ(colorFromText(c.text), c.value) << c.text;
-    EXPECT_EQ(colorText(0xFF), "FF");
-    EXPECT_EQ(colorText(0), "0");
 }
 
 TEST(SettingValues, NumbersReadAsAtoiDoes) {

@@ -67,10 +67,9 @@ std::vector<uint8_t> integerBody(std::string_view text) {
     return out;
 }
 
-std::vector<uint8_t> withLengthWord(const std::vector<uint8_t>& program) {
-    std::vector<uint8_t> out(program.size() + 2);
-    out[0] = uint8_t(program.size());
-    out[1] = uint8_t(program.size() >> 8);
+std::vector<uint8_t> withLengthWord(Bytes program) {
+    std::vector<uint8_t> out(2 + program.size());
+    putLe16(out.data(), uint16_t(program.size()));
     std::copy(program.begin(), program.end(), out.begin() + 2);
     return out;
 }

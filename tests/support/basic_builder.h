@@ -28,8 +28,9 @@ std::vector<uint8_t> integerProgram(const std::vector<BasicLine>& lines);
 // with bit 7 set.
 std::vector<uint8_t> integerBody(std::string_view text);
 
-// The program as a DOS 3.3 file holds it: its length word, then the program.
-std::vector<uint8_t> withLengthWord(const std::vector<uint8_t>& program);
+// An Applesoft or Integer BASIC program as a DOS 3.3 file holds it: its length word, then the
+// program.
+std::vector<uint8_t> withLengthWord(Bytes program);
 
 // What a lister made of a program, and how often it beeped.
 struct Listing {

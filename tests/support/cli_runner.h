@@ -2,7 +2,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "image/bytes.h"
 
 namespace lk::test {
 
@@ -15,12 +18,9 @@ struct CliResult {
 // Runs the CLI built with the tests on the given arguments.
 CliResult runCli(const std::vector<std::string>& args);
 
-// A scratch file that is removed again.
-struct TempFile {
-    std::string path;
-    explicit TempFile(const std::string& name, const std::vector<uint8_t>& bytes = {});
-    ~TempFile();
-    std::vector<uint8_t> read() const;
-};
+// What the CLI wrote, as bytes.
+inline Bytes asBytes(std::string_view out) {
+    return Bytes(reinterpret_cast<const uint8_t*>(out.data()), out.size());
+}
 
 } // namespace lk::test

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 
 #ifndef LARKSPOON_CORPUS
@@ -19,10 +18,8 @@ bool corpusPresent() {
     return std::filesystem::exists(std::filesystem::path(corpusDir()) / "expected.jsonl");
 }
 
-std::vector<uint8_t> readFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)),
-                                std::istreambuf_iterator<char>());
+unsigned hexField(const Json& j, const char* key) {
+    return unsigned(std::stoul(j.str(key).substr(1), nullptr, 16));
 }
 
 std::vector<CorpusImage> loadCorpus() {

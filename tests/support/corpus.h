@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "json.h"
+#include "temp_folder.h" // readFileBytes
 
 namespace lk::test {
 
@@ -21,6 +22,7 @@ struct CorpusImage {
 std::string corpusDir();
 bool corpusPresent();
 std::vector<CorpusImage> loadCorpus();
-std::vector<uint8_t> readFileBytes(const std::string& path);
+// A field the independent reading writes as "$hex".
+unsigned hexField(const Json& j, const char* key);
 
 } // namespace lk::test

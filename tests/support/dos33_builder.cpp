@@ -124,13 +124,6 @@ void Dos33Builder::deleteFile(uint32_t entry) {
     e[dos::kListTrack] = dos::kDeleted;
 }
 
-std::vector<uint8_t> withLengthWord(Bytes program) {
-    std::vector<uint8_t> out(2 + program.size());
-    putLe16(out.data(), uint16_t(program.size()));
-    std::copy(program.begin(), program.end(), out.begin() + 2);
-    return out;
-}
-
 std::vector<uint8_t> binaryFile(uint16_t address, Bytes bytes) {
     std::vector<uint8_t> out(4 + bytes.size());
     putLe16(out.data(), address);

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "basic_builder.h" // withLengthWord
 #include "image/bytes.h"
 #include "prodos_builder.h" // patternBytes, swapSectorOrder, withTwoImgHeader
 
@@ -58,8 +59,6 @@ class Dos33Builder {
     uint32_t slot_ = 0;
 };
 
-// An Applesoft or Integer BASIC file's bytes: the length word, then the program.
-std::vector<uint8_t> withLengthWord(Bytes program);
 // A binary file's bytes: the load address and length words, then the bytes.
 std::vector<uint8_t> binaryFile(uint16_t address, Bytes bytes);
 // A name as the catalog and the tree hold it: padded with spaces to 30 characters.

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <cstring>
 #include <stdexcept>
 
 namespace lk::test {
@@ -12,62 +13,34 @@ struct Parser {
     const std::string& s;
     size_t i = 0;
 
-    void space() {
-        while (i < s.size() && std::isspace((unsigned char)s[i])) ++i;
-    }
     char peek() {
-        space();
+        while (i < s.size() && std::isspace((unsigned char)s[i])) ++i;
         if (i >= s.size()) throw std::runtime_error("unexpected end of JSON");
         return s[i];
     }
+    bool take(char c) { return peek() == c ? (++i, true) : false; }
     void expect(char c) {
-        if (peek() != c) throw std::runtime_error(std::string("expected ") + c);
-        ++i;
+        if (!take(c)) throw std::runtime_error(std::string("expected ") + c);
     }
-    static void putUtf8(std::string& out, unsigned cp) {
-        if (cp < 0x80) {
-            out += char(cp);
-        } else if (cp < 0x800) {
-            out += char(0xC0 | (cp >> 6));
-            out += char(0x80 | (cp & 0x3F));
-        } else {
-            out += char(0xE0 | (cp >> 12));
-            out += char(0x80 | ((cp >> 6) & 0x3F));
-            out += char(0x80 | (cp & 0x3F));
-        }
+    bool word(const char* w) {
+        size_t n = std::strlen(w);
+        return s.compare(i, n, w) == 0 ? (i += n, true) : false;
     }
+    // \uXXXX stands for one byte: the CLI writes disk names' bytes that way.
     std::string text() {
         expect('"');
         std::string out;
+        static const std::string escaped = "nrtbf", meant = "\n\r\t\b\f";
         while (i < s.size() && s[i] != '"') {
             char c = s[i++];
             if (c != '\\') {
                 out += c;
-                continue;
-            }
-            char e = s.at(i++);
-            switch (e) {
-            case 'n':
-                out += '\n';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            case 'b':
-                out += '\b';
-                break;
-            case 'f':
-                out += '\f';
-                break;
-            case 'u':
-                putUtf8(out, unsigned(std::strtoul(s.substr(i, 4).c_str(), nullptr, 16)));
+            } else if (char e = s.at(i++); e == 'u') {
+                out += char(std::strtoul(s.substr(i, 4).c_str(), nullptr, 16));
                 i += 4;
-                break;
-            default:
-                out += e;
+            } else {
+                size_t k = escaped.find(e);
+                out += k == std::string::npos ? e : meant[k];
             }
         }
         ++i;
@@ -75,68 +48,36 @@ struct Parser {
     }
     Json value() {
         Json j;
-        char c = peek();
-        if (c == '{') {
+        if (take('{')) {
             j.type = Json::Type::Object;
-            ++i;
-            if (peek() == '}') {
-                ++i;
-                return j;
-            }
-            for (;;) {
+            if (take('}')) return j;
+            do {
                 std::string key = text();
                 expect(':');
                 j.object[key] = value();
-                if (peek() == ',') {
-                    ++i;
-                    continue;
-                }
-                expect('}');
-                return j;
-            }
-        }
-        if (c == '[') {
+            } while (take(','));
+            expect('}');
+        } else if (take('[')) {
             j.type = Json::Type::Array;
-            ++i;
-            if (peek() == ']') {
-                ++i;
-                return j;
-            }
-            for (;;) {
-                j.array.push_back(value());
-                if (peek() == ',') {
-                    ++i;
-                    continue;
-                }
-                expect(']');
-                return j;
-            }
-        }
-        if (c == '"') {
+            if (take(']')) return j;
+            do j.array.push_back(value());
+            while (take(','));
+            expect(']');
+        } else if (peek() == '"') {
             j.type = Json::Type::String;
             j.string = text();
-            return j;
-        }
-        if (s.compare(i, 4, "true") == 0) {
-            i += 4;
+        } else if (word("true")) {
             j.type = Json::Type::Bool;
             j.boolean = true;
-            return j;
-        }
-        if (s.compare(i, 5, "false") == 0) {
-            i += 5;
+        } else if (word("false")) {
             j.type = Json::Type::Bool;
-            return j;
+        } else if (!word("null")) {
+            char* end = nullptr;
+            j.number = std::strtod(s.c_str() + i, &end);
+            if (end == s.c_str() + i) throw std::runtime_error("bad JSON value");
+            i = size_t(end - s.c_str());
+            j.type = Json::Type::Number;
         }
-        if (s.compare(i, 4, "null") == 0) {
-            i += 4;
-            return j;
-        }
-        char* end = nullptr;
-        j.number = std::strtod(s.c_str() + i, &end);
-        if (end == s.c_str() + i) throw std::runtime_error("bad JSON value");
-        i = size_t(end - s.c_str());
-        j.type = Json::Type::Number;
         return j;
     }
 };

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <unistd.h>
 
 namespace lk::test {
@@ -43,14 +43,22 @@ std::string TempFolder::writeText(const std::string& name, const std::string& te
 }
 
 std::string TempFolder::readText(const std::string& name) const {
-    std::ifstream in(file(name), std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    std::vector<uint8_t> bytes = readBytes(name);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+std::vector<uint8_t> TempFolder::readBytes(const std::string& name) const {
+    return readFileBytes(file(name));
 }
 
 bool TempFolder::exists(const std::string& name) const {
     return fs::exists(file(name));
+}
+
+std::vector<uint8_t> readFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)),
+                                std::istreambuf_iterator<char>());
 }
 
 } // namespace lk::test

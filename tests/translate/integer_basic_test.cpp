@@ -48,6 +48,9 @@ TEST(IntegerBasic, LinesOfARealProgramListAsTyped) {
          "PEEK (-16336)- PEEK (-16336): GOTO 90\n"},
         {100, "{53}{28} COLOR (0 TO 15){29}{48}E{03}{60}E{1C}#0{1E}E{19}#15{25}#99{03}{5B}",
          "  100 INPUT \" COLOR (0 TO 15)\",E: IF E<0 OR E>15 THEN 99: RETURN \n"},
+        // Line numbers are right-aligned in five columns.
+        {0, "{63}", "    0 PRINT \n"},
+        {65535, "{51}", "65535 END \n"},
     };
     for (const Case& c : cases) EXPECT_EQ(listLine(c.number, c.body), c.listing) << c.number;
 }
@@ -71,12 +74,6 @@ TEST(IntegerBasic, DigitsAreConstantsOnlyWhereANumberCanStand) {
         {"colon then a character gets no space", "A{71}#1{03}B{71}#2", "   10 A=1:B=2\n"},
     };
     for (const Case& c : cases) EXPECT_EQ(listLine(10, c.body), c.listing) << c.name;
-}
-
-TEST(IntegerBasic, LineNumbersAreRightAlignedInFiveColumns) {
-    std::vector<uint8_t> program = integerProgram(
-        {{0, integerBody("{63}")}, {99, integerBody("{63}")}, {65535, integerBody("{51}")}});
-    EXPECT_EQ(list(program).text, "    0 PRINT \n   99 PRINT \n65535 END \n");
 }
 
 TEST(IntegerBasic, ALineRunningPastTheEndEndsTheListingWithABeep) {

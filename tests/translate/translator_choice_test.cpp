@@ -1,28 +1,33 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "basic_builder.h"
 #include "dos33/dos_entry.h"
 #include "scripted_platform.h"
+#include "settings/settings.h"
 #include "translate/hex_dump.h"
 #include "translate/translator_choice.h"
 
 namespace lk {
 namespace {
 
-using Key = std::string Settings::*;
 using A = ViewAction;
+constexpr VolumeKind P = VolumeKind::Prodos, D = VolumeKind::Dos33;
 
-struct Setting {
-    Key key;
-    const char* value;
-};
-
-Settings settingsWith(std::initializer_list<Setting> changes) {
+// The defaults with the changes written as "KEY=VALUE KEY=VALUE".
+Settings settingsWith(const std::string& changes) {
     Settings s;
-    for (const Setting& c : changes) s.*c.key = c.value;
+    std::istringstream in(changes);
+    for (std::string kv; in >> kv;) {
+        size_t eq = kv.find('=');
+        *settingField(s, kv.substr(0, eq)) = kv.substr(eq + 1);
+    }
     return s;
 }
 
+// Switches: a "FALSE" turns a translator off, except that the double hires, packed picture and
+// DEFTRANS2 switches need "TRUE" to be on.
 TEST(TranslatorChoice, EveryRowOfTheTable) {
     struct Case {
         const char* name;
@@ -30,144 +35,47 @@ TEST(TranslatorChoice, EveryRowOfTheTable) {
         uint16_t aux;
         size_t length;
         VolumeKind volume;
-        std::initializer_list<Setting> settings;
+        const char* settings;
         ViewAction action;
-        int textMode;
+        int textMode = 0;
     } cases[] = {
-        {"text", 0x04, 0, 10, VolumeKind::Prodos, {}, A::Text, 0},
-        {"DOS 3.3 text", 0x04, 0, 10, VolumeKind::Dos33, {}, A::Text, 2},
-        {"text off", 0x04, 0, 10, VolumeKind::Prodos, {{&Settings::txt, "FALSE"}}, A::HexDump, 0},
-        {"text: only FALSE is off",
-         0x04,
-         0,
-         10,
-         VolumeKind::Prodos,
-         {{&Settings::txt, "false"}},
-         A::Text,
-         0},
-        {"double hires size", 0x06, 0, 16376, VolumeKind::Prodos, {}, A::DoubleHiRes, 0},
-        {"16384 bytes", 0x06, 0, 16384, VolumeKind::Prodos, {}, A::DoubleHiRes, 0},
-        {"below double hires size", 0x06, 0, 16375, VolumeKind::Prodos, {}, A::HiRes, 0},
-        {"8192 bytes", 0x06, 0, 8192, VolumeKind::Prodos, {}, A::HiRes, 0},
-        {"double hires off",
-         0x06,
-         0,
-         16384,
-         VolumeKind::Prodos,
-         {{&Settings::dhr, "FALSE"}},
-         A::HiRes,
-         0},
-        {"double hires: only TRUE is on",
-         0x06,
-         0,
-         16384,
-         VolumeKind::Prodos,
-         {{&Settings::dhr, "true"}},
-         A::HiRes,
-         0},
-        {"pictures off",
-         0x06,
-         0,
-         8192,
-         VolumeKind::Prodos,
-         {{&Settings::dhr, "FALSE"}, {&Settings::hgr, "True"}},
-         A::HexDump,
-         0},
-        {"DOS 3.3 binary, pictures off",
-         0x06,
-         0,
-         8192,
-         VolumeKind::Dos33,
-         {{&Settings::dhr, "FALSE"}, {&Settings::hgr, "FALSE"}},
-         A::DosBinaryText,
-         0},
-        {"DOS 3.3 binary", 0x06, 0, 8192, VolumeKind::Dos33, {}, A::HiRes, 0},
-        {"data base", 0x19, 0, 10, VolumeKind::Prodos, {}, A::AppleWorksDB, 0},
-        {"data base off",
-         0x19,
-         0,
-         10,
-         VolumeKind::Prodos,
-         {{&Settings::awp, "FALSE"}},
-         A::HexDump,
-         0},
-        {"word processor", 0x1A, 0, 10, VolumeKind::Prodos, {}, A::AppleWorksWP, 0},
-        {"word processor off",
-         0x1A,
-         0,
-         10,
-         VolumeKind::Prodos,
-         {{&Settings::awp, "FALSE"}},
-         A::HexDump,
-         0},
-        {"Teach", 0x50, 0x5445, 10, VolumeKind::Prodos, {}, A::Text, 0},
-        {"Teach off", 0x50, 0, 10, VolumeKind::Prodos, {{&Settings::gwp, "FALSE"}}, A::HexDump, 0},
-        {"source", 0xB0, 0, 10, VolumeKind::Prodos, {}, A::Text, 0},
-        {"source off", 0xB0, 0, 10, VolumeKind::Prodos, {{&Settings::src, "FALSE"}}, A::HexDump, 0},
-        {"packed super hires", 0xC0, 0x0001, 10, VolumeKind::Prodos, {}, A::PackedSuperHiRes, 0},
-        {"other $C0 aux type", 0xC0, 0x0002, 10, VolumeKind::Prodos, {}, A::HexDump, 0},
-        {"packed: only TRUE is on",
-         0xC0,
-         0x0001,
-         10,
-         VolumeKind::Prodos,
-         {{&Settings::shrc00001, "true"}},
-         A::HexDump,
-         0},
-        {"super hires", 0xC1, 0, 32768, VolumeKind::Prodos, {}, A::SuperHiRes, 0},
-        {"super hires: only FALSE is off",
-         0xC1,
-         0,
-         32768,
-         VolumeKind::Prodos,
-         {{&Settings::shrc10000, "no"}},
-         A::SuperHiRes,
-         0},
-        {"super hires off",
-         0xC1,
-         0,
-         32768,
-         VolumeKind::Prodos,
-         {{&Settings::shrc10000, "FALSE"}},
-         A::HexDump,
-         0},
-        {"icons", 0xCA, 0, 10, VolumeKind::Prodos, {}, A::Icon, 0},
-        {"icons off", 0xCA, 0, 10, VolumeKind::Prodos, {{&Settings::icn, "FALSE"}}, A::HexDump, 0},
-        {"Integer BASIC", 0xFA, 0, 10, VolumeKind::Prodos, {}, A::IntegerBasic, 0},
-        {"Integer BASIC off",
-         0xFA,
-         0,
-         10,
-         VolumeKind::Prodos,
-         {{&Settings::bas, "FALSE"}},
-         A::HexDump,
-         0},
-        {"Applesoft", 0xFC, 0x0801, 10, VolumeKind::Prodos, {}, A::Applesoft, 0},
-        {"Applesoft off",
-         0xFC,
-         0,
-         10,
-         VolumeKind::Prodos,
-         {{&Settings::bas, "FALSE"}},
-         A::HexDump,
-         0},
-        {"no translator", 0xB3, 0, 10, VolumeKind::Prodos, {}, A::HexDump, 0},
-        {"no translator, raw text",
-         0x00,
-         0,
-         10,
-         VolumeKind::Prodos,
-         {{&Settings::defTrans2, "true"}},
-         A::RawText,
-         0},
-        {"binary without pictures, raw text",
-         0x06,
-         0,
-         10,
-         VolumeKind::Prodos,
-         {{&Settings::hgr, "FALSE"}, {&Settings::defTrans2, "FALSE"}},
-         A::RawText,
-         0},
+        {"text", 0x04, 0, 10, P, "", A::Text},
+        {"DOS 3.3 text", 0x04, 0, 10, D, "", A::Text, 2},
+        {"text off", 0x04, 0, 10, P, "TXT=FALSE", A::HexDump},
+        {"text: only FALSE is off", 0x04, 0, 10, P, "TXT=false", A::Text},
+        {"double hires size", 0x06, 0, 16376, P, "", A::DoubleHiRes},
+        {"16384 bytes", 0x06, 0, 16384, P, "", A::DoubleHiRes},
+        {"below double hires size", 0x06, 0, 16375, P, "", A::HiRes},
+        {"8192 bytes", 0x06, 0, 8192, P, "", A::HiRes},
+        {"double hires off", 0x06, 0, 16384, P, "DHR=FALSE", A::HiRes},
+        {"double hires: only TRUE is on", 0x06, 0, 16384, P, "DHR=true", A::HiRes},
+        {"pictures off", 0x06, 0, 8192, P, "DHR=FALSE HGR=True", A::HexDump},
+        {"DOS 3.3 binary", 0x06, 0, 8192, D, "", A::HiRes},
+        {"DOS 3.3 binary, pictures off", 0x06, 0, 8192, D, "DHR=FALSE HGR=FALSE", A::DosBinaryText},
+        {"data base", 0x19, 0, 10, P, "", A::AppleWorksDB},
+        {"data base off", 0x19, 0, 10, P, "AWP=FALSE", A::HexDump},
+        {"word processor", 0x1A, 0, 10, P, "", A::AppleWorksWP},
+        {"word processor off", 0x1A, 0, 10, P, "AWP=FALSE", A::HexDump},
+        {"Teach", 0x50, 0x5445, 10, P, "", A::Text},
+        {"Teach off", 0x50, 0, 10, P, "GWP=FALSE", A::HexDump},
+        {"source", 0xB0, 0, 10, P, "", A::Text},
+        {"source off", 0xB0, 0, 10, P, "SRC=FALSE", A::HexDump},
+        {"packed super hires", 0xC0, 0x0001, 10, P, "", A::PackedSuperHiRes},
+        {"other $C0 aux type", 0xC0, 0x0002, 10, P, "", A::HexDump},
+        {"packed: only TRUE is on", 0xC0, 0x0001, 10, P, "SHRC00001=true", A::HexDump},
+        {"super hires", 0xC1, 0, 32768, P, "", A::SuperHiRes},
+        {"super hires: only FALSE is off", 0xC1, 0, 32768, P, "SHRC10000=no", A::SuperHiRes},
+        {"super hires off", 0xC1, 0, 32768, P, "SHRC10000=FALSE", A::HexDump},
+        {"icons", 0xCA, 0, 10, P, "", A::Icon},
+        {"icons off", 0xCA, 0, 10, P, "ICN=FALSE", A::HexDump},
+        {"Integer BASIC", 0xFA, 0, 10, P, "", A::IntegerBasic},
+        {"Integer BASIC off", 0xFA, 0, 10, P, "BAS=FALSE", A::HexDump},
+        {"Applesoft", 0xFC, 0x0801, 10, P, "", A::Applesoft},
+        {"Applesoft off", 0xFC, 0, 10, P, "BAS=FALSE", A::HexDump},
+        {"no translator", 0xB3, 0, 10, P, "", A::HexDump},
+        {"no translator, raw text", 0x00, 0, 10, P, "DEFTRANS2=true", A::RawText},
+        {"binary without pictures, raw text", 0x06, 0, 10, P, "HGR=FALSE DEFTRANS2=FALSE",
+         A::RawText},
     };
     for (const Case& c : cases) {
         std::vector<uint8_t> data(c.length);
@@ -190,8 +98,7 @@ TEST(TranslatorChoice, ShiftAndResourceForkGoToTheFallback) {
         r.data = Bytes(data);
         r.shiftHeld = true;
         EXPECT_EQ(chooseTranslator(r, Settings()).action, A::HexDump) << int(type);
-        EXPECT_EQ(chooseTranslator(r, settingsWith({{&Settings::defTrans2, "FALSE"}})).action,
-                  A::RawText);
+        EXPECT_EQ(chooseTranslator(r, settingsWith("DEFTRANS2=FALSE")).action, A::RawText);
         r.shiftHeld = false;
         r.resourceFork = true;
         EXPECT_EQ(chooseTranslator(r, Settings()).action, A::HexDump) << int(type);
@@ -210,29 +117,18 @@ ViewResult run(ViewRequest r, const Settings& s = Settings()) {
     return viewFile(r, s, p);
 }
 
-TEST(TranslatorChoice, EachActionProducesItsText) {
-    std::vector<uint8_t> program = test::applesoftProgram({{10, {0xBA, '1'}}});
-    ViewRequest basic;
-    basic.fileType = 0xFC;
-    basic.data = Bytes(program);
-    EXPECT_EQ(run(basic).text, "10  PRINT 1\n");
-
-    std::vector<uint8_t> dosText = {0xC8, 0xC9, 0x8D, 0x80, 0xC1};
-    ViewRequest text;
-    text.volume = VolumeKind::Dos33;
-    text.fileType = 0x04;
-    text.data = Bytes(dosText);
-    EXPECT_EQ(run(text).text, "HI\n") << "the shown text ends at the first zero byte";
-
+// A DOS 3.3 binary file without pictures shows as raw text as far as its length word says,
+// but no further than the file.
+TEST(TranslatorChoice, DosBinaryTextKeepsToItsLengthWord) {
     std::vector<uint8_t> binary = {0x00, 0x20, 0x03, 0x00, 'A', 0, 'B', 'C'};
     ViewRequest bin;
     bin.volume = VolumeKind::Dos33;
     bin.fileType = 0x06;
     bin.data = Bytes(binary);
-    Settings noPictures = settingsWith({{&Settings::hgr, "FALSE"}, {&Settings::dhr, "FALSE"}});
-    EXPECT_EQ(run(bin, noPictures).text, std::string(" \x20\x03", 3)) << "the first 3 bytes";
+    Settings noPictures = settingsWith("HGR=FALSE DHR=FALSE");
+    EXPECT_EQ(run(bin, noPictures).text, std::string(" \x20\x03", 3));
     binary[2] = 0xFF;
-    EXPECT_EQ(run(bin, noPictures).text, std::string(" \x20\xFF A BC", 8)) << "at most the file";
+    EXPECT_EQ(run(bin, noPictures).text, std::string(" \x20\xFF A BC", 8));
 }
 
 TEST(TranslatorChoice, DocumentsAndPicturesShowTheFallbackForNow) {
@@ -245,8 +141,7 @@ TEST(TranslatorChoice, DocumentsAndPicturesShowTheFallbackForNow) {
         EXPECT_NE(hex.choice.action, A::HexDump) << int(type);
         EXPECT_EQ(hex.text, hexDump(Bytes(data), data.size(), 0, true)) << int(type);
         EXPECT_FALSE(hex.lineWrapOff);
-        EXPECT_EQ(run(r, settingsWith({{&Settings::defTrans2, "FALSE"}})).text,
-                  std::string(data.size(), '\xC1'));
+        EXPECT_EQ(run(r, settingsWith("DEFTRANS2=FALSE")).text, std::string(data.size(), '\xC1'));
     }
 }
 

@@ -1,0 +1,216 @@
+// Every image of the corpus, read by Larkspoon and by larkspoon-cli, agrees with the independent
+// reading in expected.jsonl.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <sstream>
+
+#include "cli_runner.h"
+#include "corpus.h"
+#include "dos33/dos_entry.h"
+#include "dos33/export_file.h"
+#include "dos33/read_dos_file.h"
+#include "dos33/vtoc.h"
+#include "open_helpers.h"
+#include "platform/format.h"
+#include "prodos/file_entry.h"
+#include "prodos/find_path.h"
+#include "prodos/read_file.h"
+#include "sha256.h"
+
+namespace lk::test {
+namespace {
+
+#define SKIP_WITHOUT_CORPUS()                                                                      \
+    if (!corpusPresent()) GTEST_SKIP() << "corpus folder " << corpusDir() << " is absent"
+
+// The images of one file system; for DOS 3.3 only those with boot code (the others are refused).
+std::vector<CorpusImage> images(const std::string& fs, bool bootable = true) {
+    std::vector<CorpusImage> out;
+    for (auto& img : loadCorpus())
+        if (img.fs() == fs && (fs == "prodos" || img.volume["boot_signature"].boolean == bootable))
+            out.push_back(img);
+    return out;
+}
+
+// `ls --json` by path; the volume's own line under "".
+std::map<std::string, Json> listed(const CorpusImage& img, const std::string& volumePrefix) {
+    CliResult ls = runCli({"ls", "--json", img.path});
+    EXPECT_EQ(ls.status, 0) << ls.err;
+    std::map<std::string, Json> out;
+    std::istringstream in(ls.out);
+    for (std::string line; std::getline(in, line);) {
+        Json j = parseJson(line);
+        std::string path = j.str("path");
+        bool file = path.rfind(volumePrefix, 0) == 0 && j.str("kind") != "volume";
+        out[file ? path.substr(volumePrefix.size()) : ""] = j;
+    }
+    return out;
+}
+
+// The volume and every file by the core, then by ls --json and get.
+TEST(ProdosCorpus, EveryFileAgreesWithTheIndependentReading) {
+    SKIP_WITHOUT_CORPUS();
+    std::vector<CorpusImage> prodos = images("prodos");
+    ASSERT_GE(prodos.size(), 10u);
+    for (const CorpusImage& img : prodos) {
+        SCOPED_TRACE(img.name);
+        Opened o;
+        openBytes(o, img.path, readFileBytes(img.path));
+        ASSERT_TRUE(o.image.bufferValid);
+        EXPECT_FALSE(o.image.isDos33);
+        EXPECT_EQ(o.tree.item(o.tree.root())->text, img.volume.str("volume"));
+        EXPECT_EQ(o.image.volume.totalBlocks, img.volume.integer("total_blocks"));
+        bool dosOrder = img.volume.str("order") == "dos";
+        EXPECT_EQ(o.image.header.imageFormat, uint32_t(dosOrder ? 0 : 1));
+        EXPECT_EQ(o.tree.size(), img.files.size() + 1);
+        std::map<std::string, Json> json = listed(img, "/" + img.volume.str("volume") + "/");
+        ASSERT_EQ(json.size(), img.files.size() + 1);
+        for (const Json& f : img.files) {
+            SCOPED_TRACE(f.str("path"));
+            NodeId node = findNodeByPath(o.tree, f.str("path"));
+            ASSERT_NE(node, kNoNode);
+            uint32_t entry = o.tree.item(node)->entryOffset;
+            FileEntry e;
+            loadEntry(o.image, entry, e);
+            const Json& j = json[f.str("path")];
+            for (const auto& [field, mine, cli, theirs] :
+                 {std::tuple{"storage", long(e.storageType()), j.integer("storage"),
+                             f.integer("storage")},
+                  {"type", long(e.fileType), j.integer("type"), long(hexField(f, "type"))},
+                  {"aux", long(e.auxType), j.integer("aux"), long(hexField(f, "aux"))},
+                  {"blocks", long(e.blocksUsed), j.integer("blocks"), f.integer("blocks_used")}}) {
+                EXPECT_EQ(mine, theirs) << field;
+                EXPECT_EQ(cli, theirs) << field;
+            }
+            if (!f.has("sha256")) continue; // folders
+            EXPECT_EQ(readProdosFile(o.image, entry, kDataFork, o.file, o.platform),
+                      f.integer("eof"));
+            EXPECT_EQ(j.integer("eof"), f.integer("eof"));
+            EXPECT_EQ(sha256Hex(o.file.bytes()), f.str("sha256"));
+            EXPECT_EQ(sha256Hex(asBytes(runCli({"get", img.path, f.str("path")}).out)),
+                      f.str("sha256"));
+            if (!f.has("rsrc_sha256")) continue;
+            EXPECT_EQ(readProdosFile(o.image, entry, kResourceFork, o.file, o.platform),
+                      f.integer("rsrc_eof"));
+            EXPECT_EQ(sha256Hex(o.file.bytes()), f.str("rsrc_sha256"));
+            EXPECT_EQ(
+                sha256Hex(asBytes(runCli({"get", "--fork", "rsrc", img.path, f.str("path")}).out)),
+                f.str("rsrc_sha256"));
+        }
+        EXPECT_TRUE(o.platform.messages.empty()) << o.platform.lastMessage();
+    }
+}
+
+TEST(Dos33Corpus, ImagesWithoutBootCodeAreRefused) {
+    SKIP_WITHOUT_CORPUS();
+    std::vector<CorpusImage> refused = images("dos33", false);
+    EXPECT_EQ(refused.size(), 2u);
+    for (const CorpusImage& img : refused) {
+        Opened o;
+        openBytes(o, img.path, readFileBytes(img.path));
+        EXPECT_FALSE(o.image.bufferValid) << img.name;
+        EXPECT_EQ(o.platform.lastMessage(), "Not a ProDOS or DOS 3.3 disk!");
+    }
+}
+
+// Lists with holes (track-0 pairs before the last data sector) need more list sectors than their
+// data: the independent reading keeps the holes as zero sectors, Larkspoon's reader closes them
+// up, so such files are compared by their catalog fields only.
+bool hasHoles(const Json& f) {
+    return f.integer("ts_sectors") > (f.integer("data_sectors") + 121) / 122;
+}
+
+// The digest of the data sectors, without the list sectors counted at the end.
+std::string dataSha(Bytes whole, const Json& f) {
+    return sha256Hex(whole.first(std::min<size_t>(whole.size(), f.integer("data_sectors") * 256)));
+}
+
+// The export preferences under which the independent reading's "cooked" bytes are what Export As
+// writes: binary and BASIC files without their length words, text as stored (bit 7 kept).
+Settings cookedSettings() {
+    Settings s;
+    s.dosTxt = "FALSE";
+    s.dosApsft = s.dosBin = s.dosInt = "TRUE";
+    return s;
+}
+
+// The VTOC, the catalog in order and every file's bytes by the core, then by ls --json, catalog,
+// get and export.
+TEST(Dos33Corpus, CatalogAndDataAgreeWithTheIndependentReading) {
+    SKIP_WITHOUT_CORPUS();
+    std::vector<CorpusImage> dos = images("dos33");
+    EXPECT_GE(dos.size(), 6u);
+    TempFolder dir;
+    for (const CorpusImage& img : dos) {
+        SCOPED_TRACE(img.name);
+        Opened o;
+        openBytes(o, img.path, readFileBytes(img.path));
+        ASSERT_TRUE(o.image.bufferValid) << o.platform.lastMessage();
+        EXPECT_TRUE(o.image.isDos33);
+        Vtoc v;
+        readVtoc(o.image, v);
+        EXPECT_EQ(v.volumeNumber, img.volume.integer("volume_number"));
+        EXPECT_EQ(v.dosRelease, img.volume.integer("dos_release"));
+        EXPECT_EQ(v.catalogTrack, img.volume["catalog"].array[0].number);
+        EXPECT_EQ(v.catalogSector, img.volume["catalog"].array[1].number);
+        EXPECT_EQ(v.tracksPerDisk, img.volume.integer("tracks"));
+        EXPECT_EQ(v.sectorsPerTrack, img.volume.integer("sectors_per_track"));
+        EXPECT_EQ(countFreeSectors(o.image), img.volume.integer("free_sectors"));
+        EXPECT_EQ(o.tree.item(o.tree.root())->text,
+                  format("DISK VOLUME %03u", unsigned(img.volume.integer("volume_number"))));
+        std::map<std::string, Json> json = listed(img, "");
+        ASSERT_EQ(json.size(), img.files.size() + 1);
+        EXPECT_EQ(json[""].integer("volumeNumber"), img.volume.integer("volume_number"));
+        EXPECT_EQ(json[""].integer("freeSectors"), img.volume.integer("free_sectors"));
+        std::string catalog = runCli({"catalog", img.path}).out;
+        EXPECT_EQ(std::count(catalog.begin(), catalog.end(), '\n'), long(img.files.size()) + 2);
+
+        // Catalog order is the order of the independent reading's catalog index.
+        std::vector<Json> files = img.files;
+        std::sort(files.begin(), files.end(), [](const Json& a, const Json& b) {
+            return a.integer("catalog_index") < b.integer("catalog_index");
+        });
+        ASSERT_EQ(o.tree.childCount(o.tree.root()), files.size());
+        for (size_t i = 0; i < files.size(); ++i) {
+            const Json& f = files[i];
+            SCOPED_TRACE(f.str("path"));
+            NodeId node = o.tree.child(o.tree.root(), uint32_t(i));
+            const CatalogItem& item = *o.tree.item(node);
+            EXPECT_EQ(item.text.size(), 30u);
+            EXPECT_EQ(trimmedDosName(item.text), f.str("path"));
+            DosEntry e;
+            ASSERT_TRUE(dosEntryAt(o.image, item.entryOffset, e));
+            const Json& j = json[f.str("path")];
+            EXPECT_EQ(j.str("name"), item.text);
+            EXPECT_EQ(std::string(1, dosTypeLetter(e.type)), f.str("type_letter"));
+            EXPECT_EQ(e.type, hexField(f, "type_byte") & 0x7F);
+            EXPECT_EQ(j.integer("dosType"), e.type);
+            EXPECT_EQ(e.locked, f["locked"].boolean);
+            EXPECT_EQ(j["locked"].boolean, f["locked"].boolean);
+            EXPECT_EQ(e.sectors, f.integer("sectors"));
+            EXPECT_EQ(j.integer("sectors"), f.integer("sectors"));
+            EXPECT_EQ(readDosFile(o.image, item.entryOffset, item.icon, o.file, o.platform),
+                      f.integer("sectors") * 256);
+            CliResult get = runCli({"get", img.path, f.str("path")});
+            EXPECT_EQ(get.out.size(), size_t(f.integer("sectors")) * 256) << get.err;
+            if (hasHoles(f)) continue;
+            EXPECT_EQ(dataSha(o.file.bytes(), f), f.str("sha256"));
+            EXPECT_EQ(dataSha(asBytes(get.out), f), f.str("sha256"));
+            if (f.integer("cooked_len") == 0) continue;
+            o.tree.select(node);
+            EXPECT_EQ(prepareExport(o.image, o.tree, cookedSettings(), o.file, o.platform),
+                      f.integer("cooked_len"));
+            EXPECT_EQ(sha256Hex(o.file.bytes()), f.str("sha256_cooked"));
+            CliResult ex = runCli({"export", "--set", "DOSTXT=FALSE", "--set=DOSINT=TRUE", img.path,
+                                   f.str("path"), dir.file("export.bin")});
+            EXPECT_EQ(ex.status, 0) << ex.err;
+            EXPECT_EQ(sha256Hex(Bytes(dir.readBytes("export.bin"))), f.str("sha256_cooked"));
+        }
+        EXPECT_TRUE(o.platform.messages.empty()) << o.platform.lastMessage();
+    }
+}
+
+} // namespace
+} // namespace lk::test

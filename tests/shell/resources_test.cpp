@@ -10,7 +10,6 @@
 #include "prodos/catalog_tree.h"
 #include "shell/about_dialog.h"
 #include "shell/help_window.h"
-#include "shell/qt_platform.h"
 #include "shell/tree_icons.h"
 
 namespace lk {
@@ -87,14 +86,6 @@ TEST(AboutBox, ShowsIconNamePurposeAndVersion) {
     auto* buttons = about.findChild<QDialogButtonBox*>();
     ASSERT_NE(buttons, nullptr);
     EXPECT_EQ(buttons->standardButtons(), QDialogButtonBox::Ok);
-}
-
-TEST(FileDialogs, DiskImageFilterMatchesEitherCase) {
-    QStringList filters = nameFilters(kDiskImageFilters);
-    ASSERT_EQ(filters.size(), 2);
-    EXPECT_EQ(filters[0], "2IMG & DSK Files (*.2MG),(*.DSK) (*.2mg *.2MG *.dsk *.DSK *.po *.PO "
-                          "*.do *.DO *.hdv *.HDV *.app *.APP *.nib *.NIB *.fdi *.FDI)");
-    EXPECT_EQ(filters[1], "All Files (*.*) (*)");
 }
 
 } // namespace

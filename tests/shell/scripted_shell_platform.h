@@ -1,5 +1,6 @@
 // The shell's platform for tests: messages and questions as the core's scripted double, and
 // file dialogs, popup menus, the About box and the guide answered from scripts and recorded.
+// A dialog whose answers have run out is cancelled.
 #pragma once
 
 #include <deque>
@@ -23,37 +24,25 @@ class ScriptedShellPlatform : public ShellPlatform {
 
     std::optional<ChosenFile> chooseImageToOpen(const std::string& folder) override {
         openDialogFolders.push_back(folder);
-        if (openAnswers.empty()) return std::nullopt;
-        std::optional<ChosenFile> a = openAnswers.front();
-        openAnswers.pop_front();
-        return a;
+        return next(openAnswers);
     }
-    std::optional<ChosenFile> chooseImageToSave(const std::string& folder) override {
-        saveDialogFolders.push_back(folder);
-        return next(saveAnswers);
-    }
-    std::optional<ImportChoice> chooseImportFiles(const std::string& folder) override {
-        importDialogFolders.push_back(folder);
-        return next(importAnswers);
-    }
+    std::optional<ChosenFile> chooseImageToSave(const std::string&) override { return {}; }
+    std::optional<ImportChoice> chooseImportFiles(const std::string&) override { return {}; }
     bool chooseFont(FontChoice& font) override {
         fontDialogStarts.push_back(font);
-        if (!fontAnswer) return false;
-        font = *fontAnswer;
-        return true;
+        if (fontAnswer) font = *fontAnswer;
+        return fontAnswer.has_value();
     }
     bool runPageSetup(PageSetup& setup) override {
         ++pageSetupShown;
-        if (!pageSetupAnswer) return false;
-        setup = *pageSetupAnswer;
-        return true;
+        if (pageSetupAnswer) setup = *pageSetupAnswer;
+        return pageSetupAnswer.has_value();
     }
     bool choosePrintJob(PageSetup&, PrintSettings& settings, bool hasSelection) override {
         printDialogStarts.push_back({settings, hasSelection});
         std::optional<PrintSettings> a = next(printAnswers);
-        if (!a) return false;
-        settings = *a;
-        return true;
+        if (a) settings = *a;
+        return a.has_value();
     }
     int trackPopupMenu(const std::vector<PopupItem>& items, int, int) override {
         popups.push_back(items);
@@ -61,7 +50,6 @@ class ScriptedShellPlatform : public ShellPlatform {
     }
     void showAbout() override { ++aboutShown; }
     void showHelpContents() override { ++helpShown; }
-
     std::optional<ChosenFile> chooseExportFile(const std::string& suggestedName,
                                                const std::string& folder) override {
         exportDialogs.push_back({suggestedName, folder});
@@ -79,17 +67,11 @@ class ScriptedShellPlatform : public ShellPlatform {
     bool shiftHeld() override { return shift; }
 
     ScriptedPlatform base;
-    // Answers of the open dialog in turn; nothing (Cancel) when they have run out.
     std::deque<std::optional<ChosenFile>> openAnswers;
     std::vector<std::string> openDialogFolders;
     std::vector<std::vector<PopupItem>> popups;
     int popupAnswer = 0;
-    std::deque<std::optional<ChosenFile>> saveAnswers;
-    std::vector<std::string> saveDialogFolders;
-    std::deque<std::optional<ImportChoice>> importAnswers;
-    std::vector<std::string> importDialogFolders;
-    // The font dialog answers OK with this font, or Cancel when there is none.
-    std::optional<FontChoice> fontAnswer;
+    std::optional<FontChoice> fontAnswer; // OK with this font; Cancel when there is none
     std::vector<FontChoice> fontDialogStarts;
     std::optional<PageSetup> pageSetupAnswer;
     int pageSetupShown = 0;
@@ -97,10 +79,8 @@ class ScriptedShellPlatform : public ShellPlatform {
     std::vector<std::pair<PrintSettings, bool>> printDialogStarts; // with whether text is selected
     int aboutShown = 0;
     int helpShown = 0;
-
-    // The export dialog: each time the suggested name and the folder it started in, and the
-    // answers in turn (Cancel when they have run out). An answer naming a file that exists
-    // stands for the user having agreed to replace it.
+    // The export dialog: each time the suggested name and the folder it started in. An answer
+    // naming a file that exists stands for the user having agreed to replace it.
     struct ExportDialog {
         std::string suggestedName;
         std::string folder;

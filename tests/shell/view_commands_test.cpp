@@ -114,18 +114,6 @@ TEST_F(ViewCommandTest, AListingOfWideRowsIsShownUnwrappedUntilTheNextView) {
     EXPECT_TRUE(view.wrapAt80); // the display's font, applied again, wraps at 80
 }
 
-TEST_F(ViewCommandTest, BitMapReplacesTheRightSideAndMarksItShown) {
-    showBlock("2");
-    app.shell.graphicShown = true;
-    view.takeCalls();
-    run(cmd::kBitMap);
-    EXPECT_EQ(view.calls, Calls({"hidePicture", "clear", "set", "show"}));
-    EXPECT_EQ(view.text, bitMap());
-    EXPECT_TRUE(app.shell.bitMapShown);
-    EXPECT_FALSE(app.shell.blockViewShown || app.shell.graphicShown);
-    EXPECT_FALSE(enabled(cmd::kNextBlock));
-}
-
 TEST_F(ViewCommandTest, BlockEntriesAreCheckedOfferedAgainAndStepped) {
     showBlock("$117");
     EXPECT_EQ(view.text, blockText(279));
@@ -151,19 +139,16 @@ TEST_F(ViewCommandTest, BlockEntriesAreCheckedOfferedAgainAndStepped) {
     EXPECT_EQ(view.text, bitMap());
 }
 
-TEST_F(ViewCommandTest, EachVolumeKindHasItsOwnDisplays) {
-    showSector("1", "1");
+TEST_F(ViewCommandTest, ADos33DiskShowsSectorsAndItsFilesThroughTheirLists) {
+    showSector("1", "1"); // no sectors on a ProDOS volume
     EXPECT_TRUE(platform.sectorDialogTexts.empty());
     open(dosDisk(), "DOS.dsk");
     view.takeCalls();
-    run(cmd::kDisplayBlock);
+    run(cmd::kDisplayBlock); // nor blocks or a bit map on a DOS 3.3 disk
     run(cmd::kBitMap);
     EXPECT_TRUE(platform.blockDialogTexts.empty());
     EXPECT_TRUE(view.calls.empty());
-}
 
-TEST_F(ViewCommandTest, ADos33DiskShowsSectorsAndItsFilesThroughTheirLists) {
-    open(dosDisk(), "DOS.dsk");
     showSector("35", "16");
     EXPECT_EQ(platform.base.lastMessage(), "Track number must be between zero and 34!");
     showSector("$22", "h0F");
@@ -216,8 +201,17 @@ void markBlockUsed(AppState& app, uint32_t block) {
     map[block / 8] &= uint8_t(~(0x80 >> (block % 8)));
 }
 
-TEST_F(ViewCommandTest, ARefreshDrawsTheBitMapOrTheBlockShownAgain) {
+TEST_F(ViewCommandTest, BitMapReplacesTheRightSideAndIsDrawnAgainAfterAChange) {
+    showBlock("2");
+    app.shell.graphicShown = true;
+    view.takeCalls();
     run(cmd::kBitMap);
+    EXPECT_EQ(view.calls, Calls({"hidePicture", "clear", "set", "show"}));
+    EXPECT_EQ(view.text, bitMap());
+    EXPECT_TRUE(app.shell.bitMapShown);
+    EXPECT_FALSE(app.shell.blockViewShown || app.shell.graphicShown);
+    EXPECT_FALSE(enabled(cmd::kNextBlock));
+
     std::string before = view.text;
     markBlockUsed(app, 200);
     view.takeCalls();
@@ -225,8 +219,10 @@ TEST_F(ViewCommandTest, ARefreshDrawsTheBitMapOrTheBlockShownAgain) {
     EXPECT_EQ(view.calls, Calls{"set"});
     EXPECT_NE(view.text, before);
     EXPECT_EQ(view.text, bitMap());
+}
 
-    showBlock("6");
+TEST_F(ViewCommandTest, ARefreshDrawsTheBlockShownAgainButNotAFileOrAnotherImage) {
+    showBlock("6"); // the bit map's block
     markBlockUsed(app, 201);
     refreshAfterChange(ctx);
     EXPECT_EQ(view.text, blockText(6));
@@ -234,6 +230,9 @@ TEST_F(ViewCommandTest, ARefreshDrawsTheBitMapOrTheBlockShownAgain) {
     // Neither a file's text nor the display after another image opened is drawn again.
     select({"NOTES"});
     run(cmd::kViewFile);
+    view.takeCalls();
+    refreshAfterChange(ctx);
+    EXPECT_TRUE(view.calls.empty());
     showBlock("9");
     open(viewsVolume(), "OTHER.po");
     EXPECT_FALSE(app.shell.blockViewShown);
@@ -249,7 +248,6 @@ TEST_F(ViewCommandTest, ABitMapCutByTheImagesEndIsToldOnce) {
     run(cmd::kBitMap);
     ASSERT_EQ(platform.base.messages.size(), 1u);
     EXPECT_EQ(platform.base.lastMessage().rfind("The volume is damaged: ", 0), 0u);
-    EXPECT_TRUE(app.shell.bitMapShown);
     refreshAfterChange(ctx);
     EXPECT_EQ(platform.base.messages.size(), 1u);
 }

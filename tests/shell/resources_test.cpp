@@ -1,14 +1,11 @@
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 #include <set>
 
 #include "prodos/catalog_tree.h"
-#include "shell/about_dialog.h"
 #include "shell/help_window.h"
 #include "shell/tree_icons.h"
 
@@ -70,22 +67,6 @@ TEST(HelpPages, OpenAtTheContentsAndEveryLinkLeadsToAPage) {
         help.showPage(page);
         EXPECT_FALSE(help.browser()->toPlainText().isEmpty()) << page.toStdString();
     }
-}
-
-TEST(AboutBox, ShowsIconNamePurposeAndVersion) {
-    AboutDialog about;
-    std::set<QString> texts;
-    bool hasIcon = false;
-    for (QLabel* label : about.findChildren<QLabel*>()) {
-        if (!label->text().isEmpty()) texts.insert(label->text());
-        if (!label->pixmap().isNull()) hasIcon = true;
-    }
-    EXPECT_TRUE(hasIcon);
-    for (const char* t : {"Larkspoon", "A disk image utility", "Version", "0.87"})
-        EXPECT_TRUE(texts.count(QString::fromLatin1(t))) << t;
-    auto* buttons = about.findChild<QDialogButtonBox*>();
-    ASSERT_NE(buttons, nullptr);
-    EXPECT_EQ(buttons->standardButtons(), QDialogButtonBox::Ok);
 }
 
 } // namespace

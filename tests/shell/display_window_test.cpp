@@ -39,7 +39,7 @@ class DisplayTest : public ShellTest {
     const std::vector<std::vector<int>> unwrapped{{100}, {80}, {81}};
 };
 
-TEST_F(DisplayTest, LinesWrapAtTheWidthOfEightyCapitalXPlusOnePixelWhateverTheWindow) {
+TEST_F(DisplayTest, LinesWrapAtTheWidthOfEightyCapitalXPlusOnePixelUnlessTurnedOff) {
     start();
     showText(longLines());
     QFontMetrics metrics(display().displayFont());
@@ -58,10 +58,9 @@ TEST_F(DisplayTest, LinesWrapAtTheWidthOfEightyCapitalXPlusOnePixelWhateverTheWi
     EXPECT_EQ(display().wrapWidth(),
               QFontMetrics(display().displayFont()).horizontalAdvance(QString(80, u'X')) + 1);
     EXPECT_EQ(layoutOfLongLines(), wrapped);
-}
 
-TEST_F(DisplayTest, WithoutTheWrapLongLinesStayWholeAfterAResizeUntilTheNextText) {
-    start();
+    // Turned off for a plain or a formatted text, the wrap stays off after a resize, until the
+    // next text.
     for (bool rich : {false, true}) {
         window().clearDisplay();
         if (rich) {

@@ -59,21 +59,7 @@ TEST_F(EditTest, EditMenuFollowsUndoTheClipboardTheSelectionAndTheFindDialog) {
     }
 }
 
-TEST(PasteSource, TextThenPictureThenFormattedTextTheLaterWinning) {
-    struct Case {
-        bool text, image, rich;
-        PasteSource expected;
-    } cases[] = {
-        {false, false, false, PasteSource::None},    {true, false, false, PasteSource::Text},
-        {true, true, false, PasteSource::Bitmap},    {true, true, true, PasteSource::RichText},
-        {false, false, true, PasteSource::RichText},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(choosePasteSource({c.text, c.image, c.rich}), c.expected)
-            << c.text << c.image << c.rich;
-}
-
-TEST_F(EditTest, PastingTextInsertsItAPictureIsRefused) {
+TEST_F(EditTest, PasteTakesTextThenAPictureWhichIsRefusedThenFormattedText) {
     start();
     showText("AB");
     window().displayPane().select({1, 1});
@@ -91,6 +77,11 @@ TEST_F(EditTest, PastingTextInsertsItAPictureIsRefused) {
     setClipboard(false, true);
     QTest::keyClick(window().displayWindow()->editor(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(shownText(), "ACLIPB");
+    // Formatted text wins over a picture.
+    setClipboard(false, true, true);
+    run(cmd::kPaste);
+    EXPECT_EQ(shownText(), "ACLIPRICHB");
+    EXPECT_EQ(platform->base.messages.size(), 1u);
 }
 
 TEST_F(EditTest, FormattedTextCopiedFromThePaneKeepsItsFormatWhenPastedBack) {

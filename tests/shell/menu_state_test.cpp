@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
-#include <tuple>
 
 #include "shell/app/commands.h"
 #include "shell/app/menu_state.h"
@@ -47,34 +47,34 @@ TEST(MenuState, EnablingFollowsImageKindAndSelection) {
     menuAfterFailedOpen(failedOpen);
     struct Case {
         const char* name;
-        MenuState state;
         std::set<int> enabled;
+        MenuState state;
     } cases[] = {
-        {"no image", initialMenuState(), {}},
-        {"ProDOS", kProdos, {12, 13, 14, 37, 38}},
+        {"no image", {}, initialMenuState()},
+        {"ProDOS", {12, 13, 14, 37, 38}, kProdos},
         {"ProDOS, Apple file copied",
-         opened(false, ImageKind::TwoImg, 2),
-         {12, 13, 14, 37, 38, 44}},
-        {"ProDOS from nibbles", opened(false, ImageKind::Nib, 2), {13, 14, 37, 38}},
-        {"DOS 3.3", kDos, {14, 46}},
-        {"DOS 3.3 from TrackStar", opened(true, ImageKind::App, 3), {13, 14, 46}},
-        {"ProDOS file", prodosEntry(0x15), file},
-        {"ProDOS folder", prodosEntry(0xD7), folder},
-        {"ProDOS volume", prodosEntry(0xF4), folder},
+         {12, 13, 14, 37, 38, 44},
+         opened(false, ImageKind::TwoImg, 2)},
+        {"ProDOS from nibbles", {13, 14, 37, 38}, opened(false, ImageKind::Nib, 2)},
+        {"DOS 3.3", {14, 46}, kDos},
+        {"DOS 3.3 from TrackStar", {13, 14, 46}, opened(true, ImageKind::App, 3)},
+        {"ProDOS file", file, prodosEntry(0x15)},
+        {"ProDOS folder", folder, prodosEntry(0xD7)},
+        {"ProDOS volume", folder, prodosEntry(0xF4)},
         {"extended file",
-         prodosEntry(0x58),
-         {12, 13, 14, 37, 38, 30, 31, 33, 34, 35, 36, 41, 42, 45, 49}},
+         {12, 13, 14, 37, 38, 30, 31, 33, 34, 35, 36, 41, 42, 45, 49},
+         prodosEntry(0x58)},
         {"file, Apple file copied",
-         prodosEntry(0x25, 2),
-         {12, 13, 14, 37, 38, 30, 31, 33, 35, 36, 41, 42, 44, 45, 49}},
+         {12, 13, 14, 37, 38, 30, 31, 33, 35, 36, 41, 42, 44, 45, 49},
+         prodosEntry(0x25, 2)},
         {"nibble image file",
-         selected(opened(false, ImageKind::App, 2), {true, 0x25, ImageKind::App, false, 2}),
-         {13, 14, 31, 33, 35, 37, 38, 42, 49}},
-        {"DOS 3.3 file", selected(kDos, {true, 0x11, ImageKind::Dsk, true, 2}), dosFile},
-        {"DOS 3.3 extended-looking entry", selected(kDos, {true, 0x5A, ImageKind::Dsk, true, 0}),
-         dosFile},
-        {"selection lost", selected(prodosEntry(0x15), {}), {14}},
-        {"failed open", failedOpen, {}},
+         {13, 14, 31, 33, 35, 37, 38, 42, 49},
+         selected(opened(false, ImageKind::App, 2), {true, 0x25, ImageKind::App, false, 2})},
+        {"DOS 3.3 file", dosFile, selected(kDos, {true, 0x11, ImageKind::Dsk, true, 2})},
+        {"DOS 3.3 extended-looking entry", dosFile,
+         selected(kDos, {true, 0x5A, ImageKind::Dsk, true, 0})},
+        {"selection lost", {14}, selected(prodosEntry(0x15), {})},
+        {"failed open", {}, failedOpen},
     };
     for (const Case& c : cases) EXPECT_EQ(enabledWatched(c.state), c.enabled) << c.name;
     // The stepping items follow the kind of volume; a selection leaves them.
@@ -130,47 +130,26 @@ TEST(TreePopup, ItemStatesFollowTheSelection) {
 }
 
 TEST(WindowGeometry, StoredGeometryOrTheScreenRule) {
-    auto settings = [](const char* wide, const char* high, const char* left, const char* top,
-                       const char* tree) {
-        Settings s;
-        s.wide = wide, s.high = high, s.left = left, s.top = top, s.treeWide = tree;
-        return s;
-    };
     struct Case {
         const char* name;
-        Settings s;
+        std::array<const char*, 5> stored; // Wide, High, Left, Top, Treewide
         int screenW, screenH;
-        WindowGeometry expected; // x, y, width, height, tree width
+        std::array<int, 5> expected; // x, y, width, height, tree width
     } cases[] = {
-        {"no stored size: at most 745 x 450",
-         settings("0", "900", "50", "60", "300"),
-         1920,
-         1080,
-         {0, 0, 745, 450, 120}},
-        {"small screen", settings("0", "0", "0", "0", ""), 640, 400, {0, 0, 640, 372, 120}},
-        {"stored", settings("800", "500", "30", "40", "200"), 1920, 1080, {30, 40, 800, 500, 200}},
-        {"stored without Treewide",
-         settings("800", "500", "30", "40", ""),
-         1920,
-         1080,
-         {30, 40, 800, 500, 120}},
-        {"splitter beyond its limits",
-         settings("800", "500", "0", "0", "5000"),
-         1920,
-         1080,
-         {0, 0, 800, 500, 590}},
-        {"unreadable size",
-         settings("INI not found!", "1", "2", "3", "4"),
-         700,
-         500,
-         {0, 0, 700, 450, 120}},
-        {"tiny window", settings("10", "-5", "0", "0", "100"), 1920, 1080, {0, 0, 240, 160, 100}},
+        {"no size: 745x450", {"0", "900", "50", "60", "300"}, 1920, 1080, {0, 0, 745, 450, 120}},
+        {"small screen", {"0", "0", "0", "0", ""}, 640, 400, {0, 0, 640, 372, 120}},
+        {"stored", {"800", "500", "30", "40", "200"}, 1920, 1080, {30, 40, 800, 500, 200}},
+        {"no Treewide", {"800", "500", "30", "40", ""}, 1920, 1080, {30, 40, 800, 500, 120}},
+        {"tree too wide", {"800", "500", "0", "0", "5000"}, 1920, 1080, {0, 0, 800, 500, 590}},
+        {"unreadable", {"INI not found!", "1", "2", "3", "4"}, 700, 500, {0, 0, 700, 450, 120}},
+        {"tiny window", {"10", "-5", "0", "0", "100"}, 1920, 1080, {0, 0, 240, 160, 100}},
     };
     for (const Case& c : cases) {
-        WindowGeometry g = initialGeometry(c.s, c.screenW, c.screenH);
-        const WindowGeometry& e = c.expected;
-        EXPECT_EQ(std::tie(g.x, g.y, g.width, g.height, g.treeWidth),
-                  std::tie(e.x, e.y, e.width, e.height, e.treeWidth))
+        Settings s;
+        s.wide = c.stored[0], s.high = c.stored[1], s.left = c.stored[2], s.top = c.stored[3];
+        s.treeWide = c.stored[4];
+        WindowGeometry g = initialGeometry(s, c.screenW, c.screenH);
+        EXPECT_EQ((std::array<int, 5>{g.x, g.y, g.width, g.height, g.treeWidth}), c.expected)
             << c.name;
     }
 }

@@ -111,12 +111,12 @@ TEST_F(EditTest, FontDialogStartsFromThePaneAndKeepsWhatItGave) {
         "[Prompts]\nQuitPrompt=TRUE\n[Display]\nFontName=Courier New\nFontSize=11\nFontColor=FF\n");
     window().clearDisplay();                             // the pane takes the font of the settings
     EXPECT_FALSE(chooseDisplayFont(window().context())); // Cancel
-    ASSERT_EQ(platform->fontDialogStarts.size(), 1u);
-    const FontChoice& shown = platform->fontDialogStarts[0];
+    ASSERT_EQ(platform->fontDialog.shown.size(), 1u);
+    const FontChoice& shown = platform->fontDialog.shown[0];
     EXPECT_EQ(std::tie(shown.face, shown.points, shown.colorRef),
               std::make_tuple(std::string("Courier New"), 11, 0xFFu));
     EXPECT_EQ(chosenFontFace(state().shell), "Courier New");
-    platform->fontAnswer = FontChoice{"DejaVu Sans", 14, false, false, 0xFF};
+    platform->fontDialog.answers = {FontChoice{"DejaVu Sans", 14, false, false, 0xFF}};
     EXPECT_TRUE(chooseDisplayFont(window().context()));
     EXPECT_EQ(chosenFontFace(state().shell), "DejaVu Sans");
     EXPECT_EQ(chosenPointSize(state().shell), 14);

@@ -21,7 +21,7 @@ class ExportCommandTest : public CommandTest {
     // Exports the file at `path`, the dialog answering with `chosen` in the scratch folder.
     void exportAs(const std::vector<std::string>& path, const std::string& chosen) {
         select(path);
-        platform.exportAnswers = {ChosenFile{folder.file(chosen), chosen}};
+        platform.exportDialog.answers = {ChosenFile{folder.file(chosen), chosen}};
         run(cmd::kExportAs);
     }
 };
@@ -32,9 +32,9 @@ TEST_F(ExportCommandTest, WritesTheDataForkOrTheConvertedDosFileUnderTheSuggeste
     open(dosDisk(), "DOS.dsk");
     exportAs({"NOTES"}, "NOTES.out"); // bit 7 cleared, ended at the zero
     EXPECT_EQ(readFile(folder.file("NOTES.out")), textBytes("LINE ONE\rLINE TWO\r"));
-    ASSERT_EQ(platform.exportDialogs.size(), 2u);
-    EXPECT_EQ(platform.exportDialogs[0].suggestedName, "FINDER");
-    EXPECT_EQ(platform.exportDialogs[1].suggestedName, "NOTES");
+    ASSERT_EQ(platform.exportDialog.shown.size(), 2u);
+    EXPECT_EQ(platform.exportDialog.shown[0].suggestedName, "FINDER");
+    EXPECT_EQ(platform.exportDialog.shown[1].suggestedName, "NOTES");
     EXPECT_TRUE(platform.base.messages.empty());
 }
 
@@ -42,12 +42,12 @@ TEST_F(ExportCommandTest, TheNextExportStartsWhereThisOneWent) {
     TempFolder elsewhere;
     app.shell.exportFolder = "/start";
     select({"NOTES"});
-    platform.exportAnswers = {ChosenFile{elsewhere.file("notes.txt"), "notes.txt"}};
+    platform.exportDialog.answers = {ChosenFile{elsewhere.file("notes.txt"), "notes.txt"}};
     run(cmd::kExportAs);
     run(cmd::kExportAs); // cancelled: nothing written, the folder stays
-    ASSERT_EQ(platform.exportDialogs.size(), 2u);
-    EXPECT_EQ(platform.exportDialogs[0].folder, "/start");
-    EXPECT_EQ(platform.exportDialogs[1].folder, elsewhere.path);
+    ASSERT_EQ(platform.exportDialog.shown.size(), 2u);
+    EXPECT_EQ(platform.exportDialog.shown[0].folder, "/start");
+    EXPECT_EQ(platform.exportDialog.shown[1].folder, elsewhere.path);
     EXPECT_EQ(app.shell.exportFolder, elsewhere.path);
 }
 

@@ -70,7 +70,7 @@ TEST_F(ShellTest, OpenShowsTheCatalogTheBlockItemsAndTheTitleANonImageIsRefused)
     start();
     std::string path = writeSampler();
     openThroughDialog(path, "SAMPLER.po");
-    EXPECT_EQ(platform->openDialogFolders, std::vector<std::string>{folder.path});
+    EXPECT_EQ(platform->openDialog.shown, std::vector<std::string>{folder.path});
     EXPECT_EQ(window().windowTitle(), "Larkspoon - SAMPLER.po");
     EXPECT_TRUE(platform->base.messages.empty());
 
@@ -93,7 +93,7 @@ TEST_F(ShellTest, OpenShowsTheCatalogTheBlockItemsAndTheTitleANonImageIsRefused)
     // Its folder is where the next Open starts, and the settings remember it.
     EXPECT_NE(settingsText().find("Open=" + folder.path + "\n"), std::string::npos);
     openThroughDialog(path, "SAMPLER.po");
-    EXPECT_EQ(platform->openDialogFolders.back(), folder.path);
+    EXPECT_EQ(platform->openDialog.shown.back(), folder.path);
 
     // A file that is no image is refused, and leaves nothing open.
     openThroughDialog(folder.write("junk.po", std::vector<uint8_t>(4096, 0x55)), "junk.po");
@@ -108,7 +108,7 @@ TEST_F(ShellTest, OpenDirOffStartsTheDialogsInTheStartFolderAndCancelChangesNoth
     start("[Prompts]\nQuitPrompt=TRUE\nOpenDir=FALSE\n[Directories]\nOpen=/somewhere/else\n");
     std::string before = settingsText();
     run(cmd::kOpen); // no answer scripted: Cancel
-    EXPECT_EQ(platform->openDialogFolders, std::vector<std::string>{folder.path});
+    EXPECT_EQ(platform->openDialog.shown, std::vector<std::string>{folder.path});
     EXPECT_EQ(state().shell.rememberedFolder, "/somewhere/else");
     EXPECT_EQ(window().windowTitle(), "Larkspoon - untitled");
     EXPECT_EQ(settingsText(), before);
@@ -224,7 +224,7 @@ TEST_F(ShellTest, HelpAndAboutGoThroughThePlatformNumbersOutsideTheMenuDoNothing
     EXPECT_EQ(platform->helpShown, 1);
     EXPECT_EQ(platform->aboutShown, 1);
     EXPECT_TRUE(window().isVisible());
-    EXPECT_TRUE(platform->openDialogFolders.empty());
+    EXPECT_TRUE(platform->openDialog.shown.empty());
     EXPECT_EQ(settingsText(), before);
 }
 

@@ -66,7 +66,7 @@ class PrintTest : public ShellTest {
     }
     PdfFile print(PrintSettings settings) {
         settings.outputFile = folder.file(format("print%d.pdf", ++jobs));
-        platform->printAnswers.push_back(settings);
+        platform->printDialog.answers.push_back(settings);
         run(cmd::kPrint);
         return readPdf(settings.outputFile);
     }
@@ -120,14 +120,14 @@ TEST_F(PrintTest, TheSelectionAloneAndAnEmptyTextStillOnePage) {
     PrintSettings selection;
     selection.selectionOnly = true;
     PdfFile pdf = print(selection);
-    EXPECT_TRUE(platform->printDialogStarts.back().second); // the dialog offered the selection
+    EXPECT_TRUE(platform->printDialog.shown.back().second); // the dialog offered the selection
     ASSERT_EQ(pdf.pages.size(), 1u);
     EXPECT_EQ(linesOn(pdf.pages[0]), (std::vector<int>{11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
     EXPECT_EQ(pdf.title, "SAMPLER.po");
 
     showText("");
     EXPECT_EQ(print(PrintSettings{}).pages, std::vector<QString>{""});
-    EXPECT_FALSE(platform->printDialogStarts.back().second);
+    EXPECT_FALSE(platform->printDialog.shown.back().second);
 }
 
 TEST_F(PrintTest, TheChoicesAreKeptForTheNextJobAndFailuresReported) {
@@ -136,7 +136,7 @@ TEST_F(PrintTest, TheChoicesAreKeptForTheNextJobAndFailuresReported) {
     chosen.copies = 3;
     chosen.collate = true;
     chosen.outputFile = folder.file("no-such-folder/out.pdf");
-    platform->printAnswers.push_back(chosen);
+    platform->printDialog.answers.push_back(chosen);
     run(cmd::kPrint);
     ASSERT_EQ(platform->base.messages.size(), 1u);
     EXPECT_EQ(platform->base.messages[0].text, "StartDoc Error!");
@@ -145,15 +145,15 @@ TEST_F(PrintTest, TheChoicesAreKeptForTheNextJobAndFailuresReported) {
     EXPECT_FALSE(platform->base.waitCursor);
 
     run(cmd::kPrint); // cancelled: nothing printed, the choices as they were
-    ASSERT_EQ(platform->printDialogStarts.size(), 2u);
-    EXPECT_EQ(platform->printDialogStarts[1].first.copies, 3);
-    EXPECT_TRUE(platform->printDialogStarts[1].first.collate);
+    ASSERT_EQ(platform->printDialog.shown.size(), 2u);
+    EXPECT_EQ(platform->printDialog.shown[1].first.copies, 3);
+    EXPECT_TRUE(platform->printDialog.shown[1].first.collate);
     EXPECT_EQ(platform->base.messages.size(), 1u);
 
     // A picture on show is printed as a picture, not as text.
     state().shell.graphicShown = true;
     run(cmd::kPrint);
-    EXPECT_EQ(platform->printDialogStarts.size(), 2u);
+    EXPECT_EQ(platform->printDialog.shown.size(), 2u);
 }
 
 TEST_F(PrintTest, PageSetupKeepsTheMarginsAtLeastTheMinimum) {
@@ -162,13 +162,12 @@ TEST_F(PrintTest, PageSetupKeepsTheMarginsAtLeastTheMinimum) {
     EXPECT_EQ(kept.minimum, (Margins{250, 40, 250, 460}));
     PageSetup answer = kept;
     answer.margins = {100, 1000, 300, 200};
-    platform->pageSetupAnswer = answer;
+    platform->pageSetupDialog.answers = {answer, std::nullopt}; // OK, then Cancel
     run(cmd::kPageSetup);
     EXPECT_EQ(kept.margins, (Margins{250, 1000, 300, 460}));
-    platform->pageSetupAnswer.reset();
     run(cmd::kPageSetup); // cancelled
     EXPECT_EQ(kept.margins, (Margins{250, 1000, 300, 460}));
-    EXPECT_EQ(platform->pageSetupShown, 2);
+    EXPECT_EQ(platform->pageSetupDialog.shown.size(), 2u);
 }
 
 TEST(PrintLayout, PagesInTheOrderTheCopiesAndRangeAsk) {

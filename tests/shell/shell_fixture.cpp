@@ -45,7 +45,7 @@ void ShellTest::start(const std::string& settings) {
 }
 
 void ShellTest::openThroughDialog(const std::string& path, const std::string& title) {
-    platform->openAnswers.push_back(ChosenFile{path, title});
+    platform->openDialog.answers.push_back(ChosenFile{path, title});
     run(cmd::kOpen);
 }
 

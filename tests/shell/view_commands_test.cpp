@@ -31,11 +31,11 @@ class ViewCommandTest : public CommandTest {
         return bitMapText(app.image, ignored);
     }
     void showBlock(const std::string& entry) {
-        platform.blockAnswers = {entry};
+        platform.blockDialog.answers = {entry};
         run(cmd::kDisplayBlock);
     }
     void showSector(const std::string& track, const std::string& sector) {
-        platform.sectorAnswers = {TrackSectorEntry{track, sector}};
+        platform.sectorDialog.answers = {TrackSectorEntry{track, sector}};
         run(cmd::kDisplaySector);
     }
 };
@@ -123,9 +123,9 @@ TEST_F(ViewCommandTest, BlockEntriesAreCheckedOfferedAgainAndStepped) {
     EXPECT_EQ(platform.base.lastMessage(),
               "Block# must be between zero & 279 ($117) for this disk.");
     EXPECT_EQ(view.text, blockText(279));
-    platform.blockAnswers = {std::nullopt}; // Cancel
+    platform.blockDialog.answers = {std::nullopt}; // Cancel
     run(cmd::kDisplayBlock);
-    EXPECT_EQ(platform.blockDialogTexts, Calls({"", "$117", "280"}));
+    EXPECT_EQ(platform.blockDialog.shown, Calls({"", "$117", "280"}));
     EXPECT_EQ(app.shell.blockView.block, 279u);
 
     // A step only replaces the text, and stops at the end; the sector keys do nothing.
@@ -141,12 +141,12 @@ TEST_F(ViewCommandTest, BlockEntriesAreCheckedOfferedAgainAndStepped) {
 
 TEST_F(ViewCommandTest, ADos33DiskShowsSectorsAndItsFilesThroughTheirLists) {
     showSector("1", "1"); // no sectors on a ProDOS volume
-    EXPECT_TRUE(platform.sectorDialogTexts.empty());
+    EXPECT_TRUE(platform.sectorDialog.shown.empty());
     open(dosDisk(), "DOS.dsk");
     view.takeCalls();
     run(cmd::kDisplayBlock); // nor blocks or a bit map on a DOS 3.3 disk
     run(cmd::kBitMap);
-    EXPECT_TRUE(platform.blockDialogTexts.empty());
+    EXPECT_TRUE(platform.blockDialog.shown.empty());
     EXPECT_TRUE(view.calls.empty());
 
     showSector("35", "16");
@@ -154,8 +154,8 @@ TEST_F(ViewCommandTest, ADos33DiskShowsSectorsAndItsFilesThroughTheirLists) {
     showSector("$22", "h0F");
     EXPECT_EQ(view.text, blockText(0, 34, 15));
     EXPECT_TRUE(enabled(cmd::kNextSector) && enabled(cmd::kPreviousSector));
-    EXPECT_EQ(platform.sectorDialogTexts.back().track, "35");
-    EXPECT_EQ(platform.sectorDialogTexts.back().sector, "16");
+    EXPECT_EQ(platform.sectorDialog.shown.back().track, "35");
+    EXPECT_EQ(platform.sectorDialog.shown.back().sector, "16");
     for (int key : {cmd::kPreviousSector, cmd::kNextBlock}) run(key); // block keys: nothing
     EXPECT_EQ(view.text, blockText(0, 34, 14));
 

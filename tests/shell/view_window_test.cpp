@@ -64,7 +64,7 @@ TEST_F(ViewWindowTest, DoubleClickingAnApplesoftProgramShowsItsListing) {
 
 TEST_F(ViewWindowTest, F9ThenF11StepsBlocks) {
     openViews();
-    platform->blockAnswers = {std::string("1")};
+    platform->blockDialog.answers = {std::string("1")};
     press(Qt::Key_F9);
     EXPECT_EQ(shown(), blockText(1));
     press(Qt::Key_F11);
@@ -108,13 +108,13 @@ TEST_F(ViewWindowTest, ADos33DiskPutsTheSectorItemsInTheAppleMenu) {
     QPainter(&shot).drawImage(at, menu);
     save("screenshot-dos33-menu.png", shot);
 
-    platform->sectorAnswers = {TrackSectorEntry{"17", "15"}};
+    platform->sectorDialog.answers = {TrackSectorEntry{"17", "15"}};
     press(Qt::Key_F6);
     EXPECT_TRUE(shown().contains("   17/15"));
     press(Qt::Key_F8);
     EXPECT_TRUE(shown().contains("   18/0"));
     press(Qt::Key_F9); // a block key on a DOS 3.3 disk: nothing
-    EXPECT_TRUE(platform->blockDialogTexts.empty());
+    EXPECT_TRUE(platform->blockDialog.shown.empty());
 
     // A ProDOS volume opened next gets its block items back.
     openViews();

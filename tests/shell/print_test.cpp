@@ -99,7 +99,7 @@ TEST_F(PrintTest, PageRangeAndCopiesInTheirOrder) {
     for (size_t i = 1; i < p.size(); ++i) EXPECT_EQ(p[i].front(), p[i - 1].back() + 1);
     struct Case {
         PrintSettings settings;
-        std::vector<int> pages;
+        std::vector<int> pages; // of the five, counted from 0
     } cases[] = {
         {job(1, false, 2, 3), {1, 2}},
         {job(2, true), {0, 1, 2, 3, 4, 0, 1, 2, 3, 4}},

@@ -41,7 +41,6 @@ class RecordingView : public ShellView {
     void clearDisplay() override {
         calls.push_back("clear");
         text.clear();
-        wrapAt80 = true;
     }
     void setDisplayText(std::string_view t) override {
         calls.push_back("set");
@@ -53,10 +52,7 @@ class RecordingView : public ShellView {
     }
     void showDisplay() override { calls.push_back("show"); }
     void hideImageWindow() override { calls.push_back("hidePicture"); }
-    void setDisplayWrap(bool on) override {
-        calls.push_back(on ? "wrap" : "noWrap");
-        wrapAt80 = on;
-    }
+    void setDisplayWrap(bool on) override { calls.push_back(on ? "wrap" : "noWrap"); }
     void editDisplay(EditAction) override {}
     EditFacts displayEditFacts() override { return {}; }
     DisplayPane& displayPane() override { return pane; }
@@ -69,7 +65,6 @@ class RecordingView : public ShellView {
     MenuState menu;
     std::vector<std::string> calls;
     std::string text;
-    bool wrapAt80 = true;
     NullDisplayPane pane;
 };
 

@@ -100,20 +100,6 @@ TEST_F(ViewCommandTest, AFileWithNothingToShowLeavesTheRightSideAsItWas) {
     EXPECT_FALSE(platform.base.waitCursor);
 }
 
-TEST_F(ViewCommandTest, AListingOfWideRowsIsShownUnwrappedUntilTheNextView) {
-    ViewResult wide;
-    wide.text = "NAME     CITY     PHONE\n";
-    wide.lineWrapOff = true;
-    view.takeCalls();
-    showViewText(ctx, wide);
-    EXPECT_EQ(view.calls, Calls({"noWrap", "insert", "show"}));
-    EXPECT_FALSE(app.shell.wrapAt80);
-    select({"NOTES"});
-    run(cmd::kViewFile);
-    EXPECT_TRUE(app.shell.wrapAt80);
-    EXPECT_TRUE(view.wrapAt80); // the display's font, applied again, wraps at 80
-}
-
 TEST_F(ViewCommandTest, BlockEntriesAreCheckedOfferedAgainAndStepped) {
     showBlock("$117");
     EXPECT_EQ(view.text, blockText(279));

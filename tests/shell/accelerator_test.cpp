@@ -32,42 +32,21 @@ class AcceleratorTest : public ShellTest {
 };
 
 TEST_F(AcceleratorTest, KeysOfGreyedItemsDoNothingTheOthersReachTheDispatcher) {
-    QWidget* tree = window().treeView();
     struct Case {
         QKeyCombination key;
         std::vector<int> expected;
     } cases[] = {
-        {Qt::Key_F12, {26}},                             // always delivered, does nothing
-        {Qt::Key_F9, {}},                                // Display Block greyed without an image
-        {Qt::Key_F6, {46}},                              // no sector item: delivered, ignored
-        {Qt::Key_F7, {48}},  {Qt::CTRL | Qt::Key_S, {}}, // Save greyed
-        {Qt::Key_F1, {60}},  {Qt::CTRL | Qt::Key_O, {11}}, {Qt::CTRL | Qt::Key_F, {27}},
-        {Qt::Key_F3, {}}, // the Find dialog just opened: Find Next is greyed
+        {Qt::Key_F9, {}},             // Display Block greyed without an image
+        {Qt::Key_F6, {46}},           // no sector item: delivered, ignored
+        {Qt::Key_F1, {60}},           // Help Contents
+        {Qt::CTRL | Qt::Key_F, {27}}, // Find opens its dialog
+        {Qt::Key_F3, {}},             // the Find dialog just opened: Find Next is greyed
     };
     for (const Case& c : cases) {
-        press(tree, c.key);
+        press(window().treeView(), c.key);
         EXPECT_EQ(dispatched(), c.expected) << QKeySequence(c.key).toString().toStdString();
     }
     EXPECT_EQ(platform->helpShown, 1);
-    EXPECT_EQ(platform->openDialogFolders.size(), 1u);
-}
-
-TEST_F(AcceleratorTest, BlockKeysFollowTheOpenVolume) {
-    openThroughDialog(writeSampler(), "SAMPLER.po");
-    EXPECT_EQ(dispatched(), std::vector<int>{11});
-    QWidget* tree = window().treeView();
-    press(tree, Qt::Key_F9);
-    EXPECT_EQ(dispatched(), std::vector<int>{38});
-    press(tree, Qt::Key_F11); // no block shown yet: greyed
-    press(tree, Qt::Key_F10);
-    EXPECT_EQ(dispatched(), std::vector<int>{});
-    state().shell.blockViewShown = true;
-    updateStepCommands(state().shell.menu, true, false);
-    window().showMenuState(state().shell.menu);
-    press(tree, Qt::Key_F11);
-    press(tree, Qt::Key_F10);
-    press(tree, Qt::Key_F8); // a sector key on a ProDOS volume: delivered, ignored
-    EXPECT_EQ(dispatched(), std::vector<int>({39, 40, 47}));
 }
 
 TEST_F(AcceleratorTest, EditKeysActOnTheTextPaneEvenFromTheTree) {

@@ -2,7 +2,6 @@
 
 #include "dos33_builder.h"
 #include "open_helpers.h"
-#include "sample_disks.h"
 
 namespace lk::test {
 

@@ -30,10 +30,10 @@ class NullDisplayPane : public DisplayPane {
     }
 };
 
-// Keeps what the display and the picture pane would show, and every call in order.
+// Keeps the menu state and the display's text, and every call to the display in order.
 class RecordingView : public ShellView {
   public:
-    void setCaption(const std::string& text) override { caption = text; }
+    void setCaption(const std::string&) override {}
     void showMenuState(const MenuState& m) override { menu = m; }
     void beginTreeRebuild() override {}
     void endTreeRebuild() override {}
@@ -41,8 +41,6 @@ class RecordingView : public ShellView {
     void clearDisplay() override {
         calls.push_back("clear");
         text.clear();
-        displayVisible = false;
-        wrapAt80 = true;
     }
     void setDisplayText(std::string_view t) override {
         calls.push_back("set");
@@ -52,19 +50,9 @@ class RecordingView : public ShellView {
         calls.push_back("insert");
         text += t;
     }
-    void showDisplay() override {
-        calls.push_back("show");
-        pictureVisible = false;
-        displayVisible = true;
-    }
-    void hideImageWindow() override {
-        calls.push_back("hidePicture");
-        pictureVisible = false;
-    }
-    void setDisplayWrap(bool on) override {
-        calls.push_back(on ? "wrap" : "noWrap");
-        wrapAt80 = on;
-    }
+    void showDisplay() override { calls.push_back("show"); }
+    void hideImageWindow() override { calls.push_back("hidePicture"); }
+    void setDisplayWrap(bool on) override { calls.push_back(on ? "wrap" : "noWrap"); }
     void editDisplay(EditAction) override {}
     EditFacts displayEditFacts() override { return {}; }
     DisplayPane& displayPane() override { return pane; }
@@ -74,13 +62,9 @@ class RecordingView : public ShellView {
 
     std::vector<std::string> takeCalls() { return std::exchange(calls, {}); }
 
-    std::string caption;
     MenuState menu;
     std::vector<std::string> calls;
     std::string text;
-    bool displayVisible = true;
-    bool pictureVisible = false;
-    bool wrapAt80 = true;
     NullDisplayPane pane;
 };
 

@@ -1,5 +1,5 @@
-// The Qt side of the platform for viewing and exporting: the block and track/sector dialogs, the
-// export dialog and the Shift key. Modal dialogs are answered from a timer, as a user would.
+// The Qt side of the platform: the file dialogs, the block and track/sector dialogs and the Shift
+// key. Modal dialogs are answered from a timer, as a user would.
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -12,6 +12,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "shell/file_dialogs.h"
 #include "shell/qt_platform.h"
 #include "shell/show_number_dialog.h"
 #include "temp_folder.h"
@@ -28,12 +29,111 @@ template <typename W> void whenModal(std::function<void(W*)> answer) {
     });
 }
 
-// OK as the user presses it: the file dialog checks the name (and asks) in its accept.
-void pressOk(QDialog* d) {
-    d->accept();
+// Chooses `typed` in the file dialog about to open and presses OK, which checks the name (and
+// asks before replacing) as it does for the user.
+void answerFileDialog(const QString& typed) {
+    whenModal<QFileDialog>([typed](QFileDialog* d) {
+        d->selectFile(typed);
+        static_cast<QDialog*>(d)->accept();
+    });
 }
 
-TEST(QtPlatformDialogs, BlockAndSectorDialogsGiveWhatWasTyped) {
+QString absolute(const std::string& folder) {
+    return QDir(QString::fromStdString(folder)).absolutePath();
+}
+
+TEST(FileDialogs, TitlesFiltersFoldersAndTheDefaultExtension) {
+    TempFolder folder;
+    struct Case {
+        FileDialogKind kind;
+        QString title;
+        QFileDialog::AcceptMode accept;
+        QFileDialog::FileMode mode;
+        QString firstFilter;
+    } cases[] = {
+        {FileDialogKind::OpenImage, "Open disk image", QFileDialog::AcceptOpen,
+         QFileDialog::ExistingFile, "2IMG & DSK Files (*.2MG),(*.DSK)"},
+        {FileDialogKind::SaveImage, "Save disk image as:", QFileDialog::AcceptSave,
+         QFileDialog::AnyFile, "2IMG & DSK Files (*.2MG),(*.DSK)"},
+        {FileDialogKind::Import, "Import file:", QFileDialog::AcceptOpen,
+         QFileDialog::ExistingFiles, "All Files (*.*)"},
+    };
+    for (const Case& c : cases) {
+        std::unique_ptr<QFileDialog> d = makeFileDialog(c.kind, folder.path, nullptr);
+        EXPECT_EQ(d->windowTitle(), c.title);
+        EXPECT_EQ(d->acceptMode(), c.accept);
+        EXPECT_EQ(d->fileMode(), c.mode);
+        EXPECT_TRUE(d->nameFilters().front().startsWith(c.firstFilter)) << c.title.toStdString();
+        EXPECT_EQ(d->directory().absolutePath(), absolute(folder.path));
+        EXPECT_EQ(d->defaultSuffix(), "txt");
+        EXPECT_FALSE(d->testOption(QFileDialog::DontConfirmOverwrite));
+    }
+    QStringList images =
+        makeFileDialog(FileDialogKind::OpenImage, folder.path, nullptr)->nameFilters();
+    ASSERT_EQ(images.size(), 2);
+    // Either case, as file names on the disk may be.
+    QStringList patterns = images[0].section('(', -1).chopped(1).split(' ');
+    for (QString p : {"*.2mg", "*.dsk", "*.po", "*.do", "*.hdv", "*.app", "*.nib", "*.fdi"}) {
+        EXPECT_TRUE(patterns.contains(p)) << p.toStdString();
+        EXPECT_TRUE(patterns.contains(p.toUpper())) << p.toStdString();
+    }
+    EXPECT_TRUE(images[1].startsWith("All Files (*.*)"));
+}
+
+TEST(FileDialogs, ImportGivesTheFolderAndEveryNameChosen) {
+    TempFolder folder;
+    folder.writeText("A.TXT", "a");
+    folder.writeText("B.BIN", "b");
+    QtPlatform platform;
+    answerFileDialog("\"A.TXT\" \"B.BIN\"");
+    std::optional<ImportChoice> chosen = platform.chooseImportFiles(folder.path);
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(absolute(chosen->folder), absolute(folder.path));
+    std::vector<std::string> names = chosen->names;
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"A.TXT", "B.BIN"}));
+}
+
+TEST(FileDialogs, ExportOffersTheSuggestedNameAddsTxtAndAsksBeforeReplacing) {
+    TempFolder folder;
+    QtPlatform platform;
+    whenModal<QFileDialog>([&folder](QFileDialog* d) {
+        EXPECT_EQ(d->windowTitle(), "Export Apple ][ file as:");
+        EXPECT_EQ(d->directory().absolutePath().toStdString(), folder.path);
+        EXPECT_TRUE(d->selectedFiles().value(0).endsWith("/READ.ME"));
+        QStringList filters = d->nameFilters();
+        ASSERT_EQ(filters.size(), 3);
+        EXPECT_TRUE(filters[0].startsWith("All Files (*.*)"));
+        EXPECT_TRUE(filters[1].startsWith("Text Files (*.TXT) (*.txt"));
+        EXPECT_TRUE(filters[2].startsWith("ASCII Files (*.ASC) (*.asc"));
+        d->selectFile(QStringLiteral("NOTES"));
+        static_cast<QDialog*>(d)->accept();
+    });
+    std::optional<ChosenFile> chosen = platform.chooseExportFile("READ.ME", folder.path);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->path, folder.file("NOTES.txt"));
+    EXPECT_EQ(chosen->fileTitle, "NOTES.txt");
+
+    // A file that is there: the dialog asks, and No keeps the dialog open.
+    folder.writeText("OLD.TXT", "old");
+    std::vector<QMessageBox::StandardButton> answers = {QMessageBox::No, QMessageBox::Yes};
+    whenModal<QFileDialog>([&answers](QFileDialog* d) {
+        d->selectFile(QStringLiteral("OLD.TXT"));
+        for (QMessageBox::StandardButton answer : answers) {
+            whenModal<QMessageBox>([answer](QMessageBox* box) { box->button(answer)->click(); });
+            static_cast<QDialog*>(d)->accept();
+            EXPECT_EQ(d->isVisible(), answer == QMessageBox::No);
+        }
+    });
+    chosen = platform.chooseExportFile("OLD.TXT", folder.path);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->path, folder.file("OLD.TXT"));
+
+    whenModal<QFileDialog>([](QFileDialog* d) { d->reject(); });
+    EXPECT_EQ(platform.chooseExportFile("X", folder.path), std::nullopt);
+}
+
+TEST(NumberDialogs, BlockAndSectorDialogsGiveWhatWasTyped) {
     QtPlatform platform;
     whenModal<ShowNumberDialog>([](ShowNumberDialog* d) {
         EXPECT_EQ(d->windowTitle(), "Larkspoon -  Show Block:");
@@ -64,53 +164,7 @@ TEST(QtPlatformDialogs, BlockAndSectorDialogsGiveWhatWasTyped) {
     EXPECT_EQ(ts->sector, "15");
 }
 
-TEST(QtPlatformDialogs, ExportOffersTheSuggestedNameAddsTxtAndAsksBeforeReplacing) {
-    TempFolder folder;
-    QtPlatform platform;
-    whenModal<QFileDialog>([&folder](QFileDialog* d) {
-        EXPECT_EQ(d->windowTitle(), "Export Apple ][ file as:");
-        EXPECT_EQ(d->directory().absolutePath().toStdString(), folder.path);
-        EXPECT_TRUE(d->selectedFiles().value(0).endsWith("/READ.ME"));
-        QStringList filters = d->nameFilters();
-        ASSERT_EQ(filters.size(), 3);
-        EXPECT_TRUE(filters[0].startsWith("All Files (*.*)"));
-        EXPECT_TRUE(filters[1].startsWith("Text Files (*.TXT) (*.txt"));
-        EXPECT_TRUE(filters[2].startsWith("ASCII Files (*.ASC) (*.asc"));
-        d->selectFile(QStringLiteral("NOTES"));
-        pressOk(d);
-    });
-    std::optional<ChosenFile> chosen = platform.chooseExportFile("READ.ME", folder.path);
-    ASSERT_TRUE(chosen);
-    EXPECT_EQ(chosen->path, folder.file("NOTES.txt"));
-    EXPECT_EQ(chosen->fileTitle, "NOTES.txt");
-
-    // A file that is there: the dialog asks, and No keeps the dialog open.
-    folder.writeText("OLD.TXT", "old");
-    int asked = 0;
-    whenModal<QFileDialog>([&asked](QFileDialog* d) {
-        d->selectFile(QStringLiteral("OLD.TXT"));
-        whenModal<QMessageBox>([&asked](QMessageBox* box) {
-            ++asked;
-            box->button(QMessageBox::No)->click();
-        });
-        pressOk(d);
-        EXPECT_TRUE(d->isVisible());
-        whenModal<QMessageBox>([&asked](QMessageBox* box) {
-            ++asked;
-            box->button(QMessageBox::Yes)->click();
-        });
-        pressOk(d);
-    });
-    chosen = platform.chooseExportFile("OLD.TXT", folder.path);
-    EXPECT_EQ(asked, 2);
-    ASSERT_TRUE(chosen);
-    EXPECT_EQ(chosen->path, folder.file("OLD.TXT"));
-
-    whenModal<QFileDialog>([](QFileDialog* d) { d->reject(); });
-    EXPECT_EQ(platform.chooseExportFile("X", folder.path), std::nullopt);
-}
-
-TEST(QtPlatformDialogs, ShiftIsReadFromTheEventThatChoseTheCommand) {
+TEST(ShiftKey, IsReadFromTheEventThatChoseTheCommand) {
     QtPlatform platform;
     QWidget target;
     target.show();

@@ -1,16 +1,12 @@
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 #include <set>
 
 #include "prodos/catalog_tree.h"
-#include "shell/about_dialog.h"
 #include "shell/help_window.h"
-#include "shell/qt_platform.h"
 #include "shell/tree_icons.h"
 
 namespace lk {
@@ -71,30 +67,6 @@ TEST(HelpPages, OpenAtTheContentsAndEveryLinkLeadsToAPage) {
         help.showPage(page);
         EXPECT_FALSE(help.browser()->toPlainText().isEmpty()) << page.toStdString();
     }
-}
-
-TEST(AboutBox, ShowsIconNamePurposeAndVersion) {
-    AboutDialog about;
-    std::set<QString> texts;
-    bool hasIcon = false;
-    for (QLabel* label : about.findChildren<QLabel*>()) {
-        if (!label->text().isEmpty()) texts.insert(label->text());
-        if (!label->pixmap().isNull()) hasIcon = true;
-    }
-    EXPECT_TRUE(hasIcon);
-    for (const char* t : {"Larkspoon", "A disk image utility", "Version", "0.87"})
-        EXPECT_TRUE(texts.count(QString::fromLatin1(t))) << t;
-    auto* buttons = about.findChild<QDialogButtonBox*>();
-    ASSERT_NE(buttons, nullptr);
-    EXPECT_EQ(buttons->standardButtons(), QDialogButtonBox::Ok);
-}
-
-TEST(FileDialogs, DiskImageFilterMatchesEitherCase) {
-    QStringList filters = nameFilters(kDiskImageFilters);
-    ASSERT_EQ(filters.size(), 2);
-    EXPECT_EQ(filters[0], "2IMG & DSK Files (*.2MG),(*.DSK) (*.2mg *.2MG *.dsk *.DSK *.po *.PO "
-                          "*.do *.DO *.hdv *.HDV *.app *.APP *.nib *.NIB *.fdi *.FDI)");
-    EXPECT_EQ(filters[1], "All Files (*.*) (*)");
 }
 
 } // namespace

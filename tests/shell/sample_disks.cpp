@@ -57,17 +57,13 @@ std::vector<uint8_t> viewsVolume() {
     return b.bytes();
 }
 
-std::vector<uint8_t> loaderBytes() {
-    return patternBytes(300, 2);
-}
-
 std::vector<uint8_t> dosDisk() {
     Dos33Builder b(254);
     std::vector<uint8_t> program = helloProgram();
     std::vector<uint8_t> hello = withLengthWord(program);
     std::vector<uint8_t> notes = highBitText("LINE ONE\rLINE TWO\r");
     notes.push_back(0);
-    std::vector<uint8_t> loader = binaryFile(0x2000, Bytes(loaderBytes()));
+    std::vector<uint8_t> loader = binaryFile(0x2000, Bytes(patternBytes(300, 2)));
     std::vector<uint8_t> old = withLengthWord(patternBytes(40, 4));
     b.addFile("HELLO", kDosApplesoft, Bytes(hello));
     b.addFile("NOTES", kDosText, Bytes(notes));

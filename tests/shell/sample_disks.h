@@ -22,6 +22,5 @@ std::vector<uint8_t> viewsVolume();
 // A DOS 3.3 disk, volume 254: HELLO (Applesoft with its length word), NOTES (text, high bit
 // set, ended by a zero), LOADER (binary, locked), OLD (Integer BASIC), BLANK (text of zeros).
 std::vector<uint8_t> dosDisk();
-std::vector<uint8_t> loaderBytes(); // LOADER's bytes after its address and length words
 
 } // namespace lk::test

@@ -8,7 +8,6 @@
 #include "translate/applesoft.h"
 #include "translate/block_display.h"
 #include "translate/hex_dump.h"
-#include "translate/text.h"
 
 namespace lk::test {
 namespace {
@@ -32,11 +31,11 @@ class ViewCommandTest : public CommandTest {
         return bitMapText(app.image, ignored);
     }
     void showBlock(const std::string& entry) {
-        platform.blockAnswers = {entry};
+        platform.blockDialog.answers = {entry};
         run(cmd::kDisplayBlock);
     }
     void showSector(const std::string& track, const std::string& sector) {
-        platform.sectorAnswers = {TrackSectorEntry{track, sector}};
+        platform.sectorDialog.answers = {TrackSectorEntry{track, sector}};
         run(cmd::kDisplaySector);
     }
 };
@@ -56,7 +55,6 @@ TEST_F(ViewCommandTest, ViewShowsTheChosenTranslation) {
     } cases[] = {
         {{"HELLO"}, cmd::kViewFile, false, listing},
         {{"HELLO"}, cmd::kViewFile, true, hexOf(helloProgram())}, // Shift: the hex dump
-        {{"DOCS", "LETTER"}, cmd::kViewFile, false, translateText(0, Bytes(notesText()))},
         {{"FINDER"}, cmd::kViewResourceFork, false, hexOf(finderResources())},
     };
     for (const Case& c : cases) {
@@ -102,33 +100,7 @@ TEST_F(ViewCommandTest, AFileWithNothingToShowLeavesTheRightSideAsItWas) {
     EXPECT_FALSE(platform.base.waitCursor);
 }
 
-TEST_F(ViewCommandTest, AListingOfWideRowsIsShownUnwrappedUntilTheNextView) {
-    ViewResult wide;
-    wide.text = "NAME     CITY     PHONE\n";
-    wide.lineWrapOff = true;
-    view.takeCalls();
-    showViewText(ctx, wide);
-    EXPECT_EQ(view.calls, Calls({"noWrap", "insert", "show"}));
-    EXPECT_FALSE(app.shell.wrapAt80);
-    select({"NOTES"});
-    run(cmd::kViewFile);
-    EXPECT_TRUE(app.shell.wrapAt80);
-    EXPECT_TRUE(view.wrapAt80); // the display's font, applied again, wraps at 80
-}
-
-TEST_F(ViewCommandTest, BitMapReplacesTheRightSideAndMarksItShown) {
-    showBlock("2");
-    app.shell.graphicShown = true;
-    view.takeCalls();
-    run(cmd::kBitMap);
-    EXPECT_EQ(view.calls, Calls({"hidePicture", "clear", "set", "show"}));
-    EXPECT_EQ(view.text, bitMap());
-    EXPECT_TRUE(app.shell.bitMapShown);
-    EXPECT_FALSE(app.shell.blockViewShown || app.shell.graphicShown);
-    EXPECT_FALSE(enabled(cmd::kNextBlock));
-}
-
-TEST_F(ViewCommandTest, ABlockEntryIsCheckedAgainstTheVolumeAndOfferedAgain) {
+TEST_F(ViewCommandTest, BlockEntriesAreCheckedOfferedAgainAndStepped) {
     showBlock("$117");
     EXPECT_EQ(view.text, blockText(279));
     EXPECT_TRUE(app.shell.blockViewShown);
@@ -137,91 +109,42 @@ TEST_F(ViewCommandTest, ABlockEntryIsCheckedAgainstTheVolumeAndOfferedAgain) {
     EXPECT_EQ(platform.base.lastMessage(),
               "Block# must be between zero & 279 ($117) for this disk.");
     EXPECT_EQ(view.text, blockText(279));
-    EXPECT_EQ(platform.blockDialogTexts, Calls({"", "$117"}));
-
-    view.takeCalls();
-    platform.blockAnswers = {std::nullopt}; // Cancel
+    platform.blockDialog.answers = {std::nullopt}; // Cancel
     run(cmd::kDisplayBlock);
-    EXPECT_EQ(platform.blockDialogTexts.back(), "280");
-    EXPECT_TRUE(view.calls.empty());
+    EXPECT_EQ(platform.blockDialog.shown, Calls({"", "$117", "280"}));
     EXPECT_EQ(app.shell.blockView.block, 279u);
-}
 
-TEST_F(ViewCommandTest, BlockStepsStopAtTheEndsOfTheVolume) {
-    struct Case {
-        const char* start;
-        std::vector<int> keys;
-        uint32_t shown;
-    } cases[] = {
-        {"278", {cmd::kNextBlock, cmd::kNextBlock}, 279},
-        {"1", {cmd::kPreviousBlock, cmd::kPreviousBlock}, 0},
-        {"9", {cmd::kNextSector, cmd::kPreviousSector}, 9}, // sector keys: nothing
-    };
-    for (const Case& c : cases) {
-        showBlock(c.start);
-        view.takeCalls();
-        for (int key : c.keys) run(key);
-        EXPECT_EQ(app.shell.blockView.block, c.shown) << c.start;
-        EXPECT_EQ(view.text, blockText(c.shown)) << c.start;
-        // A step only replaces the text; the flags stay.
-        for (const std::string& call : view.calls) EXPECT_EQ(call, "set");
-        EXPECT_TRUE(app.shell.blockViewShown);
-    }
+    // A step only replaces the text, and stops at the end; the sector keys do nothing.
+    view.takeCalls();
+    for (int key : {cmd::kNextBlock, cmd::kPreviousBlock, cmd::kNextSector}) run(key);
+    EXPECT_EQ(view.text, blockText(278));
+    EXPECT_EQ(view.calls, Calls({"set"}));
+    EXPECT_TRUE(app.shell.blockViewShown);
     run(cmd::kBitMap);
     run(cmd::kPreviousBlock); // no block shown: nothing
     EXPECT_EQ(view.text, bitMap());
 }
 
-TEST_F(ViewCommandTest, EachVolumeKindHasItsOwnDisplays) {
-    showSector("1", "1");
-    EXPECT_TRUE(platform.sectorDialogTexts.empty());
+TEST_F(ViewCommandTest, ADos33DiskShowsSectorsAndItsFilesThroughTheirLists) {
+    showSector("1", "1"); // no sectors on a ProDOS volume
+    EXPECT_TRUE(platform.sectorDialog.shown.empty());
     open(dosDisk(), "DOS.dsk");
     view.takeCalls();
-    run(cmd::kDisplayBlock);
+    run(cmd::kDisplayBlock); // nor blocks or a bit map on a DOS 3.3 disk
     run(cmd::kBitMap);
-    EXPECT_TRUE(platform.blockDialogTexts.empty());
+    EXPECT_TRUE(platform.blockDialog.shown.empty());
     EXPECT_TRUE(view.calls.empty());
-}
 
-class DosCommandTest : public ViewCommandTest {
-  protected:
-    void SetUp() override { open(dosDisk(), "DOS.dsk"); }
-};
-
-TEST_F(DosCommandTest, SectorEntriesAreCheckedTrackFirst) {
-    view.takeCalls();
     showSector("35", "16");
     EXPECT_EQ(platform.base.lastMessage(), "Track number must be between zero and 34!");
-    showSector("34", "16");
-    EXPECT_EQ(platform.base.lastMessage(), "Sector number must be between zero and 15!");
-    EXPECT_TRUE(view.calls.empty());
     showSector("$22", "h0F");
     EXPECT_EQ(view.text, blockText(0, 34, 15));
-    EXPECT_EQ(platform.sectorDialogTexts.back().track, "34");
-    EXPECT_EQ(platform.sectorDialogTexts.back().sector, "16");
-}
+    EXPECT_TRUE(enabled(cmd::kNextSector) && enabled(cmd::kPreviousSector));
+    EXPECT_EQ(platform.sectorDialog.shown.back().track, "35");
+    EXPECT_EQ(platform.sectorDialog.shown.back().sector, "16");
+    for (int key : {cmd::kPreviousSector, cmd::kNextBlock}) run(key); // block keys: nothing
+    EXPECT_EQ(view.text, blockText(0, 34, 14));
 
-TEST_F(DosCommandTest, SectorStepsCrossTracksAndStopAtTheEnds) {
-    struct Case {
-        const char* track;
-        const char* sector;
-        int key;
-        uint32_t track2, sector2;
-    } cases[] = {
-        {"3", "15", cmd::kNextSector, 4, 0},    {"4", "0", cmd::kPreviousSector, 3, 15},
-        {"34", "15", cmd::kNextSector, 34, 15}, {"0", "0", cmd::kPreviousSector, 0, 0},
-        {"5", "5", cmd::kNextBlock, 5, 5}, // block keys mean nothing on DOS 3.3
-    };
-    for (const Case& c : cases) {
-        showSector(c.track, c.sector);
-        run(c.key);
-        const BlockViewState& v = app.shell.blockView;
-        EXPECT_EQ(v.track * 16 + v.sector, c.track2 * 16 + c.sector2) << c.track << "/" << c.sector;
-        EXPECT_EQ(view.text, blockText(0, c.track2, c.sector2));
-    }
-}
-
-TEST_F(DosCommandTest, ViewReadsTheFileThroughItsLists) {
     // The file is read as its whole sector: the length word, the program, zeros.
     std::vector<uint8_t> sector = withLengthWord(helloProgram());
     sector.resize(256, 0);
@@ -229,13 +152,12 @@ TEST_F(DosCommandTest, ViewReadsTheFileThroughItsLists) {
     select({"HELLO"});
     run(cmd::kViewFile);
     EXPECT_EQ(view.text, listApplesoft(Bytes(sector), 2, kBasicBaseAddress, quiet));
-
     // The volume node has no file behind it: nothing is shown and nothing said.
     select({});
     view.takeCalls();
     run(cmd::kViewFile);
     EXPECT_TRUE(view.calls.empty());
-    EXPECT_TRUE(platform.base.messages.empty());
+    EXPECT_EQ(platform.base.messages.size(), 1u);
 }
 
 TEST_F(ViewCommandTest, CatalogListsTheSelectionAndLeavesTheFlags) {
@@ -265,8 +187,17 @@ void markBlockUsed(AppState& app, uint32_t block) {
     map[block / 8] &= uint8_t(~(0x80 >> (block % 8)));
 }
 
-TEST_F(ViewCommandTest, ARefreshDrawsTheBitMapOrTheBlockShownAgain) {
+TEST_F(ViewCommandTest, BitMapReplacesTheRightSideAndIsDrawnAgainAfterAChange) {
+    showBlock("2");
+    app.shell.graphicShown = true;
+    view.takeCalls();
     run(cmd::kBitMap);
+    EXPECT_EQ(view.calls, Calls({"hidePicture", "clear", "set", "show"}));
+    EXPECT_EQ(view.text, bitMap());
+    EXPECT_TRUE(app.shell.bitMapShown);
+    EXPECT_FALSE(app.shell.blockViewShown || app.shell.graphicShown);
+    EXPECT_FALSE(enabled(cmd::kNextBlock));
+
     std::string before = view.text;
     markBlockUsed(app, 200);
     view.takeCalls();
@@ -274,8 +205,10 @@ TEST_F(ViewCommandTest, ARefreshDrawsTheBitMapOrTheBlockShownAgain) {
     EXPECT_EQ(view.calls, Calls{"set"});
     EXPECT_NE(view.text, before);
     EXPECT_EQ(view.text, bitMap());
+}
 
-    showBlock("6");
+TEST_F(ViewCommandTest, ARefreshDrawsTheBlockShownAgainButNotAFileOrAnotherImage) {
+    showBlock("6"); // the bit map's block
     markBlockUsed(app, 201);
     refreshAfterChange(ctx);
     EXPECT_EQ(view.text, blockText(6));
@@ -283,6 +216,9 @@ TEST_F(ViewCommandTest, ARefreshDrawsTheBitMapOrTheBlockShownAgain) {
     // Neither a file's text nor the display after another image opened is drawn again.
     select({"NOTES"});
     run(cmd::kViewFile);
+    view.takeCalls();
+    refreshAfterChange(ctx);
+    EXPECT_TRUE(view.calls.empty());
     showBlock("9");
     open(viewsVolume(), "OTHER.po");
     EXPECT_FALSE(app.shell.blockViewShown);
@@ -298,7 +234,6 @@ TEST_F(ViewCommandTest, ABitMapCutByTheImagesEndIsToldOnce) {
     run(cmd::kBitMap);
     ASSERT_EQ(platform.base.messages.size(), 1u);
     EXPECT_EQ(platform.base.lastMessage().rfind("The volume is damaged: ", 0), 0u);
-    EXPECT_TRUE(app.shell.bitMapShown);
     refreshAfterChange(ctx);
     EXPECT_EQ(platform.base.messages.size(), 1u);
 }

@@ -1,11 +1,18 @@
+// The text pane's Edit menu through the window: its states, Undo, Cut, Copy, Paste and Clear,
+// the font dialog, and Find, Find Next and Replace with their dialog.
 #include <QCheckBox>
+#include <QClipboard>
+#include <QImage>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <tuple>
 
 #include "shell/app/display_commands.h"
 #include "shell/catalog_view.h"
+#include "shell/display_editors.h"
 #include "shell/display_window.h"
 #include "shell/find_dialog.h"
 #include "shell/shell_menus.h"
@@ -14,14 +21,27 @@
 namespace lk::test {
 namespace {
 
-class FindTest : public ShellTest {
+class EditTest : public ShellTest {
   protected:
     void show(const std::string& text) {
         start();
         showText(text);
     }
-    TextRange selection() { return window().displayPane().selection(); }
-    std::string text() { return window().displayWindow()->text().toStdString(); }
+    std::vector<int> enabledEditItems() {
+        refreshEditMenu(window().context());
+        std::vector<int> on;
+        for (int c : {20, 21, 22, 23, 24, 25, 27, 28, 29})
+            if (enabled(c)) on.push_back(c);
+        return on;
+    }
+    void setClipboard(bool text, bool image, bool rich = false) {
+        auto* data = new QMimeData;
+        if (text) data->setText("CLIP");
+        if (image) data->setImageData(QImage(4, 4, QImage::Format_RGB32));
+        if (rich) data->setData(kRichTextMime, "<b>RICH</b>");
+        QApplication::clipboard()->setMimeData(data);
+    }
+    // Opens Find or Replace and types the texts in its fields.
     FindDialog* openDialog(int command, const std::string& find, const std::string& replace = "") {
         run(command);
         FindDialog* d = window().findDialog();
@@ -38,6 +58,107 @@ class FindTest : public ShellTest {
         return n;
     }
 };
+using FindTest = EditTest;
+
+TEST_F(EditTest, EditMenuFollowsUndoTheClipboardTheSelectionAndTheFindDialog) {
+    show("HELLO WORLD");
+    QApplication::clipboard()->clear();
+    EXPECT_EQ(enabledEditItems(), (std::vector<int>{25, 27, 28, 29}));
+    window().displayPane().select({0, 5});
+    run(cmd::kCopy);
+    EXPECT_EQ(QApplication::clipboard()->text(), "HELLO");
+    EXPECT_EQ(enabledEditItems(), (std::vector<int>{21, 22, 23, 24, 25, 27, 28, 29}));
+    run(cmd::kClear);
+    EXPECT_EQ(shownText(), " WORLD");
+    EXPECT_EQ(enabledEditItems(), (std::vector<int>{20, 23, 25, 27, 28, 29}));
+    run(cmd::kUndo);
+    EXPECT_EQ(shownText(), "HELLO WORLD");
+    run(cmd::kSelectAll);
+    run(cmd::kCut);
+    EXPECT_EQ(shownText(), "");
+    EXPECT_EQ(QApplication::clipboard()->text(), "HELLO WORLD");
+    run(cmd::kFind);
+    EXPECT_EQ(enabledEditItems(), (std::vector<int>{20, 23, 25}));
+    // A picture alone, or formatted text alone, also makes Paste available.
+    for (bool image : {true, false}) {
+        setClipboard(false, image, !image);
+        EXPECT_EQ(enabledEditItems(), (std::vector<int>{20, 23, 25})) << image;
+    }
+}
+
+TEST_F(EditTest, PasteTakesTextThenAPictureWhichIsRefusedThenFormattedText) {
+    show("AB");
+    window().displayPane().select({1, 1});
+    setClipboard(true, false);
+    run(cmd::kPaste);
+    EXPECT_EQ(shownText(), "ACLIPB");
+    EXPECT_TRUE(platform->base.messages.empty());
+
+    setClipboard(true, true); // a picture wins over its text, and cannot be pasted
+    run(cmd::kPaste);
+    EXPECT_EQ(shownText(), "ACLIPB");
+    EXPECT_EQ(platform->base.lastMessage(), "Can't paste bitmap!");
+    EXPECT_EQ(platform->base.messages.back().icon, MessageIcon::Warning);
+    // The editor's own Ctrl+V takes no picture either.
+    setClipboard(false, true);
+    QTest::keyClick(window().displayWindow()->editor(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(shownText(), "ACLIPB");
+    // Formatted text wins over a picture.
+    setClipboard(false, true, true);
+    run(cmd::kPaste);
+    EXPECT_EQ(shownText(), "ACLIPRICHB");
+    EXPECT_EQ(platform->base.messages.size(), 1u);
+}
+
+TEST_F(EditTest, FormattedTextCopiedFromThePaneKeepsItsFormatWhenPastedBack) {
+    start();
+    window().clearDisplay();
+    RichText t;
+    t.append("BOLD", RunFormat{.bold = true});
+    t.append(" plain", RunFormat{});
+    window().displayPane().insertRichText(t);
+    window().showDisplay();
+    window().displayPane().select({0, 4});
+    run(cmd::kCopy);
+    window().displayPane().select({10, 10});
+    run(cmd::kPaste);
+    EXPECT_EQ(shownText(), "BOLD plainBOLD");
+    QTextCursor c(window().displayWindow()->document());
+    c.setPosition(12);
+    EXPECT_EQ(c.charFormat().fontWeight(), QFont::Bold);
+    // In plain text the same paste gives the text alone.
+    showText("x");
+    run(cmd::kPaste);
+    EXPECT_EQ(shownText(), "BOLDx");
+}
+
+TEST_F(EditTest, FontDialogStartsFromThePaneAndKeepsWhatItGave) {
+    start(
+        "[Prompts]\nQuitPrompt=TRUE\n[Display]\nFontName=Courier New\nFontSize=11\nFontColor=FF\n");
+    window().clearDisplay();                             // the pane takes the font of the settings
+    EXPECT_FALSE(chooseDisplayFont(window().context())); // Cancel
+    ASSERT_EQ(platform->fontDialog.shown.size(), 1u);
+    const FontChoice& shown = platform->fontDialog.shown[0];
+    EXPECT_EQ(std::tie(shown.face, shown.points, shown.colorRef),
+              std::make_tuple(std::string("Courier New"), 11, 0xFFu));
+    EXPECT_EQ(chosenFontFace(state().shell), "Courier New");
+    platform->fontDialog.answers = {FontChoice{"DejaVu Sans", 14, false, false, 0xFF}};
+    EXPECT_TRUE(chooseDisplayFont(window().context()));
+    EXPECT_EQ(chosenFontFace(state().shell), "DejaVu Sans");
+    EXPECT_EQ(chosenPointSize(state().shell), 14);
+}
+
+TEST(TextLimit, WhatFitsOfAnInsertion) {
+    struct Case {
+        size_t length, replaced, incoming, fits;
+    } cases[] = {
+        {kDisplayTextLimit, 5, 10, 5},     // what the replaced selection frees
+        {kDisplayTextLimit + 10, 0, 1, 0}, // never below nothing
+        {3, 10, 5, 5},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(charactersThatFit(c.length, c.replaced, c.incoming), c.fits) << c.length;
+}
 
 TEST_F(FindTest, FindNextFromTheDialogMovesOnThenResetsToTheTopWithAMessage) {
     //    0         1         2
@@ -96,7 +217,7 @@ TEST_F(FindTest, ReplaceAllReplacesEveryMatchAfterTheCaretAndSaysNothingWhenItFo
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->windowTitle(), "Replace");
     QTest::mouseClick(d->replaceAllButton(), Qt::LeftButton);
-    EXPECT_EQ(text(), "x quux y quux z quux");
+    EXPECT_EQ(shownText(), "x quux y quux z quux");
     EXPECT_EQ(notFoundMessages(), 0u);
     EXPECT_EQ(selection(), (TextRange{0, 0}));
     // Replacing cannot be undone.
@@ -104,7 +225,7 @@ TEST_F(FindTest, ReplaceAllReplacesEveryMatchAfterTheCaretAndSaysNothingWhenItFo
     // Nothing left to replace: told once.
     QTest::mouseClick(d->replaceAllButton(), Qt::LeftButton);
     EXPECT_EQ(notFoundMessages(), 1u);
-    EXPECT_EQ(text(), "x quux y quux z quux");
+    EXPECT_EQ(shownText(), "x quux y quux z quux");
 }
 
 TEST_F(FindTest, ReplaceTakesTheNextMatchAfterTheStartOfTheSelection) {
@@ -113,13 +234,13 @@ TEST_F(FindTest, ReplaceTakesTheNextMatchAfterTheStartOfTheSelection) {
     ASSERT_NE(d, nullptr);
     window().displayPane().select({3, 5}); // the middle match selected
     QTest::mouseClick(d->replaceButton(), Qt::LeftButton);
-    EXPECT_EQ(text(), "ab ab X");
+    EXPECT_EQ(shownText(), "ab ab X");
     EXPECT_EQ(selection(), (TextRange{7, 7}));
     QTest::mouseClick(d->replaceButton(), Qt::LeftButton); // none after the caret
     EXPECT_EQ(notFoundMessages(), 1u);
     EXPECT_EQ(selection(), (TextRange{0, 0}));
     QTest::mouseClick(d->replaceButton(), Qt::LeftButton);
-    EXPECT_EQ(text(), "ab X X");
+    EXPECT_EQ(shownText(), "ab X X");
 }
 
 TEST_F(FindTest, TheRecordStaysForTheWholeRunAndOneDialogIsOpenAtATime) {
@@ -139,13 +260,11 @@ TEST_F(FindTest, TheRecordStaysForTheWholeRunAndOneDialogIsOpenAtATime) {
     // Find has no replace field, and keeps the replacement for the next Replace.
     QTest::mouseClick(again->findNextButton(), Qt::LeftButton);
     EXPECT_EQ(state().shell.findRecord.replaceText, "Words");
-    // Nothing to search for: the buttons wait for a text.
-    again->findField()->clear();
+    again->findField()->clear(); // nothing to search for: the buttons wait for a text
     EXPECT_FALSE(again->findNextButton()->isEnabled());
-    EXPECT_EQ(again->findField()->maxLength(), 255);
 }
 
-TEST_F(FindTest, EditItemsAreGreyedWhileTheDialogIsOpenAndItTakesTheKeys) {
+TEST_F(FindTest, TheDialogTakesTheKeysReturnFindsEscapeCloses) {
     show("HELLO WORLD");
     window().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
@@ -153,19 +272,13 @@ TEST_F(FindTest, EditItemsAreGreyedWhileTheDialogIsOpenAndItTakesTheKeys) {
     FindDialog* d = window().findDialog();
     ASSERT_NE(d, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(d));
-    refreshEditMenu(window().context());
-    for (int c : {cmd::kFind, cmd::kFindNext, cmd::kReplace})
-        EXPECT_FALSE(window().menus()->action(c)->isEnabled()) << c;
-    for (int c : {cmd::kFind, cmd::kFindNext, cmd::kReplace})
-        EXPECT_FALSE(acceptAccelerator(window().context(), c)) << c;
-
-    // Typing goes to the dialog: Delete edits its field, not the text pane.
+    // Delete edits the dialog's field, not the text pane.
     QTest::keyClicks(d->findField(), "WORLDS");
     QTest::keyClick(d->findField(), Qt::Key_Backspace);
     QTest::keyClick(d->findField(), Qt::Key_Home);
     QTest::keyClick(d->findField(), Qt::Key_Delete);
     EXPECT_EQ(d->findField()->text(), "ORLD");
-    EXPECT_EQ(text(), "HELLO WORLD");
+    EXPECT_EQ(shownText(), "HELLO WORLD");
     QTest::keyClick(d->findField(), Qt::Key_Return); // the default button: Find Next
     EXPECT_EQ(selection(), (TextRange{7, 11}));
 

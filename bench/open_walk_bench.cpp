@@ -2,8 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include "big_volume.h"
-#include "image/host_file.h"
-#include "image/open_image.h"
+#include "base/host_file.h"
+#include "volume/open_image.h"
 #include "scripted_platform.h"
 
 namespace lk::bench {

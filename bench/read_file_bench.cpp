@@ -5,7 +5,7 @@
 
 #include "big_volume.h"
 #include "open_helpers.h"
-#include "prodos/find_path.h"
+#include "catalog/find_path.h"
 #include "prodos/read_file.h"
 
 namespace lk::bench {

@@ -5,21 +5,21 @@
 #include <cstdint>
 #include <vector>
 
-#include "dos33/catalog_listing.h"
+#include "volume/catalog_listing.h"
 #include "dos33/dos_entry.h"
-#include "dos33/export_file.h"
+#include "app/export_file.h"
 #include "dos33/read_dos_file.h"
 #include "dos33/vtoc.h"
-#include "image/open_image.h"
-#include "prodos/catalog_tree.h"
-#include "prodos/file_data.h"
+#include "volume/open_image.h"
+#include "catalog/catalog_tree.h"
+#include "base/file_data.h"
 #include "prodos/read_file.h"
 #include "prodos/volume_bit_map.h"
 #include "settings/settings.h"
 #include "translate/applesoft.h"
 #include "translate/block_display.h"
 #include "translate/integer_basic.h"
-#include "translate/view_file.h"
+#include "app/view_file.h"
 
 namespace {
 

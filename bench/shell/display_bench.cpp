@@ -7,7 +7,7 @@
 #include <chrono>
 #include <string>
 
-#include "platform/format.h"
+#include "base/format.h"
 #include "scripted_shell_platform.h"
 #include "shell/application.h"
 #include "shell/display_window.h"

@@ -5,7 +5,7 @@
 #include <chrono>
 
 #include "big_volume.h"
-#include "image/open_image.h"
+#include "volume/open_image.h"
 #include "scripted_shell_platform.h"
 #include "shell/application.h"
 #include "shell/catalog_model.h"

@@ -1,58 +1,82 @@
-// larkspoon-cli: shared pieces of the verbs. Each verb lives in a file of its own.
+// larkspoon-cli: what the verbs share. Each verb lives in a file of its own and does no more
+// than read its arguments, call the commands' layer and print what it got.
 #pragma once
 
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "base/bytes.h"
+#include "base/file_data.h"
+#include "base/outcome.h"
+#include "catalog/catalog_tree.h"
 #include "image/disk_image.h"
-#include "platform/platform.h"
-#include "prodos/catalog_tree.h"
-#include "prodos/file_data.h"
 
 namespace lk::cli {
 
+// The exit statuses: success; the image or file could not be read, has nothing to show or
+// turned out damaged; a usage error (a number out of range included).
 enum ExitCode { kOk = 0, kUnreadable = 1, kUsage = 2 };
 
-// Messages go to standard error; questions are answered No, since no one is there to answer.
-class ConsolePlatform : public Platform {
-  public:
-    void showMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
-    bool askYesNo(std::string_view text, std::string_view caption, MessageIcon icon) override;
-    void beep() override {}
-    void setWaitCursor(bool) override {}
-    int messages = 0;
+// A verb's arguments and options: `withValue` take a value (--name VALUE or --name=VALUE),
+// `flags` take none. The words left are positional.
+struct VerbSpec {
+    std::string_view name;
+    std::vector<std::string> withValue;
+    std::vector<std::string> flags;
+    size_t minWords = 0;
+    size_t maxWords = 0;
+    std::string_view words; // "IMAGE PATH [OUT]", for the usage message
 };
 
-// Everything one command works on.
-struct Session {
-    ConsolePlatform platform;
-    DiskImage image;
-    CatalogTree tree;
-    FileDataBuffer file;
-};
-
-// Opens the image named on the command line; false (told) when it cannot be opened.
-bool openForCli(Session& s, const std::string& path);
-// The node of a path on the opened volume, selected; kNoNode (told) when there is none.
-NodeId findPathForCli(Session& s, const std::string& path);
-
-// Arguments after the verb, split into options (--name or --name=value, or --name value for
-// the names listed in `withValue`) and positional words.
 struct Args {
     std::vector<std::string> positional;
     std::vector<std::pair<std::string, std::string>> options;
     bool has(const std::string& name) const;
     std::string value(const std::string& name, const std::string& fallback = "") const;
+    // Every value given to a repeatable option, in order.
+    std::vector<std::string> values(const std::string& name) const;
 };
-bool parseArgs(int argc, char** argv, const std::vector<std::string>& withValue,
-               const std::vector<std::string>& flags, Args& out, std::string& error);
+
+// Everything one verb works on, and what it has reported so far.
+struct Session {
+    DiskImage image;
+    CatalogTree tree;
+    FileDataBuffer file;
+    Args args;
+    bool problems = false; // a message was reported: the exit status is kUnreadable
+
+    // Prints the outcome's messages on standard error (a question is answered No, since no one
+    // is there to answer) and remembers whether there were any.
+    void report(const Outcome& outcome);
+    template <typename... A> void tell(MessageId id, A... values) {
+        Outcome o;
+        o.add(id, values...);
+        report(o);
+    }
+    // kOk unless something was reported.
+    int exitStatus() const { return problems ? kUnreadable : kOk; }
+};
+
+// Reads the verb's arguments into s.args. Nothing when the verb may go on; otherwise the exit
+// status to end with (the user has been told why).
+std::optional<int> parseVerb(const VerbSpec& spec, int argc, char** argv, Session& s);
+// Opens the image named by the first word.
+std::optional<int> openVerbImage(Session& s);
+// Both, for the verbs that need nothing in between.
+std::optional<int> startVerb(const VerbSpec& spec, int argc, char** argv, Session& s);
+// The node of a path on the opened volume, selected; kNoNode (told) when there is none.
+NodeId selectPath(Session& s, const std::string& path);
 
 int usageError(const std::string& message);
-void writeStdout(Bytes bytes);
+// Writes bytes to standard output; false (told) when they cannot all be written.
+bool writeStdout(Session& s, Bytes bytes);
 // A pane's text, byte for byte (no line feed is added).
-void writeText(const std::string& text);
-std::string jsonString(std::string_view text);
+bool writeText(Session& s, std::string_view text);
+// The verb's last step: standard output flushed, and the exit status.
+int finish(Session& s);
 
 int runInfo(int argc, char** argv);
 int runLs(int argc, char** argv);

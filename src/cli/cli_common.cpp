@@ -2,10 +2,10 @@
 #include <cstdio>
 #include <iostream>
 
+#include "base/host_file.h"
+#include "catalog/find_path.h"
 #include "cli/cli.h"
-#include "image/host_file.h"
-#include "image/open_image.h"
-#include "prodos/find_path.h"
+#include "volume/open_image.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -14,33 +14,44 @@
 
 namespace lk::cli {
 
-void ConsolePlatform::showMessage(std::string_view text, std::string_view, MessageIcon) {
-    ++messages;
-    std::cerr << text << '\n';
+namespace {
+
+bool listed(const std::vector<std::string>& list, const std::string& name) {
+    return std::find(list.begin(), list.end(), name) != list.end();
 }
 
-bool ConsolePlatform::askYesNo(std::string_view text, std::string_view, MessageIcon) {
-    ++messages;
-    std::cerr << text << " (answered No)\n";
-    return false;
-}
-
-bool openForCli(Session& s, const std::string& path) {
-    s.image.path = path;
-    s.image.fileTitle = splitPath(path).fileName;
-    openImage(s.image, s.tree, s.platform);
-    return s.image.bufferValid;
-}
-
-NodeId findPathForCli(Session& s, const std::string& path) {
-    NodeId node = findNodeByPath(s.tree, path);
-    if (node == kNoNode) {
-        std::cerr << "No file " << path << " on this volume.\n";
-        return kNoNode;
+// Options are --name, --name=value or --name value; anything else is a positional word.
+bool parseArgs(const VerbSpec& spec, int argc, char** argv, Args& out, std::string& error) {
+    for (int i = 0; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a.size() < 3 || a.rfind("--", 0) != 0) {
+            out.positional.push_back(a);
+            continue;
+        }
+        std::string name = a.substr(2), value;
+        size_t eq = name.find('=');
+        if (eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name = name.substr(0, eq);
+        }
+        if (listed(spec.withValue, name)) {
+            if (eq == std::string::npos) {
+                if (i + 1 >= argc) {
+                    error = "--" + name + " needs a value";
+                    return false;
+                }
+                value = argv[++i];
+            }
+        } else if (!listed(spec.flags, name) || eq != std::string::npos) {
+            error = "unknown option " + a;
+            return false;
+        }
+        out.options.emplace_back(name, value);
     }
-    s.tree.select(node);
-    return node;
+    return true;
 }
+
+} // namespace
 
 bool Args::has(const std::string& name) const {
     return std::any_of(options.begin(), options.end(),
@@ -54,38 +65,55 @@ std::string Args::value(const std::string& name, const std::string& fallback) co
     return fallback;
 }
 
-bool parseArgs(int argc, char** argv, const std::vector<std::string>& withValue,
-               const std::vector<std::string>& flags, Args& out, std::string& error) {
-    auto known = [](const std::vector<std::string>& list, const std::string& name) {
-        return std::find(list.begin(), list.end(), name) != list.end();
-    };
-    for (int i = 0; i < argc; ++i) {
-        std::string a = argv[i];
-        if (a.size() < 3 || a.rfind("--", 0) != 0) {
-            out.positional.push_back(a);
-            continue;
-        }
-        std::string name = a.substr(2), value;
-        size_t eq = name.find('=');
-        if (eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name = name.substr(0, eq);
-        }
-        if (known(withValue, name)) {
-            if (eq == std::string::npos) {
-                if (i + 1 >= argc) {
-                    error = "--" + name + " needs a value";
-                    return false;
-                }
-                value = argv[++i];
-            }
-        } else if (!known(flags, name) || eq != std::string::npos) {
-            error = "unknown option " + a;
-            return false;
-        }
-        out.options.emplace_back(name, value);
+std::vector<std::string> Args::values(const std::string& name) const {
+    std::vector<std::string> found;
+    for (const auto& o : options)
+        if (o.first == name) found.push_back(o.second);
+    return found;
+}
+
+void Session::report(const Outcome& outcome) {
+    for (const Message& m : outcome.messages) std::cerr << messageText(m) << '\n';
+    if (outcome.question)
+        std::cerr << messageText(message(MessageId::QuestionAnsweredNo,
+                                         messageText(*outcome.question)))
+                  << '\n';
+    if (outcome.hasMessages() || outcome.question) problems = true;
+}
+
+std::optional<int> parseVerb(const VerbSpec& spec, int argc, char** argv, Session& s) {
+    std::string error;
+    if (!parseArgs(spec, argc, argv, s.args, error)) return usageError(error);
+    size_t n = s.args.positional.size();
+    if (n < spec.minWords || n > spec.maxWords)
+        return usageError(std::string(spec.name) + " takes " + std::string(spec.words));
+    return std::nullopt;
+}
+
+std::optional<int> startVerb(const VerbSpec& spec, int argc, char** argv, Session& s) {
+    if (auto end = parseVerb(spec, argc, argv, s)) return end;
+    return openVerbImage(s);
+}
+
+std::optional<int> openVerbImage(Session& s) {
+    const std::string& path = s.args.positional[0];
+    s.image.path = path;
+    s.image.fileTitle = splitPath(path).fileName;
+    Outcome outcome;
+    lk::openImage(s.image, s.tree, outcome);
+    s.report(outcome);
+    if (!s.image.bufferValid) return kUnreadable;
+    return std::nullopt;
+}
+
+NodeId selectPath(Session& s, const std::string& path) {
+    NodeId node = findNodeByPath(s.tree, path);
+    if (node == kNoNode) {
+        s.tell(MessageId::NoSuchPath, path);
+        return kNoNode;
     }
-    return true;
+    s.tree.select(node);
+    return node;
 }
 
 int usageError(const std::string& message) {
@@ -94,34 +122,29 @@ int usageError(const std::string& message) {
     return kUsage;
 }
 
-void writeStdout(Bytes bytes) {
+bool writeStdout(Session& s, Bytes bytes) {
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-    std::fflush(stdout);
-}
-
-void writeText(const std::string& text) {
-    writeStdout(Bytes(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
-}
-
-std::string jsonString(std::string_view text) {
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += char(c);
-        } else if (c < 0x20 || c >= 0x7F) {
-            // Disk names are bytes: shown as the Latin-1 characters they would display as.
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\u%04x", c);
-            out += hex;
-        } else {
-            out += char(c);
-        }
+    // An empty file writes nothing: fwrite must not be handed the null pointer of no bytes.
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) {
+        s.tell(MessageId::CouldNotWriteFile, "standard output");
+        return false;
     }
-    return out + "\"";
+    return true;
+}
+
+bool writeText(Session& s, std::string_view text) {
+    return writeStdout(s, Bytes(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+}
+
+int finish(Session& s) {
+    // A full disk shows only when the buffered output is flushed: that is a failure too.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        s.tell(MessageId::CouldNotWriteFile, "standard output");
+        std::clearerr(stdout);
+    }
+    return s.exitStatus();
 }
 
 } // namespace lk::cli

@@ -5,17 +5,15 @@
 namespace lk::cli {
 
 int runBitmap(int argc, char** argv) {
-    Args args;
-    std::string error;
-    if (!parseArgs(argc, argv, {}, {}, args, error)) return usageError(error);
-    if (args.positional.size() != 1) return usageError("bitmap takes one IMAGE");
     Session s;
-    if (!openForCli(s, args.positional[0])) return kUnreadable;
+    if (auto end = startVerb({"bitmap", {}, {}, 1, 1, "one IMAGE"}, argc, argv, s)) return *end;
     if (s.image.isDos33) return usageError("only a ProDOS volume has a volume bit map");
     DamageReport damage;
-    writeText(bitMapText(s.image, damage));
-    reportDamage(s.platform, damage, kBitMapCutConsequence);
-    return s.platform.messages ? kUnreadable : kOk;
+    writeText(s, bitMapText(s.image, damage));
+    Outcome outcome;
+    outcome.addDamage(damage, MessageId::BitMapCut);
+    s.report(outcome);
+    return finish(s);
 }
 
 } // namespace lk::cli

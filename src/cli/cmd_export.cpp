@@ -1,10 +1,8 @@
 // larkspoon-cli export [--set KEY=VALUE]... IMAGE PATH OUT: writes what Export As writes, with
 // the "Translate" preferences at their defaults unless --set changes them.
-#include <iostream>
-
+#include "app/export_file.h"
 #include "cli/cli.h"
-#include "dos33/export_file.h"
-#include "settings/settings.h"
+#include "settings/setting_keys.h"
 
 namespace lk::cli {
 
@@ -12,17 +10,15 @@ namespace {
 
 // Applies every --set KEY=VALUE to the "Translate" section; false (told) for a bad one.
 bool applySettings(const Args& args, Settings& settings, std::string& error) {
-    for (const auto& [name, value] : args.options) {
-        if (name != "set") continue;
+    for (const std::string& value : args.values("set")) {
         size_t eq = value.find('=');
-        std::string* field = eq == std::string::npos
-                                 ? nullptr
-                                 : settingField(settings, "Translate", value.substr(0, eq));
-        if (!field) {
+        std::optional<SettingRef> ref;
+        if (eq != std::string::npos) ref = findSetting("Translate", value.substr(0, eq));
+        if (!ref) {
             error = "--set takes KEY=VALUE with a key of section Translate, not " + value;
             return false;
         }
-        *field = value.substr(eq + 1);
+        setSettingText(settings, *ref, value.substr(eq + 1));
     }
     return true;
 }
@@ -30,27 +26,28 @@ bool applySettings(const Args& args, Settings& settings, std::string& error) {
 } // namespace
 
 int runExport(int argc, char** argv) {
-    Args args;
-    std::string error;
-    if (!parseArgs(argc, argv, {"set"}, {}, args, error)) return usageError(error);
-    if (args.positional.size() != 3) return usageError("export takes IMAGE PATH OUT");
-    Settings settings;
-    if (!applySettings(args, settings, error)) return usageError(error);
     Session s;
-    if (!openForCli(s, args.positional[0])) return kUnreadable;
-    const std::string& path = args.positional[1];
-    if (findPathForCli(s, path) == kNoNode) return kUnreadable;
-    int32_t n = prepareExport(s.image, s.tree, settings, s.file, s.platform);
+    if (auto end = parseVerb({"export", {"set"}, {}, 3, 3, "IMAGE PATH OUT"}, argc, argv, s))
+        return *end;
+    Settings settings;
+    std::string error;
+    if (!applySettings(s.args, settings, error)) return usageError(error);
+    if (auto end = openVerbImage(s)) return *end;
+    const std::string& path = s.args.positional[1];
+    if (selectPath(s, path) == kNoNode) return kUnreadable;
+    Outcome prepared;
+    int32_t n = prepareExport(s.image, s.tree, settings, s.file, prepared);
+    s.report(prepared);
     if (n <= 0) {
-        if (s.platform.messages == 0) std::cerr << path << " cannot be exported.\n";
+        if (!s.problems) s.tell(MessageId::CannotExport, path);
         return kUnreadable;
     }
-    const std::string& out = args.positional[2];
+    const std::string& out = s.args.positional[2];
     if (writeExportFile(out, s.file.bytes()) == 0) {
-        std::cerr << "Could not write file " << out << "\n";
+        s.tell(MessageId::CouldNotWriteFile, out);
         return kUnreadable;
     }
-    return s.platform.messages ? kUnreadable : kOk;
+    return finish(s);
 }
 
 } // namespace lk::cli

@@ -1,40 +1,102 @@
 // larkspoon-cli ls [--json] IMAGE: every node of the catalog tree, in tree order.
-#include <cstdio>
-#include <string>
+#include <nlohmann/json.hpp>
 
+#include "base/format.h"
+#include "catalog/find_path.h"
+#include "catalog/tree_icon.h"
 #include "cli/cli.h"
-#include "dos33/catalog_listing.h"
 #include "dos33/dos_entry.h"
 #include "dos33/vtoc.h"
 #include "prodos/file_entry.h"
 #include "prodos/file_types.h"
-#include "prodos/find_path.h"
 #include "prodos/read_file.h"
+#include "volume/volume.h"
 
 namespace lk::cli {
 
 namespace {
 
-const char* nodeKind(uint8_t storage) {
-    if (storage == kStorageVolumeHeader) return "volume";
-    if (storage == kStorageSubdirectory) return "folder";
-    return "file";
+using Json = nlohmann::ordered_json;
+
+// Disk names are bytes: each stands for the Latin-1 character it displays as.
+std::string latin1ToUtf8(std::string_view bytes) {
+    std::string out;
+    for (unsigned char c : bytes) {
+        if (c < 0x80) {
+            out += char(c);
+        } else {
+            out += char(0xC0 | (c >> 6));
+            out += char(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
 }
 
-std::string prodosJson(const Session& s, NodeId node) {
+const char* kindName(NodeKind kind) {
+    if (isVolume(kind)) return "volume";
+    return kind == NodeKind::Folder ? "folder" : "file";
+}
+
+Json prodosJson(const Session& s, NodeId node) {
     const CatalogItem& item = *s.tree.item(node);
     FileEntry e;
     loadEntry(s.image, item.entryOffset, e);
-    char numbers[256];
-    std::snprintf(numbers, sizeof numbers,
-                  "\"storage\":%u,\"type\":%u,\"aux\":%u,\"eof\":%u,\"blocks\":%u,\"key\":%u,"
-                  "\"entry\":%u,\"icon\":%d}",
-                  e.storageType(), e.fileType, e.auxType,
-                  forkEof(s.image, item.entryOffset, kDataFork), e.blocksUsed, e.keyPointer,
-                  item.entryOffset, item.icon);
-    return "{\"path\":" + jsonString(nodePath(s.tree, node)) +
-           ",\"name\":" + jsonString(item.text) + ",\"kind\":\"" + nodeKind(e.storageType()) +
-           "\"," + numbers;
+    return {{"path", latin1ToUtf8(nodePath(s.tree, node))},
+            {"name", latin1ToUtf8(item.text)},
+            {"kind", kindName(item.kind)},
+            {"storage", e.storageType()},
+            {"type", e.fileType},
+            {"aux", e.auxType},
+            {"eof", forkEof(s.image, item.entryOffset, Fork::Data)},
+            {"blocks", e.blocksUsed},
+            {"key", e.keyPointer},
+            {"entry", item.entryOffset},
+            {"icon", int(treeIcon(item))}};
+}
+
+// The volume node of a DOS 3.3 disk describes the VTOC.
+Json dosVolumeJson(const Session& s, NodeId node) {
+    const CatalogItem& item = *s.tree.item(node);
+    Vtoc v;
+    readVtoc(s.image, v);
+    return {{"path", latin1ToUtf8(nodePath(s.tree, node))},
+            {"name", latin1ToUtf8(item.text)},
+            {"kind", "volume"},
+            {"volumeNumber", v.volumeNumber},
+            {"dosRelease", v.dosRelease},
+            {"catalogTrack", v.catalogTrack},
+            {"catalogSector", v.catalogSector},
+            {"tracks", v.tracksPerDisk},
+            {"sectorsPerTrack", v.sectorsPerTrack},
+            {"freeSectors", countFreeSectors(s.image)},
+            {"entry", item.entryOffset},
+            {"icon", int(treeIcon(item))}};
+}
+
+Json dosFileJson(const Session& s, NodeId node) {
+    const CatalogItem& item = *s.tree.item(node);
+    DosEntry e;
+    dosEntryAt(s.image, item.entryOffset, e);
+    return {{"path", latin1ToUtf8(trimmedDosName(item.text))},
+            {"name", latin1ToUtf8(item.text)},
+            {"kind", "file"},
+            {"dosType", e.type},
+            {"locked", e.locked},
+            {"sectors", e.sectors},
+            {"entry", item.entryOffset},
+            {"icon", int(treeIcon(item))}};
+}
+
+std::string jsonLine(const Session& s, NodeId node) {
+    const CatalogItem& item = *s.tree.item(node);
+    Json json;
+    if (item.kind == NodeKind::DosVolume)
+        json = dosVolumeJson(s, node);
+    else if (item.kind == NodeKind::DosFile)
+        json = dosFileJson(s, node);
+    else
+        json = prodosJson(s, node);
+    return json.dump(-1, ' ', true);
 }
 
 std::string prodosLine(const Session& s, NodeId node) {
@@ -42,53 +104,19 @@ std::string prodosLine(const Session& s, NodeId node) {
     FileEntry e;
     loadEntry(s.image, item.entryOffset, e);
     std::string line(size_t(2 * s.tree.depth(node)), ' ');
-    char rest[64];
     if (e.storageType() == kStorageVolumeHeader)
-        std::snprintf(rest, sizeof rest, "%-16s Volume", item.text.c_str());
-    else
-        std::snprintf(rest, sizeof rest, "%-16s %s %u", item.text.c_str(),
-                      typeText(e.fileType, e.auxType).c_str(),
-                      forkEof(s.image, item.entryOffset, kDataFork));
-    return line + rest;
-}
-
-// The volume node of a DOS 3.3 disk describes the VTOC.
-std::string dosVolumeJson(const Session& s, NodeId node) {
-    const CatalogItem& item = *s.tree.item(node);
-    Vtoc v;
-    readVtoc(s.image, v);
-    char numbers[256];
-    std::snprintf(numbers, sizeof numbers,
-                  "\"volumeNumber\":%u,\"dosRelease\":%u,\"catalogTrack\":%u,"
-                  "\"catalogSector\":%u,\"tracks\":%u,\"sectorsPerTrack\":%u,"
-                  "\"freeSectors\":%d,\"entry\":%u,\"icon\":%d}",
-                  v.volumeNumber, v.dosRelease, v.catalogTrack, v.catalogSector, v.tracksPerDisk,
-                  v.sectorsPerTrack, countFreeSectors(s.image), item.entryOffset, item.icon);
-    return "{\"path\":" + jsonString(nodePath(s.tree, node)) +
-           ",\"name\":" + jsonString(item.text) + ",\"kind\":\"volume\"," + numbers;
-}
-
-std::string dosFileJson(const Session& s, NodeId node) {
-    const CatalogItem& item = *s.tree.item(node);
-    DosEntry e;
-    dosEntryAt(s.image, item.entryOffset, e);
-    char numbers[128];
-    std::snprintf(numbers, sizeof numbers,
-                  "\"dosType\":%u,\"locked\":%s,\"sectors\":%u,\"entry\":%u,\"icon\":%d}", e.type,
-                  e.locked ? "true" : "false", e.sectors, item.entryOffset, item.icon);
-    return "{\"path\":" + jsonString(trimmedDosName(item.text)) +
-           ",\"name\":" + jsonString(item.text) + ",\"kind\":\"file\"," + numbers;
-}
-
-std::string dosJson(const Session& s, NodeId node) {
-    return s.tree.parent(node) == kNoNode ? dosVolumeJson(s, node) : dosFileJson(s, node);
+        return line + format("%-16s Volume", item.text.c_str());
+    return line + format("%-16s %s %u", item.text.c_str(),
+                         typeText(e.fileType, e.auxType).c_str(),
+                         forkEof(s.image, item.entryOffset, Fork::Data));
 }
 
 // The volume's text, then each file as the CATALOG command shows it, without the name's padding.
 std::string dosLine(const Session& s, NodeId node) {
     const CatalogItem& item = *s.tree.item(node);
-    if (s.tree.parent(node) == kNoNode) return item.text;
-    return "  " + entryAttributes(s.image, item.entryOffset, item.icon) + trimmedDosName(item.text);
+    if (item.kind == NodeKind::DosVolume) return item.text;
+    return "  " + volumeOf(s.image).listingAttributes(s.image, item) +
+           trimmedDosName(item.text);
 }
 
 // Depth-first, in the order the tree shows.
@@ -108,22 +136,19 @@ template <typename Visit> void eachNode(const CatalogTree& tree, Visit visit) {
 } // namespace
 
 int runLs(int argc, char** argv) {
-    Args args;
-    std::string error;
-    if (!parseArgs(argc, argv, {}, {"json"}, args, error)) return usageError(error);
-    if (args.positional.size() != 1) return usageError("ls takes one IMAGE");
     Session s;
-    if (!openForCli(s, args.positional[0])) return kUnreadable;
-    bool json = args.has("json");
+    if (auto end = startVerb({"ls", {}, {"json"}, 1, 1, "one IMAGE"}, argc, argv, s)) return *end;
+    bool json = s.args.has("json");
+    std::string out;
     eachNode(s.tree, [&](NodeId n) {
-        std::string line;
-        if (s.image.isDos33)
-            line = json ? dosJson(s, n) : dosLine(s, n);
+        if (json)
+            out += jsonLine(s, n);
         else
-            line = json ? prodosJson(s, n) : prodosLine(s, n);
-        std::printf("%s\n", line.c_str());
+            out += s.image.isDos33 ? dosLine(s, n) : prodosLine(s, n);
+        out += '\n';
     });
-    return s.platform.messages ? kUnreadable : kOk;
+    writeText(s, out);
+    return finish(s);
 }
 
 } // namespace lk::cli

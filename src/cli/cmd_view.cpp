@@ -1,39 +1,41 @@
 // larkspoon-cli view [--hex] [--rsrc] IMAGE PATH: the text View Apple file shows for a file,
 // with the settings at their defaults.
-#include <iostream>
-
+#include "app/view_file.h"
 #include "cli/cli.h"
 #include "settings/settings.h"
-#include "translate/view_file.h"
+#include "volume/volume.h"
 
 namespace lk::cli {
 
 int runView(int argc, char** argv) {
-    Args args;
-    std::string error;
-    if (!parseArgs(argc, argv, {}, {"hex", "rsrc"}, args, error)) return usageError(error);
-    if (args.positional.size() != 2) return usageError("view takes IMAGE PATH");
     Session s;
-    if (!openForCli(s, args.positional[0])) return kUnreadable;
-    const std::string& path = args.positional[1];
-    NodeId node = findPathForCli(s, path);
+    if (auto end = startVerb({"view", {}, {"hex", "rsrc"}, 2, 2, "IMAGE PATH"}, argc, argv, s))
+        return *end;
+    const std::string& path = s.args.positional[1];
+    NodeId node = selectPath(s, path);
     if (node == kNoNode) return kUnreadable;
-    uint32_t entry = s.tree.item(node)->entryOffset;
-    int icon = s.tree.item(node)->icon;
-    if (args.has("rsrc") && !hasResourceFork(s.image, entry)) {
-        std::cerr << path << " has no resource fork.\n";
+    const CatalogItem& item = *s.tree.item(node);
+    bool rsrc = s.args.has("rsrc");
+    if (rsrc && !volumeOf(s.image).hasResourceFork(s.image, item)) {
+        s.tell(MessageId::NoResourceFork, path);
         return kUnreadable;
     }
     ViewRequest request;
-    if (!readForView(s.image, entry, icon, args.has("rsrc"), s.file, s.platform, request)) {
-        std::cerr << path << " has nothing to show.\n";
+    Outcome read;
+    bool readable = readForView(s.image, item, rsrc ? Fork::Resource : Fork::Data, s.file,
+                                request, read);
+    s.report(read);
+    if (!readable) {
+        s.tell(MessageId::NothingToShow, path);
         return kUnreadable;
     }
     // --hex stands for Shift held while choosing View.
-    request.shiftHeld = args.has("hex");
-    ViewResult result = viewFile(request, Settings(), s.platform);
-    writeText(result.text);
-    return s.platform.messages ? kUnreadable : kOk;
+    request.shiftHeld = s.args.has("hex");
+    Outcome translated;
+    ViewResult result = viewFile(request, Settings(), translated);
+    s.report(translated);
+    writeText(s, result.text);
+    return finish(s);
 }
 
 } // namespace lk::cli

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/version.h"
 #include "cli/cli.h"
 
 namespace {
@@ -51,6 +52,10 @@ int main(int argc, char** argv) {
     }
     for (const Verb& v : kVerbs) {
         if (std::strcmp(argv[1], v.name) == 0) return v.run(argc - 2, argv + 2);
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("%.*s\n", int(lk::kVersion.size()), lk::kVersion.data());
+        return lk::cli::kOk;
     }
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "help") == 0) {
         std::fputs(kUsage, stdout);

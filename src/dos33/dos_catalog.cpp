@@ -5,7 +5,7 @@
 
 #include "dos33/dos_entry.h"
 #include "dos33/vtoc.h"
-#include "platform/format.h"
+#include "base/format.h"
 
 namespace lk {
 
@@ -19,11 +19,9 @@ bool standardBootSector(const DiskImage& image) {
 NodeId insertVolumeNode(const Vtoc& v, CatalogTree& tree) {
     CatalogItem item;
     item.text = format("DISK VOLUME %03u", unsigned(v.volumeNumber));
-    item.icon = item.selectedIcon = kIconDisk525;
-    item.hasChildren = 1;
+    item.kind = NodeKind::DosVolume;
     item.entryOffset = kDosVolumeEntry;
     ++tree.treeItemCount;
-    tree.volumeIcon = kIconDisk525;
     return tree.insert(kRootLevel, kInsertLast, std::move(item));
 }
 
@@ -37,7 +35,8 @@ void insertFiles(const DiskImage& image, CatalogTree& tree, NodeId volume, uint3
         if (e.listTrack == dos::kDeleted || e.listTrack == dos::kNeverUsed) continue;
         CatalogItem item;
         item.text = e.name;
-        item.icon = item.selectedIcon = dosTypeIcon(e.type);
+        item.kind = NodeKind::DosFile;
+        item.fileType = e.type;
         item.entryOffset = offset;
         if (tree.insert(volume, kInsertLast, std::move(item)) != kNoNode) ++tree.treeItemCount;
     }
@@ -59,16 +58,13 @@ int buildDosCatalog(const DiskImage& image, CatalogTree& tree, DamageReport& dam
     std::vector<bool> visited(kDosTracks * kDosSectors, false);
     while (t != 0) {
         if (visited[t * kDosSectors + s]) {
-            damage.note(
-                format("the catalog leads back to track %u, sector %u, already read", t, s));
+            damage.note(MessageId::NoteCatalogLoop, t, s);
             break;
         }
         visited[t * kDosSectors + s] = true;
         Bytes sector = sectorBytes(image, t, s);
         if (sector.empty()) {
-            damage.note(format("the catalog continues at track %u, sector %u, beyond the end "
-                               "of the image",
-                               t, s));
+            damage.note(MessageId::NoteCatalogOutside, t, s);
             break;
         }
         uint32_t nextT = sector[dos::kNextTrack], nextS = sector[dos::kNextSector];

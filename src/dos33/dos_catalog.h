@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "dos33/dos_error.h"
-#include "image/damage.h"
+#include "base/damage.h"
 #include "image/disk_image.h"
-#include "prodos/catalog_tree.h"
+#include "catalog/catalog_tree.h"
 
 namespace lk {
 

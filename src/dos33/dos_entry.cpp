@@ -1,7 +1,5 @@
 #include "dos33/dos_entry.h"
 
-#include "prodos/catalog_tree.h"
-
 namespace lk {
 
 namespace {
@@ -9,15 +7,12 @@ namespace {
 struct TypeInfo {
     uint8_t code;
     char letter;
-    int icon;
     uint8_t prodosType;
 };
 
 constexpr TypeInfo kTypes[] = {
-    {0x00, 'T', kIconText, 0x04},      {0x01, 'I', kIconBlankPage, 0xFA},
-    {0x02, 'A', kIconApplesoft, 0xFC}, {0x04, 'B', kIconBinary, 0x06},
-    {0x08, 'S', kIconBlankPage, 0x00}, {0x10, 'R', kIconBlankPage, 0x00},
-    {0x20, 'A', kIconBlankPage, 0x00}, {0x40, 'B', kIconBlankPage, 0x00},
+    {0x00, 'T', 0x04}, {0x01, 'I', 0xFA}, {0x02, 'A', 0xFC}, {0x04, 'B', 0x06},
+    {0x08, 'S', 0x00}, {0x10, 'R', 0x00}, {0x20, 'A', 0x00}, {0x40, 'B', 0x00},
 };
 
 const TypeInfo* typeInfo(uint8_t type) {
@@ -55,11 +50,6 @@ uint32_t dosEntryOffset(const DiskImage& image, uint32_t track, uint32_t sector,
 char dosTypeLetter(uint8_t type) {
     const TypeInfo* t = typeInfo(type);
     return t ? t->letter : ' ';
-}
-
-int dosTypeIcon(uint8_t type) {
-    const TypeInfo* t = typeInfo(type);
-    return t ? t->icon : kIconBlankPage;
 }
 
 uint8_t prodosTypeForDos(uint8_t type) {

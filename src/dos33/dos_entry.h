@@ -68,8 +68,6 @@ uint32_t dosEntryOffset(const DiskImage& image, uint32_t track, uint32_t sector,
 
 // The CATALOG command's letter for a type code: T I A B S R A B, or a space.
 char dosTypeLetter(uint8_t type);
-// The tree icon of a file of that type.
-int dosTypeIcon(uint8_t type);
 // The ProDOS file type by which a DOS 3.3 file is translated: 0 when there is none.
 uint8_t prodosTypeForDos(uint8_t type);
 

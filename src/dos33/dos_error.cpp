@@ -1,34 +1,34 @@
 #include "dos33/dos_error.h"
 
-#include "platform/format.h"
 
 namespace lk {
 
-std::string dosErrorMessage(int code) {
-    long long n = code < 0 ? -(long long)code : code;
+namespace {
+
+MessageId dosErrorId(int64_t n) {
     switch (n) {
-    case kDosVolumeSelected:
-        return {};
     case 1:
     case 2:
     case 3:
-        return format("DOS error #%lld  No Buffers Available!", n);
+        return MessageId::DosNoBuffers;
     case kDosNoList:
-        return format("DOS error #%lld  File not found!", n);
+        return MessageId::DosFileNotFound;
     case kDosDeletedFile:
-        return format("DOS error #%lld  Deleted File!", n);
+        return MessageId::DosDeletedFile;
     case kDosNotStandard:
-        return format("DOS error #%lld  Not a standard DOS 3.3 disk!", n);
+        return MessageId::DosNotStandard;
     case kDosVtocError:
-        return format("DOS error #%lld  VTOC error!", n);
+        return MessageId::DosVtocError;
     default:
-        return format("DOS I/O error #%lld", n);
+        return MessageId::DosIoError;
     }
 }
 
-void reportDosError(Platform& platform, int code) {
-    std::string text = dosErrorMessage(code);
-    if (!text.empty()) platform.showMessage(text);
+} // namespace
+
+void addDosError(Outcome& outcome, int code) {
+    int64_t n = code < 0 ? -int64_t(code) : code;
+    if (n != kDosVolumeSelected) outcome.add(dosErrorId(n), n);
 }
 
 } // namespace lk

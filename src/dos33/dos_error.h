@@ -2,9 +2,8 @@
 // build positive; the report takes either.
 #pragma once
 
-#include <string>
 
-#include "platform/platform.h"
+#include "base/outcome.h"
 
 namespace lk {
 
@@ -23,9 +22,7 @@ enum DosError : int {
     kDosVolumeSelected = 100,  // the volume node was read as a file: nothing to say
 };
 
-// The message for an error number (its absolute value); empty for 100.
-std::string dosErrorMessage(int code);
-// Shows that message through the warning box; 100 shows nothing.
-void reportDosError(Platform& platform, int code);
+// Adds the message for an error number (its absolute value) to the outcome; 100 tells nothing.
+void addDosError(Outcome& outcome, int code);
 
 } // namespace lk

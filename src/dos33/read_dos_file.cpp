@@ -6,16 +6,10 @@
 
 #include "dos33/dos_entry.h"
 #include "dos33/dos_error.h"
-#include "image/damage.h"
-#include "platform/format.h"
-#include "prodos/selection.h"
 
 namespace lk {
 
 namespace {
-
-constexpr const char* kConsequence =
-    "The parts of the file that could not be read are left as zero bytes.";
 
 struct Reader {
     const DiskImage& image;
@@ -33,8 +27,7 @@ struct Reader {
         uint32_t n = std::min<uint32_t>(kSectorSize, length - p);
         Bytes data = sectorBytes(image, t, s);
         if (data.empty())
-            damage.note(format("%s names track %u, sector %u, beyond the end of the image",
-                               name.c_str(), t, s));
+            damage.note(MessageId::NoteDosSectorOutside, name, t, s);
         else
             std::memcpy(out.fileData.data() + p, data.data(), n);
         p += n;
@@ -60,17 +53,13 @@ struct Reader {
         std::vector<bool> visited(kDosTracks * kDosSectors, false);
         while (t != 0 && !done()) {
             if (visited[t * kDosSectors + s]) {
-                damage.note(format("the track/sector lists of %s lead back to track %u, sector "
-                                   "%u, already read",
-                                   name.c_str(), t, s));
+                damage.note(MessageId::NoteDosListLoop, name, t, s);
                 return 0;
             }
             visited[t * kDosSectors + s] = true;
             Bytes sector = sectorBytes(image, t, s);
             if (sector.empty()) {
-                damage.note(format("a track/sector list of %s lies at track %u, sector %u, "
-                                   "beyond the end of the image",
-                                   name.c_str(), t, s));
+                damage.note(MessageId::NoteDosListOutside, name, t, s);
                 return 0;
             }
             uint8_t list[kSectorSize];
@@ -87,12 +76,12 @@ struct Reader {
 
 } // namespace
 
-int32_t readDosFile(const DiskImage& image, uint32_t entryOffset, int selectedIcon,
-                    FileDataBuffer& out, Platform& platform) {
+int32_t readDosFile(const DiskImage& image, const CatalogItem& node, FileDataBuffer& out,
+                    Outcome& outcome) {
     DosEntry e;
-    bool inImage = dosEntryAt(image, entryOffset, e);
+    bool inImage = dosEntryAt(image, node.entryOffset, e);
     out.dosFileType = e.type;
-    if (selectedIcon == kIconDisk525) return -kDosVolumeSelected;
+    if (node.kind == NodeKind::DosVolume) return -kDosVolumeSelected;
     if (!inImage || e.listTrack == 0) return -kDosNoList;
     if (e.listTrack == dos::kDeleted) return -kDosDeletedFile;
     if (e.listTrack >= kDosTracks) return -kDosTrackOutOfRange;
@@ -102,16 +91,8 @@ int32_t readDosFile(const DiskImage& image, uint32_t entryOffset, int selectedIc
     out.fileLength = int32_t(length);
     Reader r{image, out, length, trimmedDosName(e.name), {}};
     int32_t result = r.readChain(e.listTrack, e.listSector);
-    reportDamage(platform, r.damage, kConsequence);
+    outcome.addDamage(r.damage, MessageId::PartsLeftAsZero);
     return result < 0 ? result : int32_t(length);
-}
-
-int32_t readSelectedDosFile(const DiskImage& image, const CatalogTree& tree, FileDataBuffer& out,
-                            Platform& platform) {
-    SelectionQuery q;
-    uint32_t entry = querySelection(tree, &q);
-    if (tree.item(tree.selection()) == nullptr) return -kDosNoList;
-    return readDosFile(image, entry, q.selectedIcon, out, platform);
 }
 
 } // namespace lk

@@ -48,22 +48,25 @@ Bytes sectorBytes(const DiskImage& image, uint32_t track, uint32_t sector) {
     return bufferBytes(image, offset, kSectorSize);
 }
 
-uint32_t readBlock(DiskImage& image) {
-    uint64_t offset = blockOffset(image, uint32_t(image.blockNumber));
-    image.blockBuffer.fill(0);
+std::array<uint8_t, kBlockSize> readBlock(const DiskImage& image, uint32_t block) {
+    std::array<uint8_t, kBlockSize> copy{};
+    uint64_t offset = blockOffset(image, block);
     size_t end = dataEnd(image);
-    if (offset < end) {
-        size_t n = std::min<size_t>(kBlockSize, end - offset);
-        std::memcpy(image.blockBuffer.data(), image.buffer.data() + offset, n);
-    }
-    return uint32_t(offset);
+    if (offset < end)
+        std::memcpy(copy.data(), image.buffer.data() + offset,
+                    std::min<size_t>(kBlockSize, end - size_t(offset)));
+    return copy;
 }
 
-int32_t selectSector(DiskImage& image, int32_t track, int32_t sector, int32_t mode) {
-    if (mode > 2 || mode < 0) return -1;
-    image.blockNumber = track * 8 + sector / 2;
-    if (mode == 1) readBlock(image);
-    return sector & 1;
+SectorPlace sectorPlace(uint32_t track, uint32_t sector) {
+    return {track * 8 + sector / 2, sector & 1};
+}
+
+void releaseImage(DiskImage& image) {
+    image.buffer.clear();
+    image.buffer.shrink_to_fit();
+    image.bufferValid = false;
+    image.kind = ImageKind::None;
 }
 
 uint32_t readUint32(const DiskImage& image, uint32_t offset) {

@@ -7,10 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "image/bytes.h"
+#include "base/bytes.h"
 #include "image/image_kind.h"
 #include "image/two_img_header.h"
-#include "image/volume_info.h"
 
 namespace lk {
 
@@ -34,10 +33,6 @@ struct DiskImage {
     std::string extension;
     bool hdvExtended = false;
     bool isDos33 = false;
-    std::array<uint8_t, kBlockSize> blockBuffer{};
-    int32_t blockNumber = 0;
-    std::vector<uint8_t> workBuffer;
-    VolumeInfo volume;
 };
 
 // Bytes of the buffer that hold image data (the spare zero bytes excluded).
@@ -56,15 +51,23 @@ Bytes sectorBytes(const DiskImage& image, uint32_t track, uint32_t sector);
 Bytes bufferBytes(const DiskImage& image, uint64_t offset, size_t length);
 MutableBytes bufferBytesMutable(DiskImage& image, uint64_t offset, size_t length);
 
-// Copies block `blockNumber` into `blockBuffer` and returns its byte offset. Any part of the
-// block beyond the image reads as zero bytes.
-uint32_t readBlock(DiskImage& image);
-// Points `blockNumber` at the block that holds track/sector (reading it when mode is 1);
-// returns the half (0 or 1) of the block that holds the sector, or -1 for a bad mode.
-int32_t selectSector(DiskImage& image, int32_t track, int32_t sector, int32_t mode);
+// A copy of block n; any part of it beyond the image reads as zero bytes.
+std::array<uint8_t, kBlockSize> readBlock(const DiskImage& image, uint32_t block);
+
+// Where DOS 3.3 track t, sector s lies: the block that holds it and the half of that block.
+struct SectorPlace {
+    uint32_t block = 0;
+    uint32_t half = 0; // 0: the first 256 bytes, 1: the second
+};
+SectorPlace sectorPlace(uint32_t track, uint32_t sector);
 uint32_t readUint32(const DiskImage& image, uint32_t offset);
 int writeUint32(DiskImage& image, uint32_t offset, uint32_t value);
-// Converts the first `length` bytes of the image data between DOS 3.3 and ProDOS order.
+// Converts the first `length` bytes of the image data between DOS 3.3 and ProDOS order, in
+// place, a track at a time. Returns -1 without an image, otherwise the number of blocks
+// converted minus 1 (-1 when not one whole track was there to convert).
 int32_t reorderSectors(DiskImage& image, uint32_t length);
+
+// Releases the image: no buffer, no kind.
+void releaseImage(DiskImage& image);
 
 } // namespace lk

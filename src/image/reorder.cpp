@@ -20,22 +20,14 @@ int32_t reorderSectors(DiskImage& image, uint32_t length) {
     size_t available = std::min<size_t>(length, end - start);
     // Only whole tracks move; a trailing partial track stays where it is.
     size_t tracks = available / kTrackSize;
-    size_t bytes = tracks * kTrackSize;
-    try {
-        image.workBuffer.assign(image.buffer.begin() + long(start),
-                                image.buffer.begin() + long(start + bytes));
-        image.workBuffer.resize(bytes + 1024, 0);
-    } catch (const std::bad_alloc&) {
-        image.workBuffer.clear();
-        return -2;
-    }
-    uint8_t* out = image.buffer.data() + start;
-    const uint8_t* in = image.workBuffer.data();
+    // One track at a time through a copy of that track: no second copy of the image is made.
+    uint8_t* data = image.buffer.data() + start;
+    uint8_t track[kTrackSize];
     for (size_t t = 0; t < tracks; ++t) {
-        for (size_t p = 0; p < 16; ++p) {
-            std::memcpy(out + t * kTrackSize + p * kSectorSize,
-                        in + t * kTrackSize + kSourceSector[p] * kSectorSize, kSectorSize);
-        }
+        uint8_t* out = data + t * kTrackSize;
+        std::memcpy(track, out, kTrackSize);
+        for (size_t p = 0; p < 16; ++p)
+            std::memcpy(out + p * kSectorSize, track + kSourceSector[p] * kSectorSize, kSectorSize);
     }
     return int32_t(tracks * 8) - 1;
 }

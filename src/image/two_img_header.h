@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "image/bytes.h"
+#include "base/bytes.h"
 #include "image/image_kind.h"
 
 namespace lk {

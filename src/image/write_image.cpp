@@ -1,6 +1,6 @@
 #include "image/write_image.h"
 
-#include "image/host_file.h"
+#include "base/host_file.h"
 
 namespace lk {
 

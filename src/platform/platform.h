@@ -1,17 +1,14 @@
-// The platform layer: everything the core and the commands show to the user or ask of them
-// goes through this interface, so that every command runs the same with a window (the Qt
-// implementation in the shell), in a terminal (larkspoon-cli) or under test (a scripted double).
+// The platform layer: what the commands show to the user or ask of them goes through this
+// interface, so that every command runs the same with a window (the Qt implementation in the
+// shell), in a terminal (larkspoon-cli) or under test (a scripted double).
 #pragma once
 
-#include <string>
 #include <string_view>
 
+#include "base/messages.h"
+#include "base/outcome.h"
+
 namespace lk {
-
-inline constexpr std::string_view kAppCaption = "Larkspoon";
-inline constexpr std::string_view kErrorCaption = "Larkspoon Error";
-
-enum class MessageIcon { None, Warning, Error, Question, Information };
 
 class Platform {
   public:
@@ -28,8 +25,12 @@ class Platform {
     virtual void setWaitCursor(bool wait) = 0;
 };
 
-// The one warning box of the program: the format is filled with the argument, and an empty
-// argument reads "untitled".
-void reportProblem(Platform& platform, std::string_view format, std::string_view argument);
+// Shows one message of the catalogue in its box, with its caption and icon.
+void show(Platform& platform, const Message& message);
+// Asks a question of the catalogue; true for Yes.
+bool ask(Platform& platform, const Message& message);
+// Presents what an operation reported: its beeps, then its messages in order. The question, if
+// any, is left to the caller, who must run the operation again with the answer.
+void present(Platform& platform, const Outcome& outcome);
 
 } // namespace lk

@@ -1,9 +1,11 @@
 #include "prodos/directory_walk.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <vector>
 
-#include "platform/format.h"
+#include "catalog/tree_icon.h"
 #include "prodos/file_entry.h"
 
 namespace lk {
@@ -26,68 +28,61 @@ std::string entryName(const uint8_t* entry) {
     return std::string(name, strnlen(name, n));
 }
 
-void walkChain(Walk& w, uint16_t keyBlock, int depth);
+void walkChain(Walk& w, NodeId parent, uint16_t keyBlock, int depth);
 
-void insertEntry(Walk& w, uint32_t blockBase, uint32_t p, const uint8_t* e, int depth) {
+NodeId insertNode(Walk& w, NodeId parent, CatalogItem item) {
+    NodeId node = w.tree.insert(parent, kInsertLast, std::move(item));
+    if (node != kNoNode) ++w.tree.treeItemCount;
+    return node;
+}
+
+// Inserts the node of one entry; returns the parent for the entries after it (the volume node
+// once the volume directory header is read).
+NodeId insertEntry(Walk& w, NodeId parent, uint32_t blockBase, uint32_t p, const uint8_t* e,
+                   int depth) {
     uint32_t entryOffset = blockBase + p;
-    uint8_t storage = e[0] >> 4;
     CatalogItem item;
     item.text = entryName(e);
     item.entryOffset = entryOffset;
-    switch (storage) {
+    switch (e[0] >> 4) {
     case kStorageVolumeHeader: {
-        w.tree.volumeIcon = volumeIconForSize(w.image.fileSize);
-        item.icon = item.selectedIcon = w.tree.volumeIcon;
-        item.hasChildren = 1;
-        NodeId node = w.tree.insert(w.tree.currentParent, kInsertLast, std::move(item));
-        if (node == kNoNode) return;
-        ++w.tree.treeItemCount;
-        if (p == kFirstEntryOffset) w.tree.currentParent = node;
-        return;
+        item.kind = NodeKind::Volume;
+        item.medium = mediumForSize(w.image.fileSize);
+        NodeId node = insertNode(w, parent, std::move(item));
+        return node != kNoNode && p == kFirstEntryOffset ? node : parent;
     }
     case kStorageSeedling:
     case kStorageSapling:
     case kStorageTree:
     case kStorageExtended:
-        item.icon = item.selectedIcon =
-            fileIcon(e[entry::kFileType], le16(e + entry::kAuxType), item.text);
-        if (w.tree.insert(w.tree.currentParent, kInsertLast, std::move(item)) != kNoNode)
-            ++w.tree.treeItemCount;
-        return;
+        insertNode(w, parent, fileItem(std::move(item.text), e[entry::kFileType], entryOffset));
+        return parent;
     case kStorageSubdirectory: {
-        item.icon = kIconFolder;
-        item.selectedIcon = kIconOpenFolder;
-        item.hasChildren = 1;
-        NodeId folder = w.tree.insert(w.tree.currentParent, kInsertLast, std::move(item));
-        if (folder == kNoNode) return;
-        ++w.tree.treeItemCount;
+        item.kind = NodeKind::Folder;
+        NodeId folder = insertNode(w, parent, std::move(item));
+        if (folder == kNoNode) return parent;
         if (depth + 1 > kMaxFolderDepth) {
-            w.damage.note(format("folders are nested more than %d levels deep", kMaxFolderDepth));
-            return;
+            w.damage.note(MessageId::NoteFolderNesting, kMaxFolderDepth);
+            return parent;
         }
-        NodeId saved = w.tree.currentParent;
-        w.tree.currentParent = folder;
-        walkChain(w, le16(e + entry::kKeyPointer), depth + 1);
-        w.tree.currentParent = saved;
-        return;
+        walkChain(w, folder, le16(e + entry::kKeyPointer), depth + 1);
+        return parent;
     }
     default:
-        return; // free entries, Pascal areas, headers and undefined types show no node
+        return parent; // free entries, Pascal areas, headers and undefined types show no node
     }
 }
 
-void walkChain(Walk& w, uint16_t keyBlock, int depth) {
+void walkChain(Walk& w, NodeId parent, uint16_t keyBlock, int depth) {
     uint32_t block = keyBlock;
     while (block != 0) {
         Bytes bytes = blockBytes(w.image, block);
         if (bytes.empty()) {
-            w.damage.note(
-                format("a directory points to block %u, beyond the end of the image", block));
+            w.damage.note(MessageId::NoteDirectoryOutside, block);
             return;
         }
         if (w.visited[block]) {
-            w.damage.note(format(
-                "the directory chain at block %u leads back to a block already read", block));
+            w.damage.note(MessageId::NoteDirectoryLoop, block);
             return;
         }
         w.visited[block] = true;
@@ -95,17 +90,29 @@ void walkChain(Walk& w, uint16_t keyBlock, int depth) {
         std::memcpy(copy, bytes.data(), kBlockSize);
         uint32_t base = uint32_t(blockOffset(w.image, block));
         for (uint32_t p = kFirstEntryOffset; p < 511; p += kEntryLength)
-            insertEntry(w, base, p, copy + p, depth);
+            parent = insertEntry(w, parent, base, p, copy + p, depth);
         block = le16(copy + 2);
     }
 }
 
 } // namespace
 
-void walkDirectory(const DiskImage& image, CatalogTree& tree, uint16_t keyBlock,
+CatalogItem fileItem(std::string name, uint8_t fileType, uint32_t entryOffset) {
+    if (fileType == 0xFF)
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char c) { return char(std::toupper(c)); });
+    CatalogItem item;
+    item.text = std::move(name);
+    item.kind = NodeKind::File;
+    item.fileType = fileType;
+    item.entryOffset = entryOffset;
+    return item;
+}
+
+void walkDirectory(const DiskImage& image, CatalogTree& tree, NodeId parent, uint16_t keyBlock,
                    DamageReport& damage) {
     Walk w{image, tree, damage, std::vector<bool>(imageBlockCount(image), false)};
-    walkChain(w, keyBlock, 0);
+    walkChain(w, parent, keyBlock, 0);
 }
 
 } // namespace lk

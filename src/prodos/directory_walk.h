@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "image/damage.h"
+#include "base/damage.h"
+#include "catalog/catalog_tree.h"
 #include "image/disk_image.h"
-#include "prodos/catalog_tree.h"
 
 namespace lk {
 
@@ -14,16 +14,15 @@ namespace lk {
 // it bounds the recursion on a hostile image.
 inline constexpr int kMaxFolderDepth = 64;
 
-// Walks the directory chain that starts at the key block and inserts its nodes below the tree's
-// current parent, recursing into folders. Loops, pointers outside the image and excessive
-// nesting end that part of the walk and are noted in `damage`.
-void walkDirectory(const DiskImage& image, CatalogTree& tree, uint16_t keyBlock,
+// Walks the directory chain that starts at the key block and inserts its nodes below `parent`
+// (kRootLevel for the volume directory, whose header becomes the parent of the rest), recursing
+// into folders. Loops, pointers outside the image and excessive nesting end that part of the
+// walk and are noted in `damage`.
+void walkDirectory(const DiskImage& image, CatalogTree& tree, NodeId parent, uint16_t keyBlock,
                    DamageReport& damage);
 
-// The icon of a file node; for system files ($FF) the name is upper-cased in place first.
-int fileIcon(uint8_t fileType, uint16_t auxType, std::string& name);
-
-// The icon of the volume node by the size of the image file.
-int volumeIconForSize(int64_t fileSize);
+// The node of a file entry: its name (upper-cased for a system file, $FF, as ProDOS shows
+// those), kind and type.
+CatalogItem fileItem(std::string name, uint8_t fileType, uint32_t entryOffset);
 
 } // namespace lk

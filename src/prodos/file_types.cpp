@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "platform/format.h"
+#include "base/format.h"
 
 namespace lk {
 

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "image/damage.h"
-#include "platform/format.h"
 #include "prodos/file_entry.h"
 
 namespace lk {
@@ -13,7 +11,8 @@ namespace {
 
 constexpr uint32_t kSaplingSpan = kBlockSize * 256; // bytes one index block covers
 
-struct Fork {
+// Where a fork's bytes are: its storage type, key block and length.
+struct ForkPlace {
     uint8_t storage = 0;
     uint16_t keyBlock = 0;
     uint32_t eof = 0;
@@ -33,17 +32,16 @@ struct Reader {
         written = std::max(written, at);
     }
 
-    Bytes block(uint32_t number, const char* what) {
+    Bytes block(uint32_t number, MessageId outside) {
         Bytes b = blockBytes(image, number);
-        if (b.empty())
-            damage.note(format("%s block %u lies beyond the end of the image", what, number));
+        if (b.empty()) damage.note(outside, number);
         return b;
     }
 
     // Copies a data block to file position `at`, keeping only positions below EOF.
     void copyData(uint16_t number, uint32_t at) {
         if (number == 0 || at >= eof) return; // a sparse block reads as zeros
-        Bytes b = block(number, "a data");
+        Bytes b = block(number, MessageId::NoteDataBlockOutside);
         if (b.empty()) return;
         zeroUpTo(at);
         uint32_t n = std::min<uint32_t>(kBlockSize, eof - at);
@@ -62,62 +60,59 @@ struct Reader {
     void seedling(uint16_t key) { copyData(key, 0); }
 
     void sapling(uint16_t key) {
-        Bytes index = block(key, "an index");
+        Bytes index = block(key, MessageId::NoteIndexBlockOutside);
         if (!index.empty()) copyIndex(index, 0);
     }
 
     void tree(uint16_t key) {
-        Bytes master = block(key, "a master index");
+        Bytes master = block(key, MessageId::NoteMasterIndexOutside);
         if (master.empty()) return;
         for (uint32_t m = 0; m < 256 && kSaplingSpan * m < eof; ++m) {
             uint16_t number = uint16_t(master[m] | (master[256 + m] << 8));
             if (number == 0) continue;
-            Bytes index = block(number, "an index");
+            Bytes index = block(number, MessageId::NoteIndexBlockOutside);
             if (!index.empty()) copyIndex(index, kSaplingSpan * m);
         }
     }
 };
 
 // For an extended file, the fork's own description from the mini-entry in its key block.
-bool extendedFork(const DiskImage& image, uint16_t keyBlock, int fork, Fork& f,
+bool extendedFork(const DiskImage& image, uint16_t keyBlock, Fork fork, ForkPlace& f,
                   DamageReport& damage) {
     Bytes x = blockBytes(image, keyBlock);
     if (x.empty()) {
-        damage.note(
-            format("an extended file's key block %u lies beyond the end of the image", keyBlock));
+        damage.note(MessageId::NoteExtendedKeyOutside, keyBlock);
         return false;
     }
-    uint32_t at = fork == kResourceFork ? 256 : 0;
+    uint32_t at = fork == Fork::Resource ? 256 : 0;
     f.storage = x[at] & 0x0F;
     f.keyBlock = le16(x.data() + at + 1);
     f.eof = le24(x.data() + at + 5);
     return true;
 }
 
-Fork forkOf(const DiskImage& image, Bytes e, int fork, DamageReport& damage) {
-    Fork f{uint8_t(e[0] >> 4), le16(e.data() + entry::kKeyPointer), le24(e.data() + entry::kEof)};
+ForkPlace forkOf(const DiskImage& image, Bytes e, Fork fork, DamageReport& damage) {
+    ForkPlace f{uint8_t(e[0] >> 4), le16(e.data() + entry::kKeyPointer),
+                le24(e.data() + entry::kEof)};
     if (f.storage == kStorageExtended && !extendedFork(image, f.keyBlock, fork, f, damage))
-        f = Fork{kStorageSeedling, 0, 0}; // nothing readable: an empty file
+        f = ForkPlace{kStorageSeedling, 0, 0}; // nothing readable: an empty file
     return f;
 }
 
-constexpr const char* kConsequence =
-    "The parts of the file that could not be read are left as zero bytes.";
-
 } // namespace
 
-int32_t readProdosFile(const DiskImage& image, uint32_t selectedEntry, int fork,
-                       FileDataBuffer& out, Platform& platform) {
+int32_t readProdosFile(const DiskImage& image, uint32_t selectedEntry, Fork fork,
+                       FileDataBuffer& out, Outcome& outcome) {
     DamageReport damage;
     Bytes e = entryBytes(image, selectedEntry);
     if (e.empty()) {
         out.release();
         out.fileLength = -2;
-        damage.note("a catalog entry lies beyond the end of the image");
-        reportDamage(platform, damage, "");
+        damage.note(MessageId::NoteEntryOutside);
+        outcome.addDamage(damage, std::nullopt);
         return -2;
     }
-    Fork f = forkOf(image, e, fork, damage);
+    ForkPlace f = forkOf(image, e, fork, damage);
     out.fileLength = int32_t(f.eof);
     if (!out.allocateForOverwrite(f.eof)) return -1;
     Reader r{image, out.fileData.data(), f.eof, {}};
@@ -134,8 +129,7 @@ int32_t readProdosFile(const DiskImage& image, uint32_t selectedEntry, int fork,
         break;
     case kStorageExtended: {
         uint64_t where = blockOffset(image, f.keyBlock);
-        platform.showMessage(
-            format("Extended file at: %u ($%X)", unsigned(where), unsigned(where)));
+        outcome.add(MessageId::ExtendedFileAt, where, where);
         [[fallthrough]];
     }
     default:
@@ -144,11 +138,11 @@ int32_t readProdosFile(const DiskImage& image, uint32_t selectedEntry, int fork,
         return -2;
     }
     r.zeroUpTo(f.eof);
-    reportDamage(platform, r.damage, kConsequence);
+    outcome.addDamage(r.damage, MessageId::PartsLeftAsZero);
     return int32_t(f.eof);
 }
 
-uint32_t forkEof(const DiskImage& image, uint32_t entryOffset, int fork) {
+uint32_t forkEof(const DiskImage& image, uint32_t entryOffset, Fork fork) {
     Bytes e = entryBytes(image, entryOffset);
     if (e.empty()) return 0;
     DamageReport ignored;

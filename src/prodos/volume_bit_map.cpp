@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <bit>
 
-#include "platform/format.h"
+#include "base/format.h"
+#include "prodos/volume_info.h"
 
 namespace lk {
 
@@ -26,9 +27,10 @@ uint32_t VolumeBitMap::coveredBlocks() const {
 
 VolumeBitMap volumeBitMap(const DiskImage& image) {
     VolumeBitMap map;
-    map.totalBlocks = image.volume.totalBlocks;
+    VolumeInfo volume = readVolumeInfo(image);
+    map.totalBlocks = volume.totalBlocks;
     map.neededBytes = (map.totalBlocks + 7) / 8;
-    uint64_t offset = blockOffset(image, image.volume.bitMapPointer);
+    uint64_t offset = blockOffset(image, volume.bitMapPointer);
     size_t end = dataEnd(image);
     if (offset < end) {
         size_t available = std::min<uint64_t>(map.neededBytes, end - offset);
@@ -51,8 +53,7 @@ std::string bitMapText(const DiskImage& image, DamageReport& damage) {
     VolumeBitMap map = volumeBitMap(image);
     uint32_t covered = map.coveredBlocks();
     if (covered < map.totalBlocks)
-        damage.note(format("its bit map runs past the end of the image from block %u on",
-                           unsigned(covered)));
+        damage.note(MessageId::NoteBitMapCut, covered);
     std::string out = kHeading;
     out.reserve(out.size() + covered + covered / kBlocksPerRow * 10 + 16);
     uint32_t rowLabel = 0;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "image/damage.h"
+#include "base/damage.h"
 #include "image/disk_image.h"
 
 namespace lk {
@@ -29,10 +29,6 @@ VolumeBitMap volumeBitMap(const DiskImage& image);
 // The number of free blocks of the volume: every block below the volume's total, the blocks of
 // a last partial byte included. Blocks whose bits lie beyond the image count as in use.
 uint32_t countFreeBlocks(const DiskImage& image);
-
-// What the user is told when the map runs past the end of the image.
-inline constexpr std::string_view kBitMapCutConsequence =
-    "Only the blocks whose bits lie inside the image are shown.";
 
 // The text of Display Volume Bit Map: 64 blocks a row in groups of 16, "-" free and "+" used,
 // each row labelled with its first block in hexadecimal. A map cut short by the end of the

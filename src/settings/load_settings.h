@@ -1,13 +1,11 @@
-// Reading "Larkspoon.ini" into the Settings struct at start-up, creating it with every default
-// when it is missing, and writing single settings back.
+// Reading "Larkspoon.ini" into the Settings at start-up, creating it with every default when it
+// is missing, and writing settings back.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "platform/platform.h"
 #include "settings/settings.h"
 
 namespace lk {
@@ -22,23 +20,20 @@ std::string folderWithSeparator(const std::string& folder);
 std::string settingsPathIn(const std::string& startFolder);
 std::string helpPathIn(const std::string& startFolder);
 
-// Reads every setting. A file without `QuitPrompt` is taken as missing: a beep, then every
-// default is written (the folder keys name `startFolder`) and read back. From then on a
-// missing key reads "TRUE" (a switch is on), except the sizes and colours, BufferSize and the
-// window geometry, which keep their defaults ("0" for the geometry); `Treewide` reads empty.
-void loadSettings(Settings& settings, const std::string& settingsPath,
-                  const std::string& startFolder, Platform& platform);
+// Reads every setting. A file without `QuitPrompt` is taken as missing: every default is
+// written (the folder keys name `startFolder`) and read back, and the result says so (the
+// program beeps). From then on a missing key reads "TRUE" (a switch is on), except the sizes
+// and colours, BufferSize and the window geometry, which keep their defaults, and `Treewide`,
+// which reads empty. Returns whether the file was missing.
+bool loadSettings(Settings& settings, const std::string& settingsPath,
+                  const std::string& startFolder);
 
 // Writes every key with its default, in the order the file has always had. False when the
 // file cannot be written.
 bool writeDefaultSettings(const std::string& settingsPath, const std::string& startFolder);
 
-// Changes one setting in memory and in the file. False when the key is unknown or the file
-// cannot be written (the value in memory applies for the run all the same).
-bool writeSetting(Settings& settings, const std::string& settingsPath, std::string_view section,
-                  std::string_view key, std::string_view value);
-
-// Several settings written together, in one rewrite of the file.
+// Changes settings in memory and in the file, in one rewrite of the file. False when a key is
+// unknown or the file cannot be written (the values in memory apply for the run all the same).
 struct SettingWrite {
     std::string_view section;
     std::string_view key;
@@ -46,12 +41,7 @@ struct SettingWrite {
 };
 bool writeSettings(Settings& settings, const std::string& settingsPath,
                    const std::vector<SettingWrite>& writes);
-
-// A number as atoi reads it: leading blanks, a sign, digits; 0 when there are none.
-int settingNumber(std::string_view text);
-// A colour as strtol reads hexadecimal: "FF" is 0x0000FF, pure red in COLORREF order.
-uint32_t colorFromText(std::string_view text);
-// The text a colour is written as: upper-case hexadecimal without leading zeros.
-std::string colorText(uint32_t colorRef);
+bool writeSetting(Settings& settings, const std::string& settingsPath, std::string_view section,
+                  std::string_view key, std::string_view value);
 
 } // namespace lk

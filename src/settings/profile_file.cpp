@@ -1,7 +1,7 @@
 #include "settings/profile_file.h"
 
-#include "image/host_file.h"
-#include "settings/settings.h"
+#include "base/host_file.h"
+#include "settings/setting_keys.h"
 
 namespace lk {
 
@@ -57,7 +57,7 @@ bool ProfileFile::load() {
     lineEnd_ = "\n";
     endsWithNewline_ = true;
     std::vector<uint8_t> bytes;
-    if (!readWholeFile(path_, bytes, 0, kMaxProfileSize)) return false;
+    if (readWholeFile(path_, bytes, 0, kMaxProfileSize) != HostRead::Done) return false;
     std::string all(bytes.begin(), bytes.end());
     if (all.find("\r\n") != std::string::npos) lineEnd_ = "\r\n";
     size_t start = 0;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "shell/tree_icons.h"
+#include "base/version.h"
 
 namespace lk {
 
@@ -21,7 +22,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     name->setFont(big);
     auto* purpose = new QLabel(QStringLiteral("A disk image utility"), this);
     auto* versionLabel = new QLabel(QStringLiteral("Version"), this);
-    auto* version = new QLabel(QString::fromLatin1(kVersionText), this);
+    auto* version = new QLabel(QString::fromLatin1(kVersion.data(), qsizetype(kVersion.size())), this);
     version->setObjectName(QStringLiteral("version"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -5,8 +5,6 @@
 
 namespace lk {
 
-inline constexpr const char* kVersionText = "0.87";
-
 class AboutDialog : public QDialog {
     Q_OBJECT
   public:

@@ -8,6 +8,7 @@
 #include "settings/load_settings.h"
 #include "shell/qt_platform.h"
 #include "shell/tree_icons.h"
+#include "base/version.h"
 
 namespace lk {
 
@@ -40,7 +41,7 @@ void Application::show() {
     for (QScreen* s : QGuiApplication::screens())
         onScreen =
             onScreen || s->availableGeometry().intersects(QRect(g.x, g.y, g.width, g.height));
-    if (settingNumber(state_.settings.wide) == 0 || !onScreen) {
+    if (state_.settings.wide == 0 || !onScreen) {
         g.x = area.x();
         g.y = area.y();
     }
@@ -50,7 +51,7 @@ void Application::show() {
 
 int runApplication() {
     QApplication::setApplicationName(QStringLiteral("Larkspoon"));
-    QApplication::setApplicationVersion(QStringLiteral("0.87"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersion.data(), qsizetype(kVersion.size())));
     Application app(fromQString(QDir::currentPath()));
     QApplication::setWindowIcon(programIcon());
     MainWindow& window = app.window();

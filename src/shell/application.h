@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "shell/app/app_state.h"
+#include "app/app_state.h"
 #include "shell/main_window.h"
 
 namespace lk {

@@ -2,6 +2,8 @@
 
 #include "shell/tree_icons.h"
 
+#include "catalog/tree_icon.h"
+
 namespace lk {
 
 namespace {
@@ -81,7 +83,7 @@ QVariant CatalogModel::data(const QModelIndex& index, int role) const {
         return QString::fromLatin1(item->text.data(), qsizetype(item->text.size()));
     if (role == Qt::DecorationRole) {
         bool selected = tree_.selection() == nodeOf(index);
-        int icon = selected ? item->selectedIcon : item->icon;
+        int icon = selected ? selectedTreeIcon(*item) : treeIcon(*item);
         return icon >= 0 && size_t(icon) < icons_.size() ? icons_[size_t(icon)] : QVariant();
     }
     return {};

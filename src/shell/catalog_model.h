@@ -7,7 +7,7 @@
 #include <QSize>
 #include <vector>
 
-#include "prodos/catalog_tree.h"
+#include "catalog/catalog_tree.h"
 
 namespace lk {
 

@@ -4,7 +4,7 @@
 #include <QPoint>
 #include <QTreeView>
 
-#include "prodos/catalog_tree.h"
+#include "catalog/catalog_tree.h"
 
 namespace lk {
 

@@ -5,7 +5,7 @@
 #include <QPlainTextDocumentLayout>
 #include <QTextDocumentFragment>
 
-#include "shell/app/display_pane.h"
+#include "app/display_pane.h"
 
 namespace lk {
 

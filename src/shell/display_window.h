@@ -10,9 +10,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "shell/app/display_pane.h"
-#include "shell/app/menu_state.h"
-#include "shell/app/shell_view.h"
+#include "app/display_pane.h"
+#include "app/menu_state.h"
+#include "app/shell_view.h"
 
 class QAbstractScrollArea;
 class QPlainTextEdit;

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "shell/app/find_record.h"
+#include "app/find_record.h"
 
 class QCheckBox;
 class QLineEdit;

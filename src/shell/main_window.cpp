@@ -11,7 +11,7 @@
 #include <QSplitter>
 #include <algorithm>
 
-#include "shell/app/display_commands.h"
+#include "app/display_commands.h"
 #include "shell/catalog_model.h"
 #include "shell/catalog_view.h"
 #include "shell/display_window.h"
@@ -63,8 +63,8 @@ MainWindow::~MainWindow() {
 
 void MainWindow::buildPanes() {
     const Settings& s = app_.settings;
-    QSize iconSize(std::clamp(s.iconWidth, kMinIconSize, kMaxIconSize),
-                   std::clamp(s.iconHeight, kMinIconSize, kMaxIconSize));
+    QSize iconSize(std::clamp(s.iconWide, kMinIconSize, kMaxIconSize),
+                   std::clamp(s.iconHigh, kMinIconSize, kMaxIconSize));
     model_ = new CatalogModel(app_.tree, iconSize, nullptr);
     tree_ = new CatalogView(model_);
     tree_->setIconSize(iconSize);
@@ -76,14 +76,13 @@ void MainWindow::buildPanes() {
     auto* stack = new QGridLayout(right);
     stack->setContentsMargins(0, 0, 0, 0);
     display_ = new DisplayWindow(right);
-    display_->applyFont(toQString(s.fontName), s.fontPoints);
-    display_->applyColors(s.fontColorRef, s.bkgrndColorRef);
+    display_->applyFont(toQString(s.fontName), s.fontSize);
+    display_->applyColors(s.fontColor, s.bkgrndColor);
     display_->applyTabStops(kTabStepTwips);
-    connect(display_, &DisplayWindow::outOfSpace, this, [this] {
-        ctx_.platform.showMessage(kOutOfSpaceMessage, kAppCaption, MessageIcon::Error);
-    });
+    connect(display_, &DisplayWindow::outOfSpace, this,
+            [this] { lk::show(ctx_.platform, message(MessageId::OutOfSpace)); });
     image_ = new ImageWindow(right);
-    image_->setBackground(colorFromRef(s.bkgrndColorRef));
+    image_->setBackground(colorFromRef(s.bkgrndColor));
     image_->hide();
     // The two panes share one place; one of them is shown at a time.
     stack->addWidget(display_, 0, 0);
@@ -170,8 +169,8 @@ void MainWindow::expandNode(NodeId node) {
 void MainWindow::clearDisplay() {
     const Settings& s = app_.settings;
     display_->clearText();
-    display_->applyFont(toQString(s.fontName), s.fontPoints);
-    display_->applyColors(s.fontColorRef, s.bkgrndColorRef);
+    display_->applyFont(toQString(s.fontName), s.fontSize);
+    display_->applyColors(s.fontColor, s.bkgrndColor);
     display_->applyTabStops(kTabStepTwips);
     display_->hide();
 }

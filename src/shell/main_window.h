@@ -6,7 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include "shell/app/commands.h"
+#include "app/commands.h"
 
 class QSplitter;
 

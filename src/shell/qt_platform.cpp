@@ -16,7 +16,7 @@
 #include "shell/help_window.h"
 #include "shell/show_number_dialog.h"
 #include "shell/text_printing.h"
-#include "translate/block_view.h"
+#include "app/block_view.h"
 
 namespace lk {
 

@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-#include "shell/app/menu_state.h"
+#include "app/menu_state.h"
 
 class QAction;
 class QMenu;

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 
 #include "shell/qt_platform.h"
-#include "translate/block_view.h"
+#include "app/block_view.h"
 
 namespace lk {
 

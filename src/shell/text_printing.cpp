@@ -9,7 +9,7 @@
 #include <QTextDocumentFragment>
 #include <QTextLayout>
 
-#include "shell/app/display_commands.h"
+#include "app/display_commands.h"
 
 namespace lk {
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "shell/app/display_pane.h"
+#include "app/display_pane.h"
 
 class QPrinter;
 class QTextDocument;

@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 
-#include "prodos/catalog_tree.h"
+#include "catalog/tree_icon.h"
 
 // Resources compiled into a static library must be registered by name from outside any
 // namespace.

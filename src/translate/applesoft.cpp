@@ -33,7 +33,7 @@ constexpr uint8_t kLastToken = 0xEA;
 } // namespace
 
 std::string listApplesoft(Bytes data, uint32_t startOffset, uint32_t baseAddress,
-                          Platform& platform) {
+                          Outcome& outcome) {
     std::string out;
     // Positions are compared as signed values: a short program makes `length - 3` negative.
     int64_t length = int64_t(data.size());
@@ -54,7 +54,7 @@ std::string listApplesoft(Bytes data, uint32_t startOffset, uint32_t baseAddress
         for (; j < lineLength - 4; ++j) {
             if (pos + j > length - 1) {
                 out.push_back('\n');
-                platform.beep();
+                outcome.beep();
                 return out;
             }
             uint8_t b = data[size_t(pos + j)];
@@ -66,7 +66,7 @@ std::string listApplesoft(Bytes data, uint32_t startOffset, uint32_t baseAddress
                 out.append(kApplesoftTokens[b - kFirstToken]);
                 out.push_back(' ');
             } else {
-                platform.beep();
+                outcome.beep();
                 out.push_back(' ');
             }
         }

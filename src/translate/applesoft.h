@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "image/bytes.h"
-#include "platform/platform.h"
+#include "base/bytes.h"
+#include "base/outcome.h"
 
 namespace lk {
 
@@ -18,8 +18,8 @@ extern const std::string_view kApplesoftTokens[107];
 
 // Lists the program in `data` from `startOffset`: 0 for a ProDOS file, 2 for a DOS 3.3 file,
 // whose 16-bit length word in front of the program bounds the listing. A body byte that is no
-// token, and a line that runs past the end of the program, sound a beep.
+// token, and a line that runs past the end of the program, are beeped at.
 std::string listApplesoft(Bytes data, uint32_t startOffset, uint32_t baseAddress,
-                          Platform& platform);
+                          Outcome& outcome);
 
 } // namespace lk

@@ -1,10 +1,7 @@
 #include "translate/block_display.h"
 
-#include <algorithm>
-#include <array>
-#include <cstring>
 
-#include "platform/format.h"
+#include "base/format.h"
 #include "translate/text_out.h"
 
 namespace lk {
@@ -13,18 +10,6 @@ namespace {
 
 constexpr const char* kColumns =
     "$    00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F        ASCII";
-
-// The block as readBlock would copy it: what lies beyond the image reads as zero.
-std::array<uint8_t, kBlockSize> blockCopy(const DiskImage& image, uint32_t block) {
-    std::array<uint8_t, kBlockSize> copy{};
-    uint64_t offset = blockOffset(image, block);
-    size_t end = dataEnd(image);
-    if (offset < end) {
-        size_t n = std::min<uint64_t>(kBlockSize, end - offset);
-        std::memcpy(copy.data(), image.buffer.data() + offset, n);
-    }
-    return copy;
-}
 
 // Block mode shows plain ASCII and $7F; sector mode also shows high-bit text (DOS 3.3 keeps its
 // text with bit 7 set) but not $7F.
@@ -47,7 +32,10 @@ void appendRow(std::string& out, const uint8_t* row, bool sectorMode) {
     for (int k = 0; k < 16; ++k) out.push_back(sectorMode ? sectorChar(row[k]) : blockChar(row[k]));
 }
 
-std::string blockText(const uint8_t* bytes, uint32_t block) {
+} // namespace
+
+std::string blockText(const std::array<uint8_t, 512>& block512, uint32_t block) {
+    const uint8_t* bytes = block512.data();
     std::string out = " ";
     out.append(kColumns).append("       Block #\n\n000   ");
     for (uint32_t row = 0; row < 32; ++row) {
@@ -59,7 +47,9 @@ std::string blockText(const uint8_t* bytes, uint32_t block) {
     return out;
 }
 
-std::string sectorText(const uint8_t* bytes, uint32_t track, uint32_t sector) {
+std::string sectorText(const std::array<uint8_t, 512>& block512, uint32_t half, uint32_t track,
+                       uint32_t sector) {
+    const uint8_t* bytes = block512.data() + (half & 1) * 256;
     std::string out = kColumns;
     out.append("       Trk/Sec#\n\n00   ");
     for (uint32_t row = 0; row < 16; ++row) {
@@ -69,14 +59,6 @@ std::string sectorText(const uint8_t* bytes, uint32_t track, uint32_t sector) {
         if (row == 2) appendFormat(out, "  $%02X/$%02X", track, sector);
     }
     return out;
-}
-
-} // namespace
-
-std::string blockDisplay(const DiskImage& image, const BlockViewState& state) {
-    std::array<uint8_t, kBlockSize> block = blockCopy(image, state.block);
-    if (!image.isDos33) return blockText(block.data(), state.block);
-    return sectorText(block.data() + (state.half & 1) * kSectorSize, state.track, state.sector);
 }
 
 } // namespace lk

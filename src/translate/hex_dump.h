@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "image/bytes.h"
+#include "base/bytes.h"
 
 namespace lk {
 

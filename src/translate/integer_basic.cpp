@@ -91,7 +91,7 @@ bool isConstantMarker(uint8_t b) {
 } // namespace
 
 std::string listInteger(Bytes data, uint32_t startOffset, uint32_t /*baseAddress*/,
-                        Platform& platform) {
+                        Outcome& outcome) {
     std::string out;
     int64_t length = startOffset == 2 ? le16At(data, 0) : int64_t(data.size());
     int64_t end = std::min<int64_t>(int64_t(startOffset) + length, int64_t(data.size()));
@@ -108,7 +108,7 @@ std::string listInteger(Bytes data, uint32_t startOffset, uint32_t /*baseAddress
         for (; j < lineLength - 3; ++j) {
             if (pos + j >= end) {
                 out.push_back('\n');
-                platform.beep();
+                outcome.beep();
                 return out;
             }
             uint8_t b = data[size_t(pos + j)];

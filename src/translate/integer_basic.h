@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "image/bytes.h"
-#include "platform/platform.h"
+#include "base/bytes.h"
+#include "base/outcome.h"
 
 namespace lk {
 
@@ -16,7 +16,7 @@ extern const std::string_view kIntegerTokens[128];
 // Lists the program in `data` from `startOffset`: 0 for a ProDOS file, 2 for a DOS 3.3 file,
 // whose 16-bit length word in front of the program bounds the listing. The base address is
 // not needed by Integer BASIC and is taken only to match the Applesoft lister. A line that runs
-// past the end of the program sounds a beep.
-std::string listInteger(Bytes data, uint32_t startOffset, uint32_t baseAddress, Platform& platform);
+// past the end of the program is beeped at.
+std::string listInteger(Bytes data, uint32_t startOffset, uint32_t baseAddress, Outcome& outcome);
 
 } // namespace lk

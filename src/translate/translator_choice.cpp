@@ -12,9 +12,6 @@ namespace lk {
 
 namespace {
 
-// How a row reads its Translate switch: some switches are on unless exactly "FALSE", others
-// only when exactly "TRUE".
-enum class KeyTest : uint8_t { None, NotFalse, IsTrue };
 // A further condition of a row.
 enum class Extra : uint8_t { None, DoubleHiResSize, Dos33Volume, AuxTypePacked };
 
@@ -24,8 +21,7 @@ constexpr uint16_t kPackedAuxType = 0x0001;
 
 struct Row {
     uint8_t fileType;
-    std::string Settings::*key;
-    KeyTest test;
+    bool Settings::*on; // the Translate switch of the row, if any
     Extra extra;
     ViewAction action;
     int textMode;
@@ -34,32 +30,23 @@ struct Row {
 // The first row whose type matches and whose conditions hold decides; a type whose rows all
 // fail, and any type without a row, goes to the fallback.
 constexpr Row kRows[] = {
-    {0x04, &Settings::txt, KeyTest::NotFalse, Extra::None, ViewAction::Text, kModeOfVolume},
-    {0x06, &Settings::dhr, KeyTest::IsTrue, Extra::DoubleHiResSize, ViewAction::DoubleHiRes, 0},
-    {0x06, &Settings::hgr, KeyTest::IsTrue, Extra::None, ViewAction::HiRes, 0},
-    {0x06, nullptr, KeyTest::None, Extra::Dos33Volume, ViewAction::DosBinaryText, 0},
-    {0x19, &Settings::awp, KeyTest::NotFalse, Extra::None, ViewAction::AppleWorksDB, 0},
-    {0x1A, &Settings::awp, KeyTest::NotFalse, Extra::None, ViewAction::AppleWorksWP, 0},
-    {0x50, &Settings::gwp, KeyTest::NotFalse, Extra::None, ViewAction::Text, 0},
-    {0xB0, &Settings::src, KeyTest::NotFalse, Extra::None, ViewAction::Text, 0},
-    {0xC0, &Settings::shrc00001, KeyTest::IsTrue, Extra::AuxTypePacked,
-     ViewAction::PackedSuperHiRes, 0},
-    {0xC1, &Settings::shrc10000, KeyTest::NotFalse, Extra::None, ViewAction::SuperHiRes, 0},
-    {0xCA, &Settings::icn, KeyTest::NotFalse, Extra::None, ViewAction::Icon, 0},
-    {0xFA, &Settings::bas, KeyTest::NotFalse, Extra::None, ViewAction::IntegerBasic, 0},
-    {0xFC, &Settings::bas, KeyTest::NotFalse, Extra::None, ViewAction::Applesoft, 0},
+    {0x04, &Settings::txt, Extra::None, ViewAction::Text, kModeOfVolume},
+    {0x06, &Settings::dhr, Extra::DoubleHiResSize, ViewAction::DoubleHiRes, 0},
+    {0x06, &Settings::hgr, Extra::None, ViewAction::HiRes, 0},
+    {0x06, nullptr, Extra::Dos33Volume, ViewAction::DosBinaryText, 0},
+    {0x19, &Settings::awp, Extra::None, ViewAction::AppleWorksDB, 0},
+    {0x1A, &Settings::awp, Extra::None, ViewAction::AppleWorksWP, 0},
+    {0x50, &Settings::gwp, Extra::None, ViewAction::Text, 0},
+    {0xB0, &Settings::src, Extra::None, ViewAction::Text, 0},
+    {0xC0, &Settings::shrc00001, Extra::AuxTypePacked, ViewAction::PackedSuperHiRes, 0},
+    {0xC1, &Settings::shrc10000, Extra::None, ViewAction::SuperHiRes, 0},
+    {0xCA, &Settings::icn, Extra::None, ViewAction::Icon, 0},
+    {0xFA, &Settings::bas, Extra::None, ViewAction::IntegerBasic, 0},
+    {0xFC, &Settings::bas, Extra::None, ViewAction::Applesoft, 0},
 };
 
 bool keyHolds(const Row& row, const Settings& settings) {
-    switch (row.test) {
-    case KeyTest::None:
-        return true;
-    case KeyTest::NotFalse:
-        return notFalse(settings.*row.key);
-    case KeyTest::IsTrue:
-        return isTrue(settings.*row.key);
-    }
-    return false;
+    return row.on == nullptr || settings.*row.on;
 }
 
 bool extraHolds(const Row& row, const ViewRequest& request) {
@@ -69,7 +56,7 @@ bool extraHolds(const Row& row, const ViewRequest& request) {
     case Extra::DoubleHiResSize:
         return request.data.size() >= kDoubleHiResMinLength;
     case Extra::Dos33Volume:
-        return request.volume == VolumeKind::Dos33;
+        return request.dos33;
     case Extra::AuxTypePacked:
         return request.auxType == kPackedAuxType;
     }
@@ -77,7 +64,7 @@ bool extraHolds(const Row& row, const ViewRequest& request) {
 }
 
 ViewChoice fallback(const Settings& settings) {
-    return {isTrue(settings.defTrans2) ? ViewAction::HexDump : ViewAction::RawText, 0};
+    return {settings.defTrans2 ? ViewAction::HexDump : ViewAction::RawText, 0};
 }
 
 // A DOS 3.3 binary file starts with its load address and its length word.
@@ -107,7 +94,7 @@ ViewChoice chooseTranslator(const ViewRequest& request, const Settings& settings
 }
 
 ViewResult runTranslator(const ViewChoice& choice, const ViewRequest& request,
-                         const Settings& settings, Platform& platform) {
+                         const Settings& settings, Outcome& outcome) {
     ViewResult result;
     result.choice = choice;
     Bytes data = request.data;
@@ -116,10 +103,10 @@ ViewResult runTranslator(const ViewChoice& choice, const ViewRequest& request,
         result.text = translateText(choice.textMode, data);
         break;
     case ViewAction::Applesoft:
-        result.text = listApplesoft(data, request.startOffset(), kBasicBaseAddress, platform);
+        result.text = listApplesoft(data, request.startOffset(), kBasicBaseAddress, outcome);
         break;
     case ViewAction::IntegerBasic:
-        result.text = listInteger(data, request.startOffset(), kBasicBaseAddress, platform);
+        result.text = listInteger(data, request.startOffset(), kBasicBaseAddress, outcome);
         break;
     case ViewAction::DosBinaryText:
         result.text = rawText(dosBinaryBytes(data));
@@ -139,7 +126,7 @@ ViewResult runTranslator(const ViewChoice& choice, const ViewRequest& request,
     case ViewAction::SuperHiRes:
     case ViewAction::PackedSuperHiRes:
     case ViewAction::Icon:
-        result = runTranslator(fallback(settings), request, settings, platform);
+        result = runTranslator(fallback(settings), request, settings, outcome);
         result.choice = choice;
         return result;
     }

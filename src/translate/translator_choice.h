@@ -5,13 +5,11 @@
 #include <cstdint>
 #include <string>
 
-#include "image/bytes.h"
-#include "platform/platform.h"
+#include "base/bytes.h"
+#include "base/outcome.h"
 #include "settings/settings.h"
 
 namespace lk {
-
-enum class VolumeKind { Prodos, Dos33 };
 
 enum class ViewAction {
     Text,             // translateText
@@ -31,7 +29,8 @@ enum class ViewAction {
 
 // Everything the choice depends on, for one View.
 struct ViewRequest {
-    VolumeKind volume = VolumeKind::Prodos;
+    // A DOS 3.3 file, which begins with its length word.
+    bool dos33 = false;
     // The ProDOS file type (a DOS 3.3 type mapped by prodosTypeForDos) and auxiliary type.
     uint8_t fileType = 0;
     uint16_t auxType = 0;
@@ -43,7 +42,7 @@ struct ViewRequest {
 
     // Where a program or text starts in the data; DOS 3.3 files begin with a length word. It
     // doubles as the DOS 3.3 mode of the text and BASIC translators.
-    uint32_t startOffset() const { return volume == VolumeKind::Dos33 ? 2 : 0; }
+    uint32_t startOffset() const { return dos33 ? 2 : 0; }
 };
 
 struct ViewChoice {
@@ -62,11 +61,11 @@ struct ViewResult {
 };
 
 ViewResult runTranslator(const ViewChoice& choice, const ViewRequest& request,
-                         const Settings& settings, Platform& platform);
+                         const Settings& settings, Outcome& outcome);
 
 inline ViewResult viewFile(const ViewRequest& request, const Settings& settings,
-                           Platform& platform) {
-    return runTranslator(chooseTranslator(request, settings), request, settings, platform);
+                           Outcome& outcome) {
+    return runTranslator(chooseTranslator(request, settings), request, settings, outcome);
 }
 
 } // namespace lk

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "dos33/catalog_listing.h"
+#include "volume/catalog_listing.h"
 #include "dos33/dos_entry.h"
 #include "dos33_builder.h"
 #include "open_helpers.h"

@@ -7,9 +7,9 @@
 #endif
 
 #include "dos33/dos_entry.h"
-#include "dos33/export_file.h"
+#include "app/export_file.h"
 #include "dos33_builder.h"
-#include "image/host_file.h"
+#include "base/host_file.h"
 #include "open_helpers.h"
 #include "prodos_builder.h"
 #include "temp_folder.h"
@@ -175,7 +175,7 @@ TEST(ExportReplace, AFileTheUserAgreedToReplaceIsReplacedWhole) {
     std::vector<uint8_t> data = patternBytes(300, 3);
     EXPECT_EQ(writeExportFile(path, Bytes(data)), 300);
     std::vector<uint8_t> back;
-    ASSERT_TRUE(readWholeFile(path, back, 0));
+    ASSERT_EQ(readWholeFile(path, back, 0), HostRead::Done);
     EXPECT_EQ(back, data);
     EXPECT_EQ(filesIn(folder.path), 1u); // no temporary file left beside it
 }
@@ -198,7 +198,7 @@ TEST(ExportReplace, AWriteThatFailsLeavesTheOldFileAsItWas) {
 
     EXPECT_EQ(written, 0);
     std::vector<uint8_t> back;
-    ASSERT_TRUE(readWholeFile(path, back, 0));
+    ASSERT_EQ(readWholeFile(path, back, 0), HostRead::Done);
     EXPECT_EQ(back, old);
     EXPECT_EQ(filesIn(folder.path), 1u);
 #else

@@ -2,8 +2,8 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
-#include "image/host_file.h"
-#include "image/host_file_read.h"
+#include "base/host_file.h"
+#include "base/host_file_read.h"
 #include "prodos_builder.h"
 #include "temp_folder.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "open_helpers.h"
-#include "prodos/catalog_tree.h"
+#include "catalog/catalog_tree.h"
 
 namespace lk::test {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "open_helpers.h"
-#include "platform/format.h"
+#include "base/format.h"
 #include "prodos/read_file.h"
 #include "prodos_builder.h"
 

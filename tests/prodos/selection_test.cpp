@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "open_helpers.h"
-#include "prodos/find_path.h"
+#include "catalog/find_path.h"
 #include "prodos/selection.h"
 #include "prodos_builder.h"
 

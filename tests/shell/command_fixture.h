@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "scripted_shell_platform.h"
-#include "shell/app/command_handlers.h"
+#include "app/command_handlers.h"
 #include "temp_folder.h"
 
 namespace lk::test {

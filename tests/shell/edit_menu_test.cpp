@@ -10,7 +10,7 @@
 #include <QTest>
 #include <tuple>
 
-#include "shell/app/display_commands.h"
+#include "app/display_commands.h"
 #include "shell/catalog_view.h"
 #include "shell/display_editors.h"
 #include "shell/display_window.h"

@@ -3,8 +3,8 @@
 #include <array>
 #include <set>
 
-#include "shell/app/commands.h"
-#include "shell/app/menu_state.h"
+#include "app/commands.h"
+#include "app/menu_state.h"
 
 namespace lk {
 namespace {

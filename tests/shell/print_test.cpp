@@ -2,8 +2,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
-#include "platform/format.h"
-#include "shell/app/display_commands.h"
+#include "base/format.h"
+#include "app/display_commands.h"
 #include "shell/display_window.h"
 #include "shell_fixture.h"
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <set>
 
-#include "prodos/catalog_tree.h"
+#include "catalog/catalog_tree.h"
 #include "shell/help_window.h"
 #include "shell/tree_icons.h"
 

@@ -2,7 +2,7 @@
 // run without a window: what the display is given, the flags and the menu items.
 #include "basic_builder.h"
 #include "command_fixture.h"
-#include "dos33/catalog_listing.h"
+#include "volume/catalog_listing.h"
 #include "prodos/volume_bit_map.h"
 #include "sample_disks.h"
 #include "translate/applesoft.h"

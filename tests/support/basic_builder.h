@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "image/bytes.h"
+#include "base/bytes.h"
 #include "platform/platform.h"
 
 namespace lk::test {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "image/bytes.h"
+#include "base/bytes.h"
 
 namespace lk::test {
 

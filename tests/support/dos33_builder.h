@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "basic_builder.h" // withLengthWord
-#include "image/bytes.h"
+#include "base/bytes.h"
 #include "prodos_builder.h" // patternBytes, swapSectorOrder, withTwoImgHeader
 
 namespace lk::test {

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "image/disk_image.h"
-#include "image/open_image.h"
-#include "prodos/catalog_tree.h"
-#include "prodos/file_data.h"
+#include "volume/open_image.h"
+#include "catalog/catalog_tree.h"
+#include "base/file_data.h"
 #include "scripted_platform.h"
 
 namespace lk::test {

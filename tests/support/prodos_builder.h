@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "image/bytes.h"
+#include "base/bytes.h"
 #include "image/two_img_header.h"
 #include "prodos/file_entry.h"
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "image/bytes.h"
+#include "base/bytes.h"
 
 namespace lk::test {
 

@@ -6,7 +6,7 @@
 #include "basic_builder.h"
 #include "corpus.h"
 #include "open_helpers.h"
-#include "prodos/find_path.h"
+#include "catalog/find_path.h"
 #include "prodos/read_file.h"
 #include "translate/applesoft.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "scripted_platform.h"
-#include "translate/block_view.h"
+#include "app/block_view.h"
 
 namespace lk {
 namespace {

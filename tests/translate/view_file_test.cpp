@@ -2,10 +2,10 @@
 
 #include "basic_builder.h"
 #include "open_helpers.h"
-#include "prodos/find_path.h"
+#include "catalog/find_path.h"
 #include "prodos_builder.h"
 #include "translate/hex_dump.h"
-#include "translate/view_file.h"
+#include "app/view_file.h"
 
 namespace lk {
 namespace {

@@ -1,0 +1,114 @@
+#include "base/messages.h"
+
+namespace lk {
+
+namespace {
+
+using enum MessageId;
+constexpr MessageKind N = MessageKind::Notice;
+constexpr MessageKind P = MessageKind::Problem;
+constexpr MessageKind Q = MessageKind::Question;
+constexpr MessageKind F = MessageKind::Fragment;
+constexpr MessageIcon kWarn = MessageIcon::Warning;
+constexpr MessageIcon kError = MessageIcon::Error;
+constexpr MessageIcon kAsk = MessageIcon::Question;
+constexpr MessageIcon kNone = MessageIcon::None;
+
+constexpr MessageDef kCatalogue[] = {
+    {CouldNotRead, P, kWarn, kAppCaption, "Could not read %s"},
+    {TooLargeForImage, P, kWarn, kAppCaption,
+     "%s is larger than any disk image Larkspoon can hold."},
+    {CannotOpenKindYet, P, kWarn, kAppCaption, "Larkspoon cannot open %s images yet."},
+    {NotTrue2Img, N, kWarn, kAppCaption, "The file is not a true 2IMG disk image!"},
+    {UnableToResizeBuffer, N, kWarn, kAppCaption, "Unable to resize buffer to %i!"},
+    {FileSizeMustBe143360, N, kWarn, kAppCaption, "Filesize = %u. It must be 143360."},
+    {NotProdosOrDos33, N, kWarn, kAppCaption, "Not a ProDOS or DOS 3.3 disk!"},
+
+    {VolumeDamaged, N, kWarn, kAppCaption, "The volume is damaged: %s.%s%s"},
+    {OneMoreFault, F, kNone, {}, " One more fault was found."},
+    {MoreFaults, F, kNone, {}, " %i more faults were found."},
+    {ShowsPartOfCatalog, F, kNone, {}, "Larkspoon shows the part of the catalog it could read."},
+    {PartsLeftAsZero, F, kNone, {},
+     "The parts of the file that could not be read are left as zero bytes."},
+    {BitMapCut, F, kNone, {}, "Only the blocks whose bits lie inside the image are shown."},
+    {NoteFolderNesting, F, kNone, {}, "folders are nested more than %d levels deep"},
+    {NoteDirectoryOutside, F, kNone, {},
+     "a directory points to block %u, beyond the end of the image"},
+    {NoteDirectoryLoop, F, kNone, {},
+     "the directory chain at block %u leads back to a block already read"},
+    {NoteEntryOutside, F, kNone, {}, "a catalog entry lies beyond the end of the image"},
+    {NoteDataBlockOutside, F, kNone, {}, "a data block %u lies beyond the end of the image"},
+    {NoteIndexBlockOutside, F, kNone, {}, "an index block %u lies beyond the end of the image"},
+    {NoteMasterIndexOutside, F, kNone, {},
+     "a master index block %u lies beyond the end of the image"},
+    {NoteExtendedKeyOutside, F, kNone, {},
+     "an extended file's key block %u lies beyond the end of the image"},
+    {NoteBitMapCut, F, kNone, {}, "its bit map runs past the end of the image from block %u on"},
+    {NoteCatalogLoop, F, kNone, {}, "the catalog leads back to track %u, sector %u, already read"},
+    {NoteCatalogOutside, F, kNone, {},
+     "the catalog continues at track %u, sector %u, beyond the end of the image"},
+    {NoteDosSectorOutside, F, kNone, {},
+     "%s names track %u, sector %u, beyond the end of the image"},
+    {NoteDosListLoop, F, kNone, {},
+     "the track/sector lists of %s lead back to track %u, sector %u, already read"},
+    {NoteDosListOutside, F, kNone, {},
+     "a track/sector list of %s lies at track %u, sector %u, beyond the end of the image"},
+
+    {ExtendedFileAt, N, kWarn, kAppCaption, "Extended file at: %u ($%X)"},
+    {DosNoBuffers, N, kWarn, kAppCaption, "DOS error #%i  No Buffers Available!"},
+    {DosFileNotFound, N, kWarn, kAppCaption, "DOS error #%i  File not found!"},
+    {DosDeletedFile, N, kWarn, kAppCaption, "DOS error #%i  Deleted File!"},
+    {DosNotStandard, N, kWarn, kAppCaption, "DOS error #%i  Not a standard DOS 3.3 disk!"},
+    {DosVtocError, N, kWarn, kAppCaption, "DOS error #%i  VTOC error!"},
+    {DosIoError, N, kWarn, kAppCaption, "DOS I/O error #%i"},
+
+    {NothingToExport, P, kWarn, kAppCaption, "There is nothing to export from %s."},
+    {CouldNotWriteFile, P, kWarn, kAppCaption, "Could not write file %s"},
+
+    {BlockOutOfRange, N, kWarn, kAppCaption,
+     "Block# must be between zero & %i ($%0X) for this disk."},
+    {TrackOutOfRange, N, kWarn, kAppCaption, "Track number must be between zero and 34!"},
+    {SectorOutOfRange, N, kWarn, kAppCaption, "Sector number must be between zero and 15!"},
+    {CatalogListingError, N, kWarn, kAppCaption, "error!"},
+
+    {CantPasteBitmap, P, kWarn, kAppCaption, "Can't paste bitmap!"},
+    {OutOfSpace, N, kError, kAppCaption, "Edit control out of space."},
+    {TextNotFound, N, kWarn, kAppCaption, "Text not found!  Cursor reset to top of document."},
+
+    {StartDocError, N, kError, kErrorCaption, "StartDoc Error!"},
+    {StartPageError, N, kError, kErrorCaption, "StartPage Error!"},
+    {DisplayBandError, N, kError, kErrorCaption, "Display Band Error!"},
+    {EndPageError, N, kError, kErrorCaption, "EndPage Error!"},
+    {EndDocError, N, kError, kErrorCaption, "EndDoc Error!"},
+
+    {QuitQuestion, Q, kAsk, kAppCaption, "Are you sure you want to Quit?"},
+
+    {NoSuchPath, N, kWarn, kAppCaption, "No file %s on this volume."},
+    {CannotReadAsFile, N, kWarn, kAppCaption, "%s cannot be read as a file."},
+    {CannotExport, N, kWarn, kAppCaption, "%s cannot be exported."},
+    {NoResourceFork, N, kWarn, kAppCaption, "%s has no resource fork."},
+    {NothingToShow, N, kWarn, kAppCaption, "%s has nothing to show."},
+    {QuestionAnsweredNo, F, kNone, {}, "%s (answered No)"},
+};
+
+// The catalogue is indexed by its ids: every line must stand at its id's place.
+constexpr bool inIdOrder() {
+    for (size_t i = 0; i < std::size(kCatalogue); ++i)
+        if (size_t(kCatalogue[i].id) != i) return false;
+    return true;
+}
+static_assert(inIdOrder(), "the catalogue's lines must follow the order of MessageId");
+static_assert(size_t(Count) == std::size(kCatalogue),
+              "every MessageId needs its line in the catalogue");
+
+} // namespace
+
+const MessageDef& messageDef(MessageId id) {
+    return kCatalogue[size_t(id)];
+}
+
+std::span<const MessageDef> messageCatalogue() {
+    return kCatalogue;
+}
+
+} // namespace lk

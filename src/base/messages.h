@@ -1,0 +1,104 @@
+// Every text Larkspoon tells or asks its users, in one catalogue: the desktop program shows them
+// in message boxes with their captions and icons, larkspoon-cli prints the same words.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace lk {
+
+inline constexpr std::string_view kAppCaption = "Larkspoon";
+inline constexpr std::string_view kErrorCaption = "Larkspoon Error";
+inline constexpr std::string_view kWarningCaption = "Larkspoon Warning!";
+
+enum class MessageIcon : uint8_t { None, Warning, Error, Question, Information };
+
+enum class MessageKind : uint8_t {
+    Notice,   // a message box with an OK button
+    Problem,  // the one warning box: an empty value reads "untitled"
+    Question, // Yes and No
+    Fragment, // a piece of other messages, never shown alone
+};
+
+enum class MessageId : uint16_t {
+    // Opening an image
+    CouldNotRead,
+    TooLargeForImage,
+    CannotOpenKindYet,
+    NotTrue2Img,
+    UnableToResizeBuffer,
+    FileSizeMustBe143360,
+    NotProdosOrDos33,
+    // Damage: the message, the pieces it is made of, and what was found
+    VolumeDamaged,
+    OneMoreFault,
+    MoreFaults,
+    ShowsPartOfCatalog,
+    PartsLeftAsZero,
+    BitMapCut,
+    NoteFolderNesting,
+    NoteDirectoryOutside,
+    NoteDirectoryLoop,
+    NoteEntryOutside,
+    NoteDataBlockOutside,
+    NoteIndexBlockOutside,
+    NoteMasterIndexOutside,
+    NoteExtendedKeyOutside,
+    NoteBitMapCut,
+    NoteCatalogLoop,
+    NoteCatalogOutside,
+    NoteDosSectorOutside,
+    NoteDosListLoop,
+    NoteDosListOutside,
+    // Reading files
+    ExtendedFileAt,
+    DosNoBuffers,
+    DosFileNotFound,
+    DosDeletedFile,
+    DosNotStandard,
+    DosVtocError,
+    DosIoError,
+    // Exporting
+    NothingToExport,
+    CouldNotWriteFile,
+    // Blocks, sectors and the catalog listing
+    BlockOutOfRange,
+    TrackOutOfRange,
+    SectorOutOfRange,
+    CatalogListingError,
+    // The display pane
+    CantPasteBitmap,
+    OutOfSpace,
+    TextNotFound,
+    // Printing
+    StartDocError,
+    StartPageError,
+    DisplayBandError,
+    EndPageError,
+    EndDocError,
+    // Closing
+    QuitQuestion,
+    // larkspoon-cli
+    NoSuchPath,
+    CannotReadAsFile,
+    CannotExport,
+    NoResourceFork,
+    NothingToShow,
+    QuestionAnsweredNo,
+
+    Count // the number of messages: keep it last
+};
+
+struct MessageDef {
+    MessageId id;
+    MessageKind kind;
+    MessageIcon icon;
+    std::string_view caption;
+    std::string_view text; // a printf-style format
+};
+
+const MessageDef& messageDef(MessageId id);
+std::span<const MessageDef> messageCatalogue();
+
+} // namespace lk

@@ -29,7 +29,8 @@ void BM_OpenAndWalkImage(benchmark::State& state) {
         CatalogTree tree;
         image.path = v.path;
         image.fileTitle = "larkspoon-bench-big.po";
-        openImage(image, tree, platform);
+        Outcome outcome;
+        openImage(image, tree, outcome);
         nodes = tree.size();
         benchmark::DoNotOptimize(nodes);
     }

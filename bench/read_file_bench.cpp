@@ -28,7 +28,8 @@ void BM_ReadProdosTreeFile16MB(benchmark::State& state) {
     test::openBytes(o, "big.po", bigVolume().bytes);
     uint32_t entry = o.tree.item(findNodeByPath(o.tree, "HUGE"))->entryOffset;
     for (auto _ : state) {
-        int32_t n = readProdosFile(o.image, entry, kDataFork, o.file, o.platform);
+        Outcome outcome;
+        int32_t n = readProdosFile(o.image, entry, Fork::Data, o.file, outcome);
         benchmark::DoNotOptimize(n);
         o.file.release(); // as the next read would
     }

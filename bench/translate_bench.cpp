@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "open_helpers.h"
 #include "basic_builder.h"
 #include "scripted_platform.h"
 #include "translate/applesoft.h"
@@ -64,7 +65,7 @@ size_t hexDumpSize() {
 
 size_t listingSize() {
     test::ScriptedPlatform p;
-    return listApplesoft(Bytes(program40k()), 0, kBasicBaseAddress, p).size();
+    return reported(p, [&](Outcome& out) { return listApplesoft(Bytes(program40k()), 0, kBasicBaseAddress, out); }).size();
 }
 
 void BM_HexDump1MB(benchmark::State& state) {
@@ -85,7 +86,7 @@ BENCHMARK(BM_PlainWrite_HexDump1MBSize)->Unit(benchmark::kMicrosecond);
 void BM_ListApplesoft40KB(benchmark::State& state) {
     test::ScriptedPlatform p;
     for (auto _ : state) {
-        std::string text = listApplesoft(Bytes(program40k()), 0, kBasicBaseAddress, p);
+        std::string text = reported(p, [&](Outcome& out) { return listApplesoft(Bytes(program40k()), 0, kBasicBaseAddress, out); });
         benchmark::DoNotOptimize(text.data());
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(listingSize()));

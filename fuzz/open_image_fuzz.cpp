@@ -5,31 +5,22 @@
 #include <cstdint>
 #include <vector>
 
-#include "volume/catalog_listing.h"
-#include "dos33/dos_entry.h"
+#include "app/block_view.h"
 #include "app/export_file.h"
-#include "dos33/read_dos_file.h"
-#include "dos33/vtoc.h"
-#include "volume/open_image.h"
-#include "catalog/catalog_tree.h"
+#include "app/view_file.h"
 #include "base/file_data.h"
+#include "catalog/catalog_tree.h"
+#include "dos33/dos_entry.h"
+#include "dos33/vtoc.h"
 #include "prodos/read_file.h"
 #include "prodos/volume_bit_map.h"
 #include "settings/settings.h"
 #include "translate/applesoft.h"
-#include "translate/block_display.h"
 #include "translate/integer_basic.h"
-#include "app/view_file.h"
+#include "volume/catalog_listing.h"
+#include "volume/open_image.h"
 
 namespace {
-
-class SilentPlatform : public lk::Platform {
-  public:
-    void showMessage(std::string_view, std::string_view, lk::MessageIcon) override {}
-    bool askYesNo(std::string_view, std::string_view, lk::MessageIcon) override { return false; }
-    void beep() override {}
-    void setWaitCursor(bool) override {}
-};
 
 struct Name {
     const char* path;
@@ -52,20 +43,19 @@ bool smallEnough(const lk::DiskImage& image, const lk::CatalogItem& item, uint32
         lk::DosEntry e;
         return !lk::dosEntryAt(image, item.entryOffset, e) || e.sectors * 256u <= limit;
     }
-    return lk::forkEof(image, item.entryOffset, lk::kDataFork) <= limit &&
-           lk::forkEof(image, item.entryOffset, lk::kResourceFork) <= limit;
+    return lk::forkEof(image, item.entryOffset, lk::Fork::Data) <= limit &&
+           lk::forkEof(image, item.entryOffset, lk::Fork::Resource) <= limit;
 }
 
 // The chosen view, and both listers from both start offsets whatever the file's type.
-void viewEveryWay(const lk::DiskImage& image, const lk::CatalogItem& item, bool resourceFork,
-                  lk::FileDataBuffer& file, lk::Platform& platform) {
+void viewEveryWay(const lk::DiskImage& image, const lk::CatalogItem& item, lk::Fork fork,
+                  lk::FileDataBuffer& file, lk::Outcome& outcome) {
     lk::ViewRequest request;
-    if (!lk::readForView(image, item.entryOffset, item.icon, resourceFork, file, platform, request))
-        return;
-    lk::viewFile(request, lk::Settings(), platform);
+    if (!lk::readForView(image, item, fork, file, request, outcome)) return;
+    lk::viewFile(request, lk::Settings(), outcome);
     for (uint32_t start : {0u, 2u}) {
-        lk::listApplesoft(request.data, start, lk::kBasicBaseAddress, platform);
-        lk::listInteger(request.data, start, lk::kBasicBaseAddress, platform);
+        lk::listApplesoft(request.data, start, lk::kBasicBaseAddress, outcome);
+        lk::listInteger(request.data, start, lk::kBasicBaseAddress, outcome);
     }
 }
 
@@ -84,11 +74,11 @@ void showBlocks(const lk::DiskImage& image) {
 
 // Reads every node as the View, Export As and Catalog commands would, with the export
 // preferences both ways.
-void readEveryFile(const lk::DiskImage& image, lk::CatalogTree& tree, lk::Platform& platform) {
+void readEveryFile(const lk::DiskImage& image, lk::CatalogTree& tree, lk::Outcome& outcome) {
     lk::FileDataBuffer file;
     lk::Settings on, off;
-    off.dosTxt = off.dosInt = off.dosApsft = off.dosBin = "FALSE";
-    on.dosInt = "TRUE";
+    off.dosTxt = off.dosInt = off.dosApsft = off.dosBin = false;
+    on.dosInt = true;
     std::string listing;
     int listed = 0;
     if (image.isDos33) lk::countFreeSectors(image);
@@ -103,33 +93,34 @@ void readEveryFile(const lk::DiskImage& image, lk::CatalogTree& tree, lk::Platfo
         if (listed++ < kListedNodes) lk::catalogListing(image, tree, listing);
         for (lk::NodeId c = tree.firstChild(n); c != lk::kNoNode; c = tree.nextSibling(c))
             pending.push_back(c);
-        lk::suggestedExportName(image, item.entryOffset);
+        lk::suggestedExportName(image, item);
         if (!smallEnough(image, item, kMaxReadLength)) continue;
         if (!smallEnough(image, item, kMaxViewLength)) {
-            lk::prepareExport(image, tree, on, file, platform);
+            lk::prepareExport(image, tree, on, file, outcome);
             continue;
         }
-        viewEveryWay(image, item, false, file, platform);
-        viewEveryWay(image, item, true, file, platform);
-        lk::prepareExport(image, tree, on, file, platform);
-        lk::prepareExport(image, tree, off, file, platform);
+        viewEveryWay(image, item, lk::Fork::Data, file, outcome);
+        viewEveryWay(image, item, lk::Fork::Resource, file, outcome);
+        lk::prepareExport(image, tree, on, file, outcome);
+        lk::prepareExport(image, tree, off, file, outcome);
     }
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    SilentPlatform platform;
     for (const Name& name : kNames) {
+        lk::Outcome outcome;
         lk::DiskImage image;
         lk::CatalogTree tree;
         image.path = name.path;
         image.fileTitle = name.path;
         std::vector<uint8_t> bytes(data, data + size);
         if (name.floppy && bytes.size() < lk::kFloppySize) bytes.resize(lk::kFloppySize, 0);
-        lk::openImageFromMemory(image, tree, platform, std::move(bytes));
+        lk::openImageFromMemory(image, tree, std::move(bytes), outcome);
         if (!image.bufferValid) continue;
-        readEveryFile(image, tree, platform);
+        readEveryFile(image, tree, outcome);
+        for (const lk::Message& m : outcome.messages) lk::messageText(m);
         showBlocks(image);
     }
     return 0;

@@ -33,7 +33,8 @@ struct Shown {
         model.beginRebuild();
         image.path = bigVolume().path;
         image.fileTitle = "larkspoon-bench-big.po";
-        openImage(image, tree, platform);
+        Outcome outcome;
+        openImage(image, tree, outcome);
     }
 };
 

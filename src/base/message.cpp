@@ -78,9 +78,10 @@ std::string fillFormat(std::string_view format, const std::vector<MessageArg>& a
             out += '%';
             continue;
         }
-        MessageArg arg = next < args.size() ? args[next] : MessageArg(int64_t(0));
+        std::string_view spec = format.substr(i, n);
+        MessageArg missing = spec.back() == 's' ? MessageArg(std::string()) : MessageArg(int64_t(0));
+        appendConversion(out, spec, next < args.size() ? args[next] : missing);
         ++next;
-        appendConversion(out, format.substr(i, n), arg);
         i += n - 1;
     }
     return out;

@@ -33,7 +33,7 @@ NodeId unscrambleNodeId(quintptr id) {
 
 CatalogModel::CatalogModel(CatalogTree& tree, QSize iconSize, QObject* parent)
     : QAbstractItemModel(parent), tree_(tree) {
-    for (int i = 0; i < kTreeIconCount; ++i) icons_.push_back(treeIcon(i, iconSize));
+    for (int i = 0; i < kTreeIconCount; ++i) icons_.push_back(treeIconPicture(i, iconSize));
     tree_.setObserver(this);
 }
 

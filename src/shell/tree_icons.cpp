@@ -44,7 +44,7 @@ QString treeIconResource(int index) {
     return QStringLiteral(":/icons/%1.svg").arg(QLatin1String(kTreeIconFiles[index]));
 }
 
-QIcon treeIcon(int index, QSize size) {
+QIcon treeIconPicture(int index, QSize size) {
     QString resource = treeIconResource(index);
     if (resource.isEmpty()) resource = treeIconResource(kIconBlankPage);
     QIcon icon;

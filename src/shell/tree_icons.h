@@ -12,7 +12,7 @@ namespace lk {
 QString treeIconResource(int index);
 // The tree picture at that size; a node's picture shows the same when selected (a folder's
 // open picture is its own index).
-QIcon treeIcon(int index, QSize size);
+QIcon treeIconPicture(int index, QSize size);
 QIcon programIcon();
 
 // Makes the resources of the shell library known to Qt (needed once, before the first use).

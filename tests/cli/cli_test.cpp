@@ -2,6 +2,8 @@
 // core makes. What the core makes is tested with the core.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "basic_builder.h"
 #include "cli_runner.h"
 #include "dos33/dos_entry.h"
@@ -9,7 +11,7 @@
 #include "open_helpers.h"
 #include "prodos/volume_bit_map.h"
 #include "temp_folder.h"
-#include "translate/block_display.h"
+#include "app/block_view.h"
 #include "translate/hex_dump.h"
 
 namespace lk::test {
@@ -27,6 +29,7 @@ struct Images {
         uint16_t folder = p.addFolder(ProdosBuilder::kVolumeKey, "DIR");
         p.addFile(folder, "HELLO", 0xFC, 0x0801, Bytes(program));
         p.addExtended(ProdosBuilder::kVolumeKey, "FORKED", 0xB3, 0x0100, Bytes(data), Bytes(rsrc));
+        p.addFile(ProdosBuilder::kVolumeKey, "EMPTY", 0x04, 0, Bytes());
         prodos = dir.write("sample.po", p.bytes());
         Dos33Builder d(200);
         d.addFile("HELLO", kDosApplesoft, Bytes(withLengthWord(Bytes(program))));
@@ -97,7 +100,8 @@ TEST(Cli, InfoAndLsDescribeTheVolume) {
     EXPECT_EQ(runCli({"ls", m.prodos}).out, "SAMPLE           Volume\n"
                                             "  DIR              DIR 512\n"
                                             "    HELLO            BAS 12\n"
-                                            "  FORKED           S16 700\n");
+                                            "  FORKED           S16 700\n"
+                                            "  EMPTY            TXT 0\n");
     EXPECT_EQ(runCli({"ls", m.dos}).out, "DISK VOLUME 200\n"
                                          "   A 002 HELLO\n"
                                          "  *T 002 NOTES/1\n");
@@ -137,6 +141,21 @@ TEST(Cli, GetWritesEitherForkOrTheDosSectors) {
     sectors.resize(2 * 256, 0); // the data sector, and the list sector as zero bytes
     EXPECT_EQ(runCli({"get", m.dos, "hello"}).out, m.bytesOf(sectors));
     EXPECT_EQ(runCli({"get", m.dos, "/DISK VOLUME 200/NOTES/1"}).out.size(), 512u);
+    CliResult empty = runCli({"get", m.prodos, "EMPTY"});
+    EXPECT_EQ(empty.status, 0) << empty.err;
+    EXPECT_EQ(empty.out, "");
+}
+
+// Output that cannot be written (a full disk) is a failure, never success.
+TEST(Cli, AFailedWriteOfTheOutputIsReported) {
+    if (!std::ifstream("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    Images m;
+    for (std::vector<std::string> args :
+         {std::vector<std::string>{"get", m.prodos, "FORKED"}, {"ls", m.prodos}}) {
+        CliResult full = runCli(args, "/dev/full");
+        EXPECT_EQ(full.status, 1) << args[0];
+        EXPECT_EQ(full.err, "Could not write file standard output\n") << args[0];
+    }
 }
 
 TEST(Cli, ViewBlockSectorBitmapAndCatalogPrintThePanesTexts) {

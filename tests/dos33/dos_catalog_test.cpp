@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "catalog/tree_icon.h"
 #include "dos33/dos_catalog.h"
 #include "dos33/dos_entry.h"
 #include "dos33/vtoc.h"
@@ -41,16 +42,16 @@ TEST(DosCatalog, ShowsVolumeAndFilesInCatalogOrder) {
 
     NodeId volume = o.tree.root();
     EXPECT_EQ(o.tree.selection(), volume);
-    EXPECT_EQ(o.tree.volumeIcon, kIconDisk525);
+    EXPECT_EQ(treeIcon(*o.tree.item(o.tree.root())), kIconDisk525);
     const CatalogItem& v = *o.tree.item(volume);
-    EXPECT_EQ(v.icon, kIconDisk525);
-    EXPECT_EQ(v.selectedIcon, kIconDisk525);
-    EXPECT_EQ(v.hasChildren, 1);
+    EXPECT_EQ(treeIcon(v), kIconDisk525);
+    EXPECT_EQ(selectedTreeIcon(v), kIconDisk525);
+    EXPECT_TRUE(canHaveChildren(v.kind));
     EXPECT_EQ(v.entryOffset, 69632u); // the VTOC
     // Icons by type; a file has no children.
     std::vector<int> icons;
     for (NodeId n = o.tree.firstChild(volume); n != kNoNode; n = o.tree.nextSibling(n))
-        icons.push_back(o.tree.item(n)->icon + 100 * o.tree.item(n)->hasChildren);
+        icons.push_back(treeIcon(*o.tree.item(n)) + 100 * canHaveChildren(o.tree.item(n)->kind));
     EXPECT_EQ(std::vector<int>(icons.begin(), icons.begin() + 4),
               (std::vector<int>{kIconApplesoft, kIconBinary, kIconBlankPage, kIconBlankPage}));
     // A file's entry offset names its 35-byte entry: HELLO is entry 0 of track 17, sector 15;

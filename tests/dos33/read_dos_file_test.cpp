@@ -9,10 +9,17 @@
 namespace lk::test {
 namespace {
 
+// Reads the file whose entry is at that offset, as the node of that kind.
+int32_t readAt(Opened& o, uint32_t entry, NodeKind kind = NodeKind::DosFile) {
+    CatalogItem node{"", kind, 0, Medium::Floppy525, entry};
+    return reported(o.platform,
+                    [&](Outcome& out) { return readDosFile(o.image, node, o.file, out); });
+}
+
 // Reads the file and checks what every read keeps: the length from the entry and the zero
 // spare bytes after it.
 std::vector<uint8_t> readAll(Opened& o, uint32_t entry) {
-    int32_t n = readDosFile(o.image, entry, kIconText, o.file, o.platform);
+    int32_t n = readAt(o, entry);
     EXPECT_EQ(o.file.fileLength, n);
     EXPECT_EQ(o.file.fileData.size(), size_t(n) + 4);
     if (n < 0 || o.file.fileData.size() != size_t(n) + 4) return {};
@@ -104,7 +111,7 @@ TEST(ReadDosFile, ReturnsTheDosErrorNumbersAndKeepsWhatWasCopied) {
         (c.inList ? b.sector(f.lists[0].track, f.lists[0].sector) : b.at(f.entry))[c.at] = c.value;
         Opened o;
         openBytes(o, "e.dsk", b.bytes());
-        EXPECT_EQ(readDosFile(o.image, f.entry, kIconText, o.file, o.platform), c.result);
+        EXPECT_EQ(readAt(o, f.entry), c.result);
         EXPECT_TRUE(o.platform.messages.empty());
         if (c.copied) {
             data.resize(c.copied);
@@ -113,7 +120,7 @@ TEST(ReadDosFile, ReturnsTheDosErrorNumbersAndKeepsWhatWasCopied) {
             ASSERT_GE(o.file.fileData.size(), data.size());
             EXPECT_TRUE(std::equal(data.begin(), data.end(), o.file.fileData.begin()));
         }
-        EXPECT_EQ(readDosFile(o.image, f.entry, kIconDisk525, o.file, o.platform), -100);
+        EXPECT_EQ(readAt(o, f.entry, NodeKind::DosVolume), -100);
     }
 }
 
@@ -132,7 +139,7 @@ TEST(ReadDosFile, ALoopingListChainEndsAndIsReportedOnce) {
             if (trackZeroPairs) b.sector(list.track, list.sector)[0x0C] = 0;
         Opened o;
         openBytes(o, "l.dsk", b.bytes());
-        EXPECT_EQ(readDosFile(o.image, f.entry, kIconText, o.file, o.platform), 60000 * 256);
+        EXPECT_EQ(readAt(o, f.entry), 60000 * 256);
         ASSERT_EQ(o.platform.messages.size(), 1u);
         EXPECT_EQ(o.platform.lastMessage(),
                   "The volume is damaged: the track/sector lists of LOOPY lead back to track " +
@@ -159,45 +166,19 @@ TEST(ReadDosFile, SectorsBeyondAShortImageReadAsZeroAndAreReported) {
     EXPECT_NE(o.platform.lastMessage().find("FAR names track 30, sector"), std::string::npos);
 }
 
-TEST(ReadDosFile, TheSelectedNodeIsRead) {
-    Dos33Builder b;
-    b.addFile("HELLO", kDosInteger, Bytes(patternBytes(10)));
-    Opened o;
-    openBytes(o, "sel.dsk", b.bytes());
-    EXPECT_EQ(readSelectedDosFile(o.image, o.tree, o.file, o.platform), -100); // the volume
-    o.tree.select(o.tree.firstChild(o.tree.root()));
-    EXPECT_EQ(readSelectedDosFile(o.image, o.tree, o.file, o.platform), 512);
-    EXPECT_EQ(o.file.dosFileType, kDosInteger);
-    o.tree.select(kNoNode);
-    EXPECT_EQ(readSelectedDosFile(o.image, o.tree, o.file, o.platform), -4);
-}
-
-TEST(DosError, EveryNumberHasItsMessage) {
+TEST(DosError, NumbersChooseTheirMessages) {
     struct Case {
         int code;
         const char* message;
-    } cases[] = {{-1, "DOS error #1  No Buffers Available!"},
-                 {-2, "DOS error #2  No Buffers Available!"},
-                 {3, "DOS error #3  No Buffers Available!"},
-                 {-4, "DOS error #4  File not found!"},
-                 {-5, "DOS error #5  Deleted File!"},
-                 {-6, "DOS I/O error #6"},
-                 {-7, "DOS I/O error #7"},
-                 {10, "DOS error #10  Not a standard DOS 3.3 disk!"},
+    } cases[] = {{-3, "DOS error #3  No Buffers Available!"},
                  {11, "DOS error #11  VTOC error!"},
-                 {12, "DOS I/O error #12"},
-                 {13, "DOS I/O error #13"},
-                 {14, "DOS I/O error #14"},
-                 {-100, nullptr},
-                 {100, nullptr}};
+                 {-12, "DOS I/O error #12"},
+                 {-100, nullptr}};
     for (const Case& c : cases) {
-        ScriptedPlatform p;
-        reportDosError(p, c.code);
-        ASSERT_EQ(p.messages.size(), c.message ? 1u : 0u) << c.code;
-        if (!c.message) continue;
-        EXPECT_EQ(p.messages[0].text, c.message);
-        EXPECT_EQ(p.messages[0].caption, "Larkspoon");
-        EXPECT_EQ(p.messages[0].icon, MessageIcon::Warning);
+        Outcome outcome;
+        addDosError(outcome, c.code);
+        ASSERT_EQ(outcome.messages.size(), c.message ? 1u : 0u) << c.code;
+        if (c.message) EXPECT_EQ(messageText(outcome.messages[0]), c.message);
     }
 }
 

@@ -61,35 +61,16 @@ TEST(ReorderSectors, LeavesTheHeaderAndAPartialTrack) {
     EXPECT_EQ(reorderSectors(none, kFloppySize), -1);
 }
 
-TEST(SelectSector, NamesTheBlockAndHalf) {
-    DiskImage img = dosOrderFloppy();
-    struct Case {
-        int track, sector, mode, half, block;
-    } cases[] = {{17, 0, 1, 0, 136}, {17, 15, 1, 1, 143}, {0, 1, 0, 1, 0}, {34, 14, 2, 0, 279}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(selectSector(img, c.track, c.sector, c.mode), c.half);
-        EXPECT_EQ(img.blockNumber, c.block);
-    }
-    EXPECT_EQ(selectSector(img, 1, 1, 3), -1);
-    EXPECT_EQ(selectSector(img, 1, 1, -1), -1);
-}
-
 TEST(ReadBlock, IsShiftedByTheDataOffsetAndZeroBeyondTheImage) {
     DiskImage img;
     img.buffer.assign(64 + 3 * kBlockSize + kSpareBytes, 0);
     std::iota(img.buffer.begin() + 64, img.buffer.begin() + 64 + 3 * kBlockSize, uint8_t(0));
     img.header.dataOffset = 64;
-    img.blockNumber = 1;
-    EXPECT_EQ(readBlock(img), 64u + 512u);
-    EXPECT_EQ(img.blockBuffer[5], 5);
-    img.blockNumber = 2;
+    EXPECT_EQ(readBlock(img, 1)[5], 5);
     img.header.dataOffset = 64 + 300; // the block runs past the data: the rest reads as zeros
-    readBlock(img);
-    EXPECT_EQ(img.blockBuffer[511], 0);
+    EXPECT_EQ(readBlock(img, 2)[511], 0);
     EXPECT_TRUE(blockBytes(img, 2).empty());
-    img.blockNumber = 100000;
-    readBlock(img);
-    EXPECT_EQ(img.blockBuffer[0], 0);
+    EXPECT_EQ(readBlock(img, 100000)[0], 0);
 }
 
 TEST(Uint32Access, RoundTripsLittleEndianAndRefusesOutside) {

@@ -68,9 +68,8 @@ TEST(WriteImage, OpensAndRoundTripsInTheFilesOwnOrder) {
             ASSERT_EQ(catalog.size(), 11u);
             EXPECT_EQ(catalog[0], "DISK VOLUME 042");
             NodeId first = o.tree.firstChild(o.tree.root());
-            ASSERT_EQ(readDosFile(o.image, o.tree.item(first)->entryOffset, kIconApplesoft, o.file,
-                                  o.platform),
-                      21 * 256);
+            Outcome outcome;
+            ASSERT_EQ(readDosFile(o.image, *o.tree.item(first), o.file, outcome), 21 * 256);
             EXPECT_TRUE(std::equal(hello.begin(), hello.end(), o.file.fileData.begin()));
         }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "catalog/tree_icon.h"
 #include "open_helpers.h"
 #include "prodos/directory_walk.h"
 #include "prodos_builder.h"
@@ -33,15 +34,15 @@ TEST(DirectoryWalk, ListsFoldersAndFilesInDirectoryOrder) {
     NodeId vol = o.tree.root();
     EXPECT_EQ(o.tree.item(vol)->entryOffset, 2u * 512 + 4);
     EXPECT_EQ(o.tree.item(o.tree.firstChild(vol))->entryOffset, first);
-    EXPECT_EQ(o.tree.item(vol)->hasChildren, 1);
+    EXPECT_TRUE(canHaveChildren(o.tree.item(vol)->kind));
     const CatalogItem* folder = o.tree.item(childWithText(o.tree, vol, "LETTERS"));
-    EXPECT_EQ(folder->icon, kIconFolder);
-    EXPECT_EQ(folder->selectedIcon, kIconOpenFolder);
-    EXPECT_EQ(folder->hasChildren, 1);
-    EXPECT_EQ(o.tree.item(childWithText(o.tree, vol, "BASIC.SYSTEM"))->icon, kIconBasicSystem);
+    EXPECT_EQ(treeIcon(*folder), kIconFolder);
+    EXPECT_EQ(selectedTreeIcon(*folder), kIconOpenFolder);
+    EXPECT_TRUE(canHaveChildren(folder->kind));
+    EXPECT_EQ(treeIcon(*o.tree.item(childWithText(o.tree, vol, "BASIC.SYSTEM"))), kIconBasicSystem);
     const CatalogItem* notDir = o.tree.item(childWithText(o.tree, vol, "NOTDIR"));
-    EXPECT_EQ(notDir->icon, kIconFolder);
-    EXPECT_EQ(notDir->hasChildren, 0);
+    EXPECT_EQ(treeIcon(*notDir), kIconFolder);
+    EXPECT_FALSE(canHaveChildren(notDir->kind));
 }
 
 TEST(DirectoryWalk, FollowsMultiBlockDirectoriesAndSkipsUnusedEntries) {
@@ -70,48 +71,35 @@ TEST(DirectoryWalk, ChoosesTheVolumeIconBySize) {
     struct Case {
         int64_t size;
         int icon;
-    } cases[] = {{143360, kIconDisk525},   {299999, kIconDisk525}, {300000, kIconDisk35},
-                 {819200, kIconDisk35},    {3000000, kIconDisk35}, {3000001, kIconHardDisk},
-                 {33553920, kIconHardDisk}};
-    for (const Case& c : cases) EXPECT_EQ(volumeIconForSize(c.size), c.icon) << c.size;
-
+    } cases[] = {{299999, kIconDisk525},
+                 {300000, kIconDisk35},
+                 {3000000, kIconDisk35},
+                 {3000001, kIconHardDisk}};
+    for (const Case& c : cases) {
+        CatalogItem volume{"V", NodeKind::Volume, 0, mediumForSize(c.size)};
+        EXPECT_EQ(treeIcon(volume), c.icon) << c.size;
+    }
     Opened o;
     openBytes(o, "blank.po", ProdosBuilder(1600, "BLANK").bytes());
     EXPECT_EQ(treeLines(o.tree), std::vector<std::string>{"BLANK"});
-    EXPECT_EQ(o.tree.volumeIcon, kIconDisk35);
-    EXPECT_EQ(o.tree.item(o.tree.root())->icon, kIconDisk35);
+    EXPECT_EQ(treeIcon(*o.tree.item(o.tree.root())), kIconDisk35);
 }
 
-TEST(FileIcon, FollowsTheTypeTable) {
+// System files are shown in upper case, which decides between their three pictures.
+TEST(FileIcon, NamesSystemFilesInUpperCase) {
     struct Case {
-        uint8_t type;
         const char* name;
         int icon;
         const char* shownName;
-    } cases[] = {{0x04, "A", kIconText, "A"},
-                 {0x06, "A", kIconBinary, "A"},
-                 {0x0F, "A", kIconFolder, "A"},
-                 {0x19, "A", kIconDataBase, "A"},
-                 {0x1A, "A", kIconWordProcessor, "A"},
-                 {0x1B, "A", kIconSpreadsheet, "A"},
-                 {0x50, "A", kIconGraphicsWP, "A"},
-                 {0xB3, "A", kIconS16, "A"},
-                 {0xCA, "A", kIconIconFile, "A"},
-                 {0xE0, "A", kIconArchive, "A"},
-                 {0xFC, "A", kIconApplesoft, "A"},
-                 {0xFF, "BASIC.SYSTEM", kIconBasicSystem, "BASIC.SYSTEM"},
-                 {0xFF, "basic.system", kIconBasicSystem, "BASIC.SYSTEM"},
-                 {0xFF, "PRODOS", kIconProdos, "PRODOS"},
-                 {0xFF, "ProDOS", kIconProdos, "PRODOS"},
-                 {0xFF, "edit.system", kIconSystem, "EDIT.SYSTEM"},
-                 {0x00, "a", kIconBlankPage, "a"},
-                 {0xC1, "pic", kIconBlankPage, "pic"},
-                 {0xFE, "BASIC.SYSTEM", kIconBlankPage, "BASIC.SYSTEM"}};
+    } cases[] = {{"basic.system", kIconBasicSystem, "BASIC.SYSTEM"},
+                 {"ProDOS", kIconProdos, "PRODOS"},
+                 {"edit.system", kIconSystem, "EDIT.SYSTEM"}};
     for (const Case& c : cases) {
-        std::string name = c.name;
-        EXPECT_EQ(fileIcon(c.type, 0, name), c.icon) << int(c.type) << " " << c.name;
-        EXPECT_EQ(name, c.shownName);
+        CatalogItem item = fileItem(c.name, 0xFF, 0);
+        EXPECT_EQ(item.text, c.shownName);
+        EXPECT_EQ(treeIcon(item), c.icon) << c.name;
     }
+    EXPECT_EQ(fileItem("basic.system", 0xFE, 0).text, "basic.system");
 }
 
 // Damaged volumes: the walk keeps what it read and the user hears of it once.

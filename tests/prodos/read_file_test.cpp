@@ -12,8 +12,8 @@ constexpr uint16_t kVol = ProdosBuilder::kVolumeKey;
 
 // Reads the entry and checks the invariants every read keeps: the length, and the zero spare
 // bytes after it.
-std::vector<uint8_t> readAll(Opened& o, uint32_t entry, int fork = kDataFork) {
-    int32_t n = readProdosFile(o.image, entry, fork, o.file, o.platform);
+std::vector<uint8_t> readAll(Opened& o, uint32_t entry, Fork fork = Fork::Data) {
+    int32_t n = reported(o.platform, [&](Outcome& out) { return readProdosFile(o.image, entry, fork, o.file, out); });
     EXPECT_EQ(o.file.fileLength, n);
     EXPECT_EQ(o.file.fileData.size(), size_t(n) + 4);
     if (n < 0 || o.file.fileData.size() != size_t(n) + 4) return {};
@@ -63,9 +63,9 @@ TEST(ReadProdosFile, AssemblesEveryStorageTypeAndBothForks) {
         EXPECT_EQ(o.image.buffer[entries[i]] >> 4, cases[i].storage);
         EXPECT_EQ(readAll(o, entries[i]), cases[i].data);
     }
-    EXPECT_EQ(readAll(o, ext, kDataFork), data);
-    EXPECT_EQ(readAll(o, ext, kResourceFork), rsrc);
-    EXPECT_EQ(readAll(o, entries[1], kResourceFork), cases[1].data) << "a plain file's one fork";
+    EXPECT_EQ(readAll(o, ext, Fork::Data), data);
+    EXPECT_EQ(readAll(o, ext, Fork::Resource), rsrc);
+    EXPECT_EQ(readAll(o, entries[1], Fork::Resource), cases[1].data) << "a plain file's one fork";
     EXPECT_TRUE(o.platform.messages.empty());
 }
 
@@ -99,7 +99,7 @@ TEST(ReadProdosFile, RefusesWhatIsNoFile) {
     uint32_t dir = o.tree.item(o.tree.firstChild(o.tree.root()))->entryOffset;
     uint32_t vol = o.tree.item(o.tree.root())->entryOffset;
     for (uint32_t entry : {dir, vol, 0xFFFFFFu}) {
-        EXPECT_EQ(readProdosFile(o.image, entry, kDataFork, o.file, o.platform), -2);
+        EXPECT_EQ(reported(o.platform, [&](Outcome& out) { return readProdosFile(o.image, entry, Fork::Data, o.file, out); }), -2);
         EXPECT_EQ(o.file.fileLength, -2);
         EXPECT_FALSE(o.file.fileDataValid);
     }
@@ -108,7 +108,7 @@ TEST(ReadProdosFile, RefusesWhatIsNoFile) {
     uint16_t key = le16(&o.image.buffer[ext + 0x11]);
     o.image.buffer[key * 512 + 256] = 0x05;
     unsigned at = le16(&o.image.buffer[key * 512 + 257]) * 512;
-    EXPECT_EQ(readProdosFile(o.image, ext, kResourceFork, o.file, o.platform), -2);
+    EXPECT_EQ(reported(o.platform, [&](Outcome& out) { return readProdosFile(o.image, ext, Fork::Resource, o.file, out); }), -2);
     EXPECT_EQ(o.platform.lastMessage(),
               "Extended file at: " + std::to_string(at) + " ($" + format("%X", at) + ")");
     EXPECT_FALSE(o.file.fileDataValid);

@@ -22,8 +22,8 @@ DiskImage mapImage(uint32_t totalBlocks, uint8_t fill, size_t imageBytes = 0) {
     image.buffer.assign(imageBytes + kSpareBytes, 0);
     std::fill_n(image.buffer.begin() + 6 * 512, std::min(mapBytes, imageBytes - 6 * 512), fill);
     image.bufferValid = true;
-    image.volume.totalBlocks = uint16_t(totalBlocks);
-    image.volume.bitMapPointer = 6;
+    putLe16(image.buffer.data() + 2 * 512 + 0x29, uint16_t(totalBlocks));
+    putLe16(image.buffer.data() + 2 * 512 + 0x27, 6);
     return image;
 }
 
@@ -64,11 +64,12 @@ TEST(VolumeBitMap, LargestVolumeShowsAndCountsEveryBlock) {
 TEST(VolumeBitMap, MapBeyondTheImageIsNeverRead) {
     // The map starts past the end: nothing is free and nothing is shown.
     DiskImage outside = mapImage(280, 0xFF);
-    outside.volume.bitMapPointer = 40000;
+    putLe16(outside.buffer.data() + 2 * 512 + 0x27, 40000);
     EXPECT_EQ(countFreeBlocks(outside), 0u);
     DamageReport damage;
     EXPECT_EQ(bitMapText(outside, damage), kHeading + "0000    ");
-    EXPECT_EQ(damage.firstNote, "its bit map runs past the end of the image from block 0 on");
+    EXPECT_EQ(messageText(damage.notes[0]),
+              "its bit map runs past the end of the image from block 0 on");
 
     // The map is cut by the end of the image after 100 bytes: 800 blocks are covered.
     DiskImage cut = mapImage(65535, 0xFF, 6 * 512 + 100);
@@ -76,7 +77,8 @@ TEST(VolumeBitMap, MapBeyondTheImageIsNeverRead) {
     DamageReport cutDamage;
     std::string text = bitMapText(cut, cutDamage);
     EXPECT_EQ(std::count(text.begin(), text.end(), '-'), 800);
-    EXPECT_EQ(cutDamage.firstNote, "its bit map runs past the end of the image from block 800 on");
+    EXPECT_EQ(messageText(cutDamage.notes[0]),
+              "its bit map runs past the end of the image from block 800 on");
 }
 
 TEST(VolumeBitMap, MapFollowsTheDataOffset) {

@@ -104,10 +104,10 @@ TEST_F(DisplayTest, TabStopsEveryFourHundredTwips) {
 TEST_F(DisplayTest, FontColourAndBackgroundAreAppliedByClearDisplay) {
     start();
     Settings& s = state().settings;
-    s.fontColorRef = 0x0000FF;   // red
-    s.bkgrndColorRef = 0x400000; // dark blue
+    s.fontColor = 0x0000FF;   // red
+    s.bkgrndColor = 0x400000; // dark blue
     s.fontName = "No Such Face Anywhere";
-    s.fontPoints = 12;
+    s.fontSize = 12;
     window().clearDisplay();
     EXPECT_FALSE(display().isVisible()); // hidden while new text is made
     for (QWidget* e : {static_cast<QWidget*>(display().editor()),

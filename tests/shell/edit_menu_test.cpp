@@ -169,8 +169,10 @@ TEST_F(FindTest, FindNextFromTheDialogMovesOnThenResetsToTheTopWithAMessage) {
     EXPECT_EQ(d->windowTitle(), "Find");
     EXPECT_EQ(d->replaceField(), nullptr);
     EXPECT_TRUE(state().shell.findDialogOpen);
-    // The search starts one character after the start of the selection: the match at the caret
-    // is passed over, the next one taken (case ignored).
+    // With a bare caret the search starts there; from a found match it moves on (case
+    // ignored).
+    QTest::mouseClick(d->findNextButton(), Qt::LeftButton);
+    EXPECT_EQ(selection(), (TextRange{0, 5}));
     QTest::mouseClick(d->findNextButton(), Qt::LeftButton);
     EXPECT_EQ(selection(), (TextRange{11, 16}));
     QTest::mouseClick(d->findNextButton(), Qt::LeftButton);
@@ -239,8 +241,17 @@ TEST_F(FindTest, ReplaceTakesTheNextMatchAfterTheStartOfTheSelection) {
     QTest::mouseClick(d->replaceButton(), Qt::LeftButton); // none after the caret
     EXPECT_EQ(notFoundMessages(), 1u);
     EXPECT_EQ(selection(), (TextRange{0, 0}));
-    QTest::mouseClick(d->replaceButton(), Qt::LeftButton);
-    EXPECT_EQ(shownText(), "ab X X");
+    QTest::mouseClick(d->replaceButton(), Qt::LeftButton); // the match at the caret
+    EXPECT_EQ(shownText(), "X ab X");
+}
+
+// A replacement leaves the caret after it, where the next match may stand at once.
+TEST_F(FindTest, ReplaceAllTakesAMatchRightAfterAReplacement) {
+    show("xfoofoo");
+    FindDialog* d = openDialog(cmd::kReplace, "foo", "y");
+    ASSERT_NE(d, nullptr);
+    QTest::mouseClick(d->replaceAllButton(), Qt::LeftButton);
+    EXPECT_EQ(shownText(), "xyy");
 }
 
 TEST_F(FindTest, TheRecordStaysForTheWholeRunAndOneDialogIsOpenAtATime) {

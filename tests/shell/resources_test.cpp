@@ -6,6 +6,7 @@
 #include <set>
 
 #include "catalog/catalog_tree.h"
+#include "catalog/tree_icon.h"
 #include "shell/help_window.h"
 #include "shell/tree_icons.h"
 
@@ -23,7 +24,7 @@ TEST(TreeIcons, EveryPictureIsDrawnAtSixteenAndThirtyTwoPixels) {
     std::set<QByteArray> seen;
     for (int i = 0; i < kTreeIconCount; ++i) {
         for (int size : {16, 32}) {
-            QImage image = treeIcon(i, QSize(size, size)).pixmap(size).toImage();
+            QImage image = treeIconPicture(i, QSize(size, size)).pixmap(size).toImage();
             ASSERT_EQ(image.size(), QSize(size, size)) << i;
             EXPECT_GT(coverage(image), 0.2) << "icon " << i << " at " << size;
             if (size == 16) {
@@ -36,7 +37,7 @@ TEST(TreeIcons, EveryPictureIsDrawnAtSixteenAndThirtyTwoPixels) {
     EXPECT_TRUE(treeIconResource(kTreeIconCount).isEmpty());
     EXPECT_TRUE(treeIconResource(-1).isEmpty());
     // An index the tree does not know still shows a picture.
-    EXPECT_FALSE(treeIcon(99, QSize(16, 16)).pixmap(16).isNull());
+    EXPECT_FALSE(treeIconPicture(99, QSize(16, 16)).pixmap(16).isNull());
     for (int size : {16, 32, 256})
         EXPECT_GT(coverage(programIcon().pixmap(size).toImage()), 0.5) << size;
 }

@@ -4,6 +4,7 @@
 #include <QTest>
 #include <set>
 
+#include "catalog/tree_icon.h"
 #include "open_helpers.h"
 #include "shell/catalog_model.h"
 #include "shell/catalog_view.h"
@@ -44,14 +45,14 @@ TEST_F(TreeViewTest, NodesShowTheirNamesAndPictures) {
     for (const Case& c : cases) {
         QModelIndex index = indexOfPath(c.path);
         ASSERT_TRUE(index.isValid());
-        EXPECT_EQ(pictureOf(index), treeIcon(c.icon, size).pixmap(16).toImage()) << c.icon;
+        EXPECT_EQ(pictureOf(index), treeIconPicture(c.icon, size).pixmap(16).toImage()) << c.icon;
         EXPECT_EQ(index.data().toString().toStdString(),
                   c.path.empty() ? "SAMPLER" : c.path.back());
     }
     // A selected folder shows itself open.
     QModelIndex docs = indexOfPath({"DOCUMENTS"});
     window().treeView()->setCurrentIndex(docs);
-    EXPECT_EQ(pictureOf(docs), treeIcon(kIconOpenFolder, size).pixmap(16).toImage());
+    EXPECT_EQ(pictureOf(docs), treeIconPicture(kIconOpenFolder, size).pixmap(16).toImage());
 }
 
 TEST_F(TreeViewTest, RightClickSelectsTheItemBeforeItsMenuOpensAndRunsTheChoice) {
@@ -105,7 +106,8 @@ TEST(CatalogModel, FollowsSingleChangesAndWholeRebuilds) {
     NodeId games = childWithText(o.tree, o.tree.root(), "GAMES");
     CatalogItem item;
     item.text = "NEW.FILE";
-    item.icon = item.selectedIcon = kIconText;
+    item.kind = NodeKind::File;
+    item.fileType = 0x04;
     NodeId added = o.tree.insert(games, kInsertFirst, item);
     EXPECT_EQ(model.rowCount(model.indexOf(games)), 4);
     EXPECT_EQ(model.indexOf(added).row(), 0);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "scripted_platform.h"
 
 namespace lk::test {
 
@@ -75,10 +74,10 @@ std::vector<uint8_t> withLengthWord(Bytes program) {
 }
 
 Listing runLister(Lister lister, const std::vector<uint8_t>& bytes, uint32_t startOffset) {
-    ScriptedPlatform p;
+    Outcome outcome;
     Listing l;
-    l.text = lister(Bytes(bytes), startOffset, 0x0801, p);
-    l.beeps = p.beeps;
+    l.text = lister(Bytes(bytes), startOffset, 0x0801, outcome);
+    l.beeps = outcome.beeps;
     return l;
 }
 

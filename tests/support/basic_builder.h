@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/bytes.h"
-#include "platform/platform.h"
+#include "base/outcome.h"
 
 namespace lk::test {
 
@@ -38,7 +38,7 @@ struct Listing {
     int beeps = 0;
 };
 using Lister = std::string (*)(Bytes data, uint32_t startOffset, uint32_t baseAddress,
-                               Platform& platform);
+                               Outcome& outcome);
 Listing runLister(Lister lister, const std::vector<uint8_t>& bytes, uint32_t startOffset = 0);
 
 } // namespace lk::test

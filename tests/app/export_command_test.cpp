@@ -74,10 +74,10 @@ TEST_F(ExportCommandTest, ACopiedAppleFileSurvivesAnExport) {
     app.file.allocate(100);
     app.file.fileLength = 100;
     std::copy(copied.begin(), copied.end(), app.file.fileData.begin());
-    app.shell.appleClipboard = kClipboardCopied;
+    app.shell.appleClipboard = AppleClipboard::Copied;
     exportAs({"NOTES"}, "notes.txt");
     EXPECT_EQ(readFile(folder.file("notes.txt")), notesText());
-    EXPECT_EQ(app.shell.appleClipboard, kClipboardCopied);
+    EXPECT_EQ(app.shell.appleClipboard, AppleClipboard::Copied);
     EXPECT_EQ(std::vector<uint8_t>(app.file.bytes().begin(), app.file.bytes().end()), copied);
 }
 

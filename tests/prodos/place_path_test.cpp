@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "catalog/tree_icon.h"
 #include "open_helpers.h"
 #include "catalog/find_path.h"
-#include "prodos/selection.h"
+#include "catalog/selection.h"
+#include "prodos/place_path.h"
 #include "prodos_builder.h"
 
 namespace lk::test {
@@ -35,21 +37,19 @@ TEST(QuerySelection, GivesTheEntryAndItsSideResults) {
     w.o.tree.select(w.o.tree.root());
     EXPECT_EQ(querySelection(w.o.tree, &q), volume);
     EXPECT_EQ(q.parentEntry, volume);
-    EXPECT_EQ(q.selectedIcon, kIconDisk525);
-    EXPECT_EQ(q.selectedHasChildren, 1);
+    EXPECT_EQ(q.selectedKind, NodeKind::Volume);
 
     w.o.tree.select(findNodeByPath(w.o.tree, "LETTERS/MOM"));
     EXPECT_EQ(querySelection(w.o.tree, &q), w.entry("LETTERS/MOM"));
     EXPECT_EQ(q.parentEntry, w.entry("LETTERS"));
     EXPECT_EQ(q.rootEntry, volume);
-    EXPECT_EQ(q.selectedIcon, kIconText);
-    EXPECT_EQ(q.selectedHasChildren, 0);
+    EXPECT_EQ(q.selectedKind, NodeKind::File);
 }
 
 TEST(PlacePath, NamesTheDirectoryOfTheSelectionOrWhyNot) {
     Work w;
     // A node whose entry lies outside the image cannot be read.
-    NodeId stray = w.o.tree.insert(kRootLevel, kInsertLast, CatalogItem{"X", 5, 5, 0, 0xFFFFFF});
+    NodeId stray = w.o.tree.insert(kRootLevel, kInsertLast, CatalogItem{"X", NodeKind::File, 0, Medium::Floppy525, 0xFFFFFF});
     struct Case {
         NodeId select;
         int result;

@@ -20,7 +20,7 @@ std::set<int> enabledWatched(const MenuState& m) {
     return on;
 }
 
-MenuState opened(bool dos, ImageKind kind, int clipboard = 0) {
+MenuState opened(bool dos, ImageKind kind, AppleClipboard clipboard = AppleClipboard::Empty) {
     MenuState m = initialMenuState();
     menuAfterOpen(m, dos, kind, clipboard);
     return m;
@@ -31,11 +31,15 @@ MenuState selected(MenuState m, SelectionFacts facts) {
     return m;
 }
 
+constexpr AppleClipboard kNone = AppleClipboard::Empty;
+constexpr AppleClipboard kCopied = AppleClipboard::Copied;
+constexpr AppleClipboard kPasted = AppleClipboard::Pasted;
+
 const MenuState kProdos = opened(false, ImageKind::Po);
 const MenuState kDos = opened(true, ImageKind::Dsk);
 
 // A ProDOS entry selected: its first byte holds the storage type.
-MenuState prodosEntry(uint8_t firstByte, int clipboard = 0) {
+MenuState prodosEntry(uint8_t firstByte, AppleClipboard clipboard = AppleClipboard::Empty) {
     return selected(kProdos, {true, firstByte, ImageKind::Po, false, clipboard});
 }
 
@@ -54,10 +58,10 @@ TEST(MenuState, EnablingFollowsImageKindAndSelection) {
         {"ProDOS", {12, 13, 14, 37, 38}, kProdos},
         {"ProDOS, Apple file copied",
          {12, 13, 14, 37, 38, 44},
-         opened(false, ImageKind::TwoImg, 2)},
-        {"ProDOS from nibbles", {13, 14, 37, 38}, opened(false, ImageKind::Nib, 2)},
+         opened(false, ImageKind::TwoImg, kCopied)},
+        {"ProDOS from nibbles", {13, 14, 37, 38}, opened(false, ImageKind::Nib, kCopied)},
         {"DOS 3.3", {14, 46}, kDos},
-        {"DOS 3.3 from TrackStar", {13, 14, 46}, opened(true, ImageKind::App, 3)},
+        {"DOS 3.3 from TrackStar", {13, 14, 46}, opened(true, ImageKind::App, kPasted)},
         {"ProDOS file", file, prodosEntry(0x15)},
         {"ProDOS folder", folder, prodosEntry(0xD7)},
         {"ProDOS volume", folder, prodosEntry(0xF4)},
@@ -66,13 +70,13 @@ TEST(MenuState, EnablingFollowsImageKindAndSelection) {
          prodosEntry(0x58)},
         {"file, Apple file copied",
          {12, 13, 14, 37, 38, 30, 31, 33, 35, 36, 41, 42, 44, 45, 49},
-         prodosEntry(0x25, 2)},
+         prodosEntry(0x25, kCopied)},
         {"nibble image file",
          {13, 14, 31, 33, 35, 37, 38, 42, 49},
-         selected(opened(false, ImageKind::App, 2), {true, 0x25, ImageKind::App, false, 2})},
-        {"DOS 3.3 file", dosFile, selected(kDos, {true, 0x11, ImageKind::Dsk, true, 2})},
+         selected(opened(false, ImageKind::App, kCopied), {true, 0x25, ImageKind::App, false, kCopied})},
+        {"DOS 3.3 file", dosFile, selected(kDos, {true, 0x11, ImageKind::Dsk, true, kCopied})},
         {"DOS 3.3 extended-looking entry", dosFile,
-         selected(kDos, {true, 0x5A, ImageKind::Dsk, true, 0})},
+         selected(kDos, {true, 0x5A, ImageKind::Dsk, true, kNone})},
         {"selection lost", {14}, selected(prodosEntry(0x15), {})},
         {"failed open", {}, failedOpen},
     };
@@ -80,7 +84,7 @@ TEST(MenuState, EnablingFollowsImageKindAndSelection) {
     // The stepping items follow the kind of volume; a selection leaves them.
     EXPECT_EQ(initialMenuState().stepItems, StepItems::Initial);
     EXPECT_EQ(prodosEntry(0x15).stepItems, StepItems::Block);
-    EXPECT_EQ(selected(kDos, {true, 0x11, ImageKind::Dsk, true, 0}).stepItems, StepItems::Sector);
+    EXPECT_EQ(selected(kDos, {true, 0x11, ImageKind::Dsk, true, kNone}).stepItems, StepItems::Sector);
 }
 
 TEST(MenuState, AcceleratorsOfGreyedItemsAreHeldBackOthersDelivered) {
@@ -114,12 +118,12 @@ TEST(TreePopup, ItemStatesFollowTheSelection) {
         std::set<int> enabled;
     } cases[] = {
         {"extended file, copied file waiting",
-         {true, 0x58, ImageKind::Po, false, 2},
+         {true, 0x58, ImageKind::Po, false, kCopied},
          {31, 33, 34, 35, 36, 41, 42, 44}},
-        {"folder, nothing copied", {true, 0xD5, ImageKind::Po, false, 0}, {35, 36, 41}},
-        {"volume", {true, 0xF5, ImageKind::Po, false, 3}, {35, 36, 41, 44}},
-        {"file of a nibble image", {true, 0x15, ImageKind::Nib, false, 2}, {31, 33, 35, 42}},
-        {"DOS 3.3 file", {true, 0x12, ImageKind::Dsk, true, 2}, {31, 33, 35}},
+        {"folder, nothing copied", {true, 0xD5, ImageKind::Po, false, kNone}, {35, 36, 41}},
+        {"volume", {true, 0xF5, ImageKind::Po, false, kPasted}, {35, 36, 41, 44}},
+        {"file of a nibble image", {true, 0x15, ImageKind::Nib, false, kCopied}, {31, 33, 35, 42}},
+        {"DOS 3.3 file", {true, 0x12, ImageKind::Dsk, true, kCopied}, {31, 33, 35}},
     };
     for (const Case& c : cases) {
         std::set<int> on;
@@ -132,17 +136,16 @@ TEST(TreePopup, ItemStatesFollowTheSelection) {
 TEST(WindowGeometry, StoredGeometryOrTheScreenRule) {
     struct Case {
         const char* name;
-        std::array<const char*, 5> stored; // Wide, High, Left, Top, Treewide
+        std::array<int, 5> stored; // Wide, High, Left, Top, Treewide
         int screenW, screenH;
         std::array<int, 5> expected; // x, y, width, height, tree width
     } cases[] = {
-        {"no size: 745x450", {"0", "900", "50", "60", "300"}, 1920, 1080, {0, 0, 745, 450, 120}},
-        {"small screen", {"0", "0", "0", "0", ""}, 640, 400, {0, 0, 640, 372, 120}},
-        {"stored", {"800", "500", "30", "40", "200"}, 1920, 1080, {30, 40, 800, 500, 200}},
-        {"no Treewide", {"800", "500", "30", "40", ""}, 1920, 1080, {30, 40, 800, 500, 120}},
-        {"tree too wide", {"800", "500", "0", "0", "5000"}, 1920, 1080, {0, 0, 800, 500, 590}},
-        {"unreadable", {"INI not found!", "1", "2", "3", "4"}, 700, 500, {0, 0, 700, 450, 120}},
-        {"tiny window", {"10", "-5", "0", "0", "100"}, 1920, 1080, {0, 0, 240, 160, 100}},
+        {"no size: 745x450", {0, 900, 50, 60, 300}, 1920, 1080, {0, 0, 745, 450, 120}},
+        {"small screen", {0, 0, 0, 0, 0}, 640, 400, {0, 0, 640, 372, 120}},
+        {"stored", {800, 500, 30, 40, 200}, 1920, 1080, {30, 40, 800, 500, 200}},
+        {"no Treewide", {800, 500, 30, 40, 0}, 1920, 1080, {30, 40, 800, 500, 120}},
+        {"tree too wide", {800, 500, 0, 0, 5000}, 1920, 1080, {0, 0, 800, 500, 590}},
+        {"tiny window", {10, -5, 0, 0, 100}, 1920, 1080, {0, 0, 240, 160, 100}},
     };
     for (const Case& c : cases) {
         Settings s;

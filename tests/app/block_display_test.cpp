@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "image/disk_image.h"
-#include "translate/block_display.h"
+#include "app/block_view.h"
 
 namespace lk {
 namespace {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "volume/volume.h"
 #include "volume/catalog_listing.h"
 #include "dos33/dos_entry.h"
 #include "dos33_builder.h"
@@ -43,10 +44,11 @@ struct DosDisk {
 TEST(EntryAttributes, DosVolumeAndLongCounts) {
     DosDisk d;
     const CatalogItem& volume = *d.o.tree.item(d.o.tree.root());
-    EXPECT_EQ(entryAttributes(d.o.image, volume.entryOffset, volume.icon), "");
-    uint32_t e = d.o.tree.item(d.file("HELLO"))->entryOffset;
-    putLe16(d.o.image.buffer.data() + e + dos::kSectorCount, 54321);
-    EXPECT_EQ(entryAttributes(d.o.image, e, kIconApplesoft), " A 54321 ");
+    const Volume& dos = volumeOf(d.o.image);
+    EXPECT_EQ(dos.listingAttributes(d.o.image, volume), "");
+    const CatalogItem& hello = *d.o.tree.item(d.file("HELLO"));
+    putLe16(d.o.image.buffer.data() + hello.entryOffset + dos::kSectorCount, 54321);
+    EXPECT_EQ(dos.listingAttributes(d.o.image, hello), " A 54321 ");
 }
 
 // Locked files, every type letter (none for an unknown type), sector counts, catalog order.

@@ -8,6 +8,7 @@
 
 #include "dos33/dos_entry.h"
 #include "app/export_file.h"
+#include "settings/setting_keys.h"
 #include "dos33_builder.h"
 #include "base/host_file.h"
 #include "open_helpers.h"
@@ -49,7 +50,7 @@ struct ExportDisk {
     }
     std::vector<uint8_t> exported(const std::string& name, const Settings& s) {
         o.tree.select(node(name));
-        int32_t n = prepareExport(o.image, o.tree, s, o.file, o.platform);
+        int32_t n = reported(o.platform, [&](Outcome& out) { return prepareExport(o.image, o.tree, s, o.file, out); });
         EXPECT_GT(n, 0) << name;
         if (n <= 0) return {};
         EXPECT_EQ(o.file.fileData[size_t(n)], 0); // the zero byte after them
@@ -61,7 +62,8 @@ struct ExportDisk {
 
 Settings allPreferences(const char* value) {
     Settings s;
-    s.dosTxt = s.dosInt = s.dosApsft = s.dosBin = value;
+    for (const char* key : {"DOSTXT", "DOSINT", "DOSAPSFT", "DOSBIN"})
+        setSettingText(s, *findSetting("Translate", key), value);
     return s;
 }
 
@@ -96,7 +98,7 @@ TEST(ExportDos, EachTypeIsAdjustedByItsPreference) {
         {"LIAR", on, concat(patternBytes(10), std::vector<uint8_t>(512 - 4 - 10, 0))},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name + std::string(" ") + c.settings.dosTxt);
+        SCOPED_TRACE(c.name);
         EXPECT_EQ(d.exported(c.name, c.settings), c.expected);
     }
     EXPECT_TRUE(d.o.platform.messages.empty());
@@ -106,18 +108,18 @@ TEST(ExportDos, NothingToExportAndErrorsAreTold) {
     ExportDisk d;
     Settings s;
     d.o.tree.select(d.node("EMPTY TEXT"));
-    EXPECT_EQ(prepareExport(d.o.image, d.o.tree, s, d.o.file, d.o.platform), 0);
+    EXPECT_EQ(reported(d.o.platform, [&](Outcome& out) { return prepareExport(d.o.image, d.o.tree, s, d.o.file, out); }), 0);
     EXPECT_EQ(d.o.platform.lastMessage(), "There is nothing to export from EMPTY TEXT.");
 
     d.o.tree.select(d.o.tree.root());
     size_t before = d.o.platform.messages.size();
-    EXPECT_EQ(prepareExport(d.o.image, d.o.tree, s, d.o.file, d.o.platform), -100);
+    EXPECT_EQ(reported(d.o.platform, [&](Outcome& out) { return prepareExport(d.o.image, d.o.tree, s, d.o.file, out); }), -100);
     EXPECT_EQ(d.o.platform.messages.size(), before); // the volume node: no message
 
     uint32_t text = d.o.tree.item(d.node("TEXT"))->entryOffset;
     d.o.image.buffer[text] = dos::kDeleted;
     d.o.tree.select(d.node("TEXT"));
-    EXPECT_EQ(prepareExport(d.o.image, d.o.tree, s, d.o.file, d.o.platform), -5);
+    EXPECT_EQ(reported(d.o.platform, [&](Outcome& out) { return prepareExport(d.o.image, d.o.tree, s, d.o.file, out); }), -5);
     EXPECT_EQ(d.o.platform.lastMessage(), "DOS error #5  Deleted File!");
 }
 
@@ -131,17 +133,17 @@ TEST(ExportProdos, WritesTheDataFork) {
     openBytes(o, "p.po", b.bytes());
     o.tree.select(childWithText(o.tree, o.tree.root(), "FORKED"));
     Settings s;
-    ASSERT_EQ(prepareExport(o.image, o.tree, s, o.file, o.platform), 1500);
+    ASSERT_EQ(reported(o.platform, [&](Outcome& out) { return prepareExport(o.image, o.tree, s, o.file, out); }), 1500);
     EXPECT_EQ(std::vector<uint8_t>(o.file.bytes().begin(), o.file.bytes().end()), data);
     o.tree.select(childWithText(o.tree, o.tree.root(), "NOTHING"));
-    EXPECT_EQ(prepareExport(o.image, o.tree, s, o.file, o.platform), 0);
+    EXPECT_EQ(reported(o.platform, [&](Outcome& out) { return prepareExport(o.image, o.tree, s, o.file, out); }), 0);
     EXPECT_EQ(o.platform.lastMessage(), "There is nothing to export from NOTHING.");
 }
 
 TEST(ExportNames, SuggestedNameIsTheAppleNameWithBit7Cleared) {
     ExportDisk d;
     auto nameOf = [&](const std::string& n) {
-        return suggestedExportName(d.o.image, d.o.tree.item(d.node(n))->entryOffset);
+        return suggestedExportName(d.o.image, *d.o.tree.item(d.node(n)));
     };
     EXPECT_EQ(nameOf("BINARY"), "BINARY"); // without the spaces that pad it
     EXPECT_EQ(nameOf("A/B"), "A_B");       // never a folder separator
@@ -151,7 +153,8 @@ TEST(ExportNames, SuggestedNameIsTheAppleNameWithBit7Cleared) {
     b.bytes()[e + 1] |= 0x80;
     Opened o;
     openBytes(o, "p.po", b.bytes());
-    EXPECT_EQ(suggestedExportName(o.image, e), "READ.ME");
+    EXPECT_EQ(suggestedExportName(o.image, *o.tree.item(o.tree.firstChild(o.tree.root()))),
+              "READ.ME");
 
     struct Case {
         const char* chosen;

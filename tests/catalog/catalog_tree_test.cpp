@@ -7,7 +7,7 @@ namespace lk::test {
 namespace {
 
 CatalogItem named(const std::string& text) {
-    return CatalogItem{text, 5, 5, 0, 0};
+    return CatalogItem{text, NodeKind::File, 0, Medium::Floppy525, 0};
 }
 
 TEST(CatalogTree, InsertsFirstLastAndAfterASiblingAndKeepsRowsInStep) {

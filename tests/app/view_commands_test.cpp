@@ -4,6 +4,7 @@
 #include "command_fixture.h"
 #include "volume/catalog_listing.h"
 #include "prodos/volume_bit_map.h"
+#include "prodos/volume_info.h"
 #include "sample_disks.h"
 #include "translate/applesoft.h"
 #include "translate/block_display.h"
@@ -45,7 +46,7 @@ std::string hexOf(const std::vector<uint8_t>& bytes) {
 }
 
 TEST_F(ViewCommandTest, ViewShowsTheChosenTranslation) {
-    ScriptedPlatform quiet;
+    Outcome quiet;
     std::string listing = listApplesoft(Bytes(helloProgram()), 0, kBasicBaseAddress, quiet);
     struct Case {
         std::vector<std::string> path;
@@ -71,14 +72,14 @@ TEST_F(ViewCommandTest, ViewShowsTheChosenTranslation) {
 TEST_F(ViewCommandTest, ViewResetsTheRightSideTheClipboardAndTheMenus) {
     showBlock("7");
     ASSERT_TRUE(enabled(cmd::kNextBlock));
-    app.shell.appleClipboard = kClipboardCopied;
+    app.shell.appleClipboard = AppleClipboard::Copied;
     app.shell.graphicShown = true;
     app.shell.menu.enable(cmd::kPasteFile);
     app.shell.menu.enable(cmd::kExportGraphic);
     select({"HELLO"});
     platform.base.cursorChanges.clear();
     run(cmd::kViewFile);
-    EXPECT_EQ(app.shell.appleClipboard, kClipboardEmpty);
+    EXPECT_EQ(app.shell.appleClipboard, AppleClipboard::Empty);
     EXPECT_FALSE(app.shell.graphicShown || app.shell.blockViewShown || app.shell.bitMapShown);
     for (int c : {cmd::kPasteFile, cmd::kExportGraphic, cmd::kNextBlock, cmd::kPreviousBlock})
         EXPECT_FALSE(enabled(c)) << c;
@@ -89,14 +90,14 @@ TEST_F(ViewCommandTest, ViewResetsTheRightSideTheClipboardAndTheMenus) {
 
 TEST_F(ViewCommandTest, AFileWithNothingToShowLeavesTheRightSideAsItWas) {
     run(cmd::kBitMap);
-    app.shell.appleClipboard = kClipboardCopied;
+    app.shell.appleClipboard = AppleClipboard::Copied;
     select({"EMPTY"});
     view.takeCalls();
     run(cmd::kViewFile);
     EXPECT_TRUE(view.calls.empty());
     EXPECT_TRUE(app.shell.bitMapShown);
     // The copy is given up all the same: the read may have replaced it.
-    EXPECT_EQ(app.shell.appleClipboard, kClipboardEmpty);
+    EXPECT_EQ(app.shell.appleClipboard, AppleClipboard::Empty);
     EXPECT_FALSE(platform.base.waitCursor);
 }
 
@@ -148,7 +149,7 @@ TEST_F(ViewCommandTest, ADos33DiskShowsSectorsAndItsFilesThroughTheirLists) {
     // The file is read as its whole sector: the length word, the program, zeros.
     std::vector<uint8_t> sector = withLengthWord(helloProgram());
     sector.resize(256, 0);
-    ScriptedPlatform quiet;
+    Outcome quiet;
     select({"HELLO"});
     run(cmd::kViewFile);
     EXPECT_EQ(view.text, listApplesoft(Bytes(sector), 2, kBasicBaseAddress, quiet));
@@ -183,7 +184,7 @@ TEST_F(ViewCommandTest, CatalogListsTheSelectionAndLeavesTheFlags) {
 
 // A block of the volume taken, as an import takes it behind the display.
 void markBlockUsed(AppState& app, uint32_t block) {
-    MutableBytes map = blockBytesMutable(app.image, app.image.volume.bitMapPointer);
+    MutableBytes map = blockBytesMutable(app.image, readVolumeInfo(app.image).bitMapPointer);
     map[block / 8] &= uint8_t(~(0x80 >> (block % 8)));
 }
 
@@ -229,8 +230,9 @@ TEST_F(ViewCommandTest, ARefreshDrawsTheBlockShownAgainButNotAFileOrAnotherImage
 
 TEST_F(ViewCommandTest, ABitMapCutByTheImagesEndIsToldOnce) {
     // The map starts at the last block and the volume claims far more blocks than it covers.
-    app.image.volume.bitMapPointer = 279;
-    app.image.volume.totalBlocks = 65535;
+    MutableBytes header = blockBytesMutable(app.image, 2);
+    putLe16(header.data() + 0x27, 279);
+    putLe16(header.data() + 0x29, 65535);
     run(cmd::kBitMap);
     ASSERT_EQ(platform.base.messages.size(), 1u);
     EXPECT_EQ(platform.base.lastMessage().rfind("The volume is damaged: ", 0), 0u);

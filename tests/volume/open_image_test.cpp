@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "catalog/tree_icon.h"
+#include "dos33/dos_entry.h"
 #include "open_helpers.h"
 #include "prodos_builder.h"
 #include "temp_folder.h"
@@ -17,7 +21,6 @@ void expectNoImage(const Opened& o) {
     EXPECT_FALSE(o.image.bufferValid);
     EXPECT_EQ(o.image.kind, ImageKind::None);
     EXPECT_TRUE(o.tree.empty());
-    EXPECT_FALSE(o.platform.waitCursor);
 }
 
 // The kind comes from the extension whatever its case; the sector order of a .DSK or .DO from
@@ -59,7 +62,6 @@ TEST(OpenImage, DecidesKindAndOrderAndReadsTheVolume) {
         EXPECT_EQ(o.tree.item(o.tree.root())->entryOffset, c.dataOffset + 2 * 512 + 4);
         EXPECT_EQ(treeLines(o.tree), (std::vector<std::string>{"DISK", "  HELLO"}));
         EXPECT_EQ(o.tree.selection(), o.tree.root());
-        EXPECT_EQ(o.platform.cursorChanges, (std::vector<bool>{true, false}));
     }
 }
 
@@ -69,6 +71,13 @@ TEST(OpenImage, RefusesWithTheRightMessageAndReadsRealFiles) {
     lowerMagic[1] = 'i';
     std::vector<uint8_t> tooLong = smallVolume();
     tooLong.push_back(0);
+    // Less than a track cannot be put into the order its volume needs.
+    std::vector<uint8_t> tinyDos(3000, 0);
+    std::copy(std::begin(kDos33BootCode), std::end(kDos33BootCode), tinyDos.begin());
+    std::vector<uint8_t> tinyProdos =
+        withTwoImgHeader(std::vector<uint8_t>(3000, 0), SectorOrder::DosOrder);
+    tinyProdos[64 + 5 * 512 + 0x104] = 0xF0;
+    tinyProdos[64 + 5 * 512 + 0x123] = 0x27;
     struct Case {
         const char* name; // a file of that name is written unless it starts with "missing"
         std::vector<uint8_t> bytes;
@@ -81,6 +90,8 @@ TEST(OpenImage, RefusesWithTheRightMessageAndReadsRealFiles) {
         {"a.po", std::vector<uint8_t>(143360, 0), "Not a ProDOS or DOS 3.3 disk!"},
         {"b.po", {}, "Not a ProDOS or DOS 3.3 disk!"},
         {"a.hdv", std::vector<uint8_t>(700, 0xFF), "Not a ProDOS or DOS 3.3 disk!"},
+        {"tiny.po", tinyDos, "Not a ProDOS or DOS 3.3 disk!"},
+        {"tiny.2mg", tinyProdos, "Not a ProDOS or DOS 3.3 disk!"},
         {"a.nib", smallVolume(), "Larkspoon cannot open .NIB images yet."},
         {"b.APP", smallVolume(), "Larkspoon cannot open .APP images yet."},
         {"c.fdi", smallVolume(), "Larkspoon cannot open .FDI images yet."},
@@ -92,26 +103,34 @@ TEST(OpenImage, RefusesWithTheRightMessageAndReadsRealFiles) {
         Opened o;
         openBytes(o, "ok.po", smallVolume());
         ASSERT_TRUE(o.image.bufferValid);
-        o.platform.cursorChanges.clear();
         o.image.path = std::string(c.name).rfind("missing", 0) == 0 ? dir.file(c.name)
                                                                     : dir.write(c.name, c.bytes);
         o.image.fileTitle = c.name;
-        openImage(o.image, o.tree, o.platform);
+        reported(o.platform, [&](Outcome& out) { return openImage(o.image, o.tree, out); });
         ASSERT_EQ(o.platform.messages.size(), 1u);
         EXPECT_EQ(o.platform.messages[0].text, c.message);
         EXPECT_EQ(o.platform.messages[0].caption, "Larkspoon");
         EXPECT_EQ(o.platform.messages[0].icon, MessageIcon::Warning);
-        EXPECT_EQ(o.platform.cursorChanges.front(), true);
         expectNoImage(o);
     }
     Opened untitled;
     untitled.image.path = dir.file("x.po");
-    openImage(untitled.image, untitled.tree, untitled.platform);
+    reported(untitled.platform, [&](Outcome& out) { return openImage(untitled.image, untitled.tree, out); });
     EXPECT_EQ(untitled.platform.lastMessage(), "Could not read untitled");
+
+    // A file larger than any image is refused before it is read.
+    Opened huge;
+    huge.image.path = dir.write("huge.po", {});
+    huge.image.fileTitle = "huge.po";
+    std::filesystem::resize_file(huge.image.path, kLargestImageFile + 1);
+    reported(huge.platform, [&](Outcome& out) { openImage(huge.image, huge.tree, out); });
+    EXPECT_EQ(huge.platform.lastMessage(),
+              "huge.po is larger than any disk image Larkspoon can hold.");
+    expectNoImage(huge);
 
     Opened o; // a file that opens: its path is split
     o.image.path = dir.write("disk.po", smallVolume());
-    openImage(o.image, o.tree, o.platform);
+    reported(o.platform, [&](Outcome& out) { return openImage(o.image, o.tree, out); });
     EXPECT_TRUE(o.image.bufferValid);
     EXPECT_EQ(o.image.fileSize, 143360);
     EXPECT_EQ(o.image.folder + "|" + o.image.baseName + "|" + o.image.extension,
@@ -130,12 +149,12 @@ TEST(OpenImage, EnlargesAShortHdvToItsVolume) {
     EXPECT_EQ(o.image.fileSize, 1000 * 512);
     EXPECT_EQ(o.image.header.blockCount, 1000u);
     EXPECT_TRUE(blockInImage(o.image, 65534));
-    EXPECT_EQ(o.tree.volumeIcon, kIconDisk35);
+    EXPECT_EQ(treeIcon(*o.tree.item(o.tree.root())), kIconDisk35);
 
     Opened whole;
     openBytes(whole, "big.HDV", b.bytes());
     EXPECT_FALSE(whole.image.hdvExtended);
-    EXPECT_EQ(whole.tree.volumeIcon, kIconHardDisk);
+    EXPECT_EQ(treeIcon(*whole.tree.item(whole.tree.root())), kIconHardDisk);
 }
 
 } // namespace

@@ -70,6 +70,19 @@ std::optional<int> startVerb(const VerbSpec& spec, int argc, char** argv, Sessio
 // The node of a path on the opened volume, selected; kNoNode (told) when there is none.
 NodeId selectPath(Session& s, const std::string& path);
 
+// Opens the image for a change: refused (told) unless it holds a ProDOS volume.
+std::optional<int> openForChange(Session& s);
+// The node of a path, "/" standing for the volume, selected; kNoNode (told) when there is none.
+NodeId selectPlace(Session& s, const std::string& path);
+// The folder (or volume) that a path's last name goes into, selected, with that name; kNoNode
+// (told) when it is not there.
+NodeId selectParent(Session& s, const std::string& path, std::string& name);
+// A question no one is there to answer with Yes: its text as a warning, and the command goes on.
+bool warnAndGoOn(Session& s, const Message& question);
+// A changing verb's end: the image saved once when the change was made, as File > Save saves
+// it; the file left as it was when it failed.
+int finishChange(Session& s, bool changed);
+
 int usageError(const std::string& message);
 // Writes bytes to standard output; false (told) when they cannot all be written.
 bool writeStdout(Session& s, Bytes bytes);
@@ -87,5 +100,11 @@ int runView(int argc, char** argv);
 int runBlock(int argc, char** argv);
 int runSector(int argc, char** argv);
 int runBitmap(int argc, char** argv);
+int runPut(int argc, char** argv);
+int runMkdir(int argc, char** argv);
+int runRm(int argc, char** argv);
+int runRename(int argc, char** argv);
+int runCp(int argc, char** argv);
+int runCheck(int argc, char** argv);
 
 } // namespace lk::cli

@@ -1,4 +1,5 @@
 // larkspoon-cli: Larkspoon's core from the command line, for users and scripts.
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -62,6 +63,11 @@ constexpr const char* kUsage =
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // A file-size limit makes a write fail instead of ending the program, so that a save leaves
+    // the old file whole and removes its temporary file.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     if (argc < 2) {
         std::fputs(kUsage, stdout);
         return lk::cli::kOk;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 
 #include "base/bytes.h"
 #include "base/file_data.h"
+#include "app/volume_changes.h"
 #include "base/outcome.h"
 #include "catalog/catalog_tree.h"
 #include "image/disk_image.h"
@@ -82,6 +84,8 @@ bool warnAndGoOn(Session& s, const Message& question);
 // A changing verb's end: the image saved once when the change was made, as File > Save saves
 // it; the file left as it was when it failed.
 int finishChange(Session& s, bool changed);
+// Runs a change (asking about a long pathname as warnAndGoOn does), reports it and finishes.
+int runChange(Session& s, const std::function<bool(const ChangeAnswers&, Outcome&)>& change);
 
 int usageError(const std::string& message);
 // Writes bytes to standard output; false (told) when they cannot all be written.

@@ -4,6 +4,7 @@
 
 #include "base/host_file.h"
 #include "catalog/find_path.h"
+#include "app/host_transfer.h"
 #include "cli/cli.h"
 #include "image/save_image.h"
 #include "volume/open_image.h"
@@ -155,6 +156,14 @@ bool warnAndGoOn(Session& s, const Message& question) {
     std::cerr << messageText(question) << '\n';
     s.problems = true;
     return true;
+}
+
+int runChange(Session& s, const std::function<bool(const ChangeAnswers&, Outcome&)>& change) {
+    Outcome outcome;
+    bool done = withLongPathAnswer(
+        [&](const Message& question) { return warnAndGoOn(s, question); }, outcome, change);
+    s.report(outcome);
+    return finishChange(s, done);
 }
 
 int finishChange(Session& s, bool changed) {

@@ -1,6 +1,6 @@
 // larkspoon-cli cp SRC_IMAGE PATH DEST_IMAGE DEST_FOLDER: Copy Apple file in one image and Paste
 // Apple file in another (or the same), both forks.
-#include "app/host_transfer.h"
+#include "app/volume_changes.h"
 #include "cli/cli.h"
 
 namespace lk::cli {
@@ -26,14 +26,9 @@ int runCp(int argc, char** argv) {
     s.problems = source.problems;
     if (auto end = openForChange(s)) return *end;
     if (selectPlace(s, source.args.positional[3]) == kNoNode) return kUnreadable;
-    Outcome outcome;
-    bool pasted = withLongPathAnswer(
-        [&](const Message& question) { return warnAndGoOn(s, question); }, outcome,
-        [&](const ChangeAnswers& answers, Outcome& o) {
-            return pasteFile(s.image, s.tree, copy, answers, o);
-        });
-    s.report(outcome);
-    return finishChange(s, pasted);
+    return runChange(s, [&](const ChangeAnswers& answers, Outcome& o) {
+        return pasteFile(s.image, s.tree, copy, answers, o);
+    });
 }
 
 } // namespace lk::cli

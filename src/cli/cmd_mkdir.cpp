@@ -1,7 +1,7 @@
 // larkspoon-cli mkdir IMAGE PATH: a new folder, as New Folder makes it.
 #include <ctime>
 
-#include "app/host_transfer.h"
+#include "app/volume_changes.h"
 #include "cli/cli.h"
 
 namespace lk::cli {
@@ -13,14 +13,9 @@ int runMkdir(int argc, char** argv) {
     std::string name;
     if (selectParent(s, s.args.positional[1], name) == kNoNode) return kUnreadable;
     LocalDateTime now = localDateTime(std::time(nullptr));
-    Outcome outcome;
-    bool made = withLongPathAnswer(
-        [&](const Message& question) { return warnAndGoOn(s, question); }, outcome,
-        [&](const ChangeAnswers& answers, Outcome& o) {
-            return newFolder(s.image, s.tree, name, kDefaultAccess, now, answers, o);
-        });
-    s.report(outcome);
-    return finishChange(s, made);
+    return runChange(s, [&](const ChangeAnswers& answers, Outcome& o) {
+        return newFolder(s.image, s.tree, name, kDefaultAccess, now, answers, o);
+    });
 }
 
 } // namespace lk::cli

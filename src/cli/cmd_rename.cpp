@@ -1,6 +1,6 @@
 // larkspoon-cli rename IMAGE PATH NEWNAME: a new name for a file, folder or the volume, its type,
 // auxiliary type and access kept.
-#include "app/host_transfer.h"
+#include "app/volume_changes.h"
 #include "base/format.h"
 #include "cli/cli.h"
 #include "prodos/file_types.h"
@@ -18,14 +18,9 @@ int runRename(int argc, char** argv) {
     loadEntry(s.image, s.tree.item(node)->entryOffset, e);
     NameFields fields{s.args.positional[2], typeText(e.fileType, e.auxType),
                       format("%04X", unsigned(e.auxType)), e.access};
-    Outcome outcome;
-    bool renamed = withLongPathAnswer(
-        [&](const Message& question) { return warnAndGoOn(s, question); }, outcome,
-        [&](const ChangeAnswers& answers, Outcome& o) {
-            return renameFile(s.image, s.tree, fields, answers, o);
-        });
-    s.report(outcome);
-    return finishChange(s, renamed);
+    return runChange(s, [&](const ChangeAnswers& answers, Outcome& o) {
+        return renameFile(s.image, s.tree, fields, answers, o);
+    });
 }
 
 } // namespace lk::cli

@@ -9,16 +9,12 @@ namespace lk {
 
 namespace {
 
-// Where block 2 keeps the bit map's first block and the volume's size.
-constexpr size_t kBitMapPointerField = 0x27;
-constexpr size_t kTotalBlocksField = 0x29;
-
 // The byte holding a block's bit, when the block is a block of the volume and its bit lies
 // inside the image.
 uint8_t* mapByte(DiskImage& image, uint32_t block) {
     Bytes header = blockBytes(image, kVolumeDirectoryBlock);
-    if (block >= le16At(header, kTotalBlocksField)) return nullptr;
-    uint64_t map = blockOffset(image, le16At(header, kBitMapPointerField));
+    if (block >= le16At(header, dirHeader::kTotalBlocks)) return nullptr;
+    uint64_t map = blockOffset(image, le16At(header, dirHeader::kBitMapPointer));
     MutableBytes b = bufferBytesMutable(image, map + block / 8, 1);
     return b.empty() ? nullptr : b.data();
 }

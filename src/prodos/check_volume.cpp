@@ -137,13 +137,16 @@ bool Checker::header(const PendingDirectory& d, Bytes key) {
         error(MessageId::CheckStorageType, d.path, storage);
         return false;
     }
-    if (key[0x23] != kEntryLength || key[0x24] != kEntriesPerBlock) {
-        error(MessageId::CheckEntryFormat, d.path, key[0x23], key[0x24]);
+    uint8_t length = key[dirHeader::kEntryLength], perBlock = key[dirHeader::kEntriesPerBlock];
+    if (length != kEntryLength || perBlock != kEntriesPerBlock) {
+        error(MessageId::CheckEntryFormat, d.path, length, perBlock);
         return false;
     }
     if (d.volume) return true;
-    uint32_t parent = le16(key.data() + 0x27), number = key[0x29];
-    if (parent != d.entryBlock || number != d.entryNumber || key[0x2A] != kEntryLength)
+    uint32_t parent = le16(key.data() + dirHeader::kParentPointer);
+    uint32_t number = key[dirHeader::kParentEntry];
+    if (parent != d.entryBlock || number != d.entryNumber ||
+        key[dirHeader::kParentEntryLength] != kEntryLength)
         error(MessageId::CheckParentLink, d.path, number, parent, d.entryNumber, d.entryBlock);
     return true;
 }
@@ -192,7 +195,7 @@ void Checker::directory(const PendingDirectory& d) {
     }
     if (!readable) return;
     Bytes key = blockBytes(image_, d.key);
-    uint32_t count = key.empty() ? 0 : le16(key.data() + 0x25);
+    uint32_t count = le16At(key, dirHeader::kFileCount);
     if (count != live) error(MessageId::CheckFileCount, d.path, count, live);
     if (!d.volume && (d.blocksUsed != chain || d.eof != chain * kBlockSize))
         error(MessageId::CheckFolderSize, d.path, chain, d.blocksUsed, d.eof);
@@ -222,7 +225,7 @@ void Checker::run() {
     uint32_t boot = owner("the boot blocks");
     for (uint32_t b : {0u, 1u}) claim(b, boot);
     uint32_t mapOwner = owner("the volume bit map");
-    uint32_t first = le16At(blockBytes(image_, kVolumeDirectoryBlock), 0x27);
+    uint32_t first = le16At(blockBytes(image_, kVolumeDirectoryBlock), dirHeader::kBitMapPointer);
     for (uint32_t b = 0; b < (total_ + 4095) / 4096; ++b) claim(first + b, mapOwner);
     Bytes header = blockBytes(image_, kVolumeDirectoryBlock);
     std::string name(reinterpret_cast<const char*>(header.data()) + 5, header[4] & 0x0F);

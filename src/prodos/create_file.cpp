@@ -16,12 +16,6 @@ namespace lk {
 
 namespace {
 
-// Fields of a folder's key block (its header's offsets plus the four bytes of the links).
-constexpr uint32_t kFolderCreation = 0x1C;
-constexpr uint32_t kFolderParentPointer = 0x27;
-constexpr uint32_t kFolderParentEntry = 0x29;
-constexpr uint32_t kFolderParentEntryLength = 0x2A;
-
 // The directory a new entry goes into, from the tree's selection: a selected volume or folder
 // itself, else the folder of the selected file.
 struct Target {
@@ -54,7 +48,7 @@ bool findTarget(const DiskImage& image, const CatalogTree& tree, Target& t,
 
 bool rootFull(const DiskImage& image, const CatalogTree& tree, const Target& t) {
     if (tree.item(t.node)->kind != NodeKind::Volume) return false;
-    return le16At(entryBytes(image, tree.item(t.node)->entryOffset), 0x21) >= kMaxRootFiles;
+    return le16At(blockBytes(image, kVolumeDirectoryBlock), dirHeader::kFileCount) >= kMaxRootFiles;
 }
 
 void setStorageType(FileEntry& working, int kind) {
@@ -91,7 +85,7 @@ void setDates(DiskImage& image, FileEntry& working, const CreateRequest& request
     case CreateMode::NewFolder: {
         working.creation = working.lastModified = prodosDateTime(request.now);
         uint8_t* key = blockBytesMutable(image, working.keyPointer).data();
-        std::copy(working.creation.begin(), working.creation.end(), key + kFolderCreation);
+        std::copy(working.creation.begin(), working.creation.end(), key + dirHeader::kCreation);
         break;
     }
     case CreateMode::Import:
@@ -108,9 +102,9 @@ void setDates(DiskImage& image, FileEntry& working, const CreateRequest& request
 // A new folder's header names the entry that stands for it in its parent.
 void linkFolderToParent(DiskImage& image, const FileEntry& working, const DirectoryPlace& place) {
     uint8_t* key = blockBytesMutable(image, working.keyPointer).data();
-    putLe16(key + kFolderParentPointer, uint16_t(place.entryBlock));
-    key[kFolderParentEntry] = uint8_t(place.position + 1);
-    key[kFolderParentEntryLength] = uint8_t(kEntryLength);
+    putLe16(key + dirHeader::kParentPointer, uint16_t(place.entryBlock));
+    key[dirHeader::kParentEntry] = uint8_t(place.position + 1);
+    key[dirHeader::kParentEntryLength] = uint8_t(kEntryLength);
 }
 
 void insertNode(CatalogTree& tree, const Target& t, const FileEntry& working, uint32_t offset,

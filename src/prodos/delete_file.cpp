@@ -13,7 +13,6 @@ namespace lk {
 
 namespace {
 
-constexpr uint32_t kFileCountField = 0x25; // in a directory's key block
 constexpr uint32_t kResourceMini = 0x100;  // the resource fork's mini-entry in an extended key
 
 using BlockCopy = std::array<uint8_t, kBlockSize>;
@@ -110,12 +109,12 @@ void countOneFileLess(DiskImage& image, uint16_t directory, DamageReport& damage
         damage.note(MessageId::NoteWriteNoHeader, directory);
         return;
     }
-    uint16_t count = le16(key.data() + kFileCountField);
+    uint16_t count = le16(key.data() + dirHeader::kFileCount);
     if (count == 0) {
         damage.note(MessageId::NoteDeleteCountZero, directory);
         return;
     }
-    putLe16(key.data() + kFileCountField, uint16_t(count - 1));
+    putLe16(key.data() + dirHeader::kFileCount, uint16_t(count - 1));
 }
 
 int classify(uint8_t storage, bool finalPass) {

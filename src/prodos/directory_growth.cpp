@@ -8,14 +8,6 @@ namespace lk {
 
 namespace {
 
-// Fields of a directory's header, as offsets in its key block.
-constexpr uint32_t kEntryLengthField = 0x23;
-constexpr uint32_t kEntriesPerBlockField = 0x24;
-constexpr uint32_t kFileCountField = 0x25;
-constexpr uint32_t kParentPointerField = 0x27;
-constexpr uint32_t kParentEntryField = 0x29;
-constexpr uint32_t kParentEntryLengthField = 0x2A;
-
 struct Directory {
     uint16_t key = 0;
     uint32_t total = 0; // blocks of the volume
@@ -67,8 +59,8 @@ int32_t findFreeEntry(const DiskImage& image, Directory& d, DirectoryPlace& plac
 // entry, or 0 (noted) when the header leads outside the volume or to another entry.
 uint32_t folderEntry(const DiskImage& image, const Directory& d, Bytes key,
                      DamageReport& damage) {
-    uint32_t block = le16(key.data() + kParentPointerField);
-    uint32_t number = key[kParentEntryField];
+    uint32_t block = le16(key.data() + dirHeader::kParentPointer);
+    uint32_t number = key[dirHeader::kParentEntry];
     if (number == 0) {
         damage.note(MessageId::NoteWriteParentEntryZero, d.key, number);
         return 0;
@@ -98,7 +90,7 @@ int32_t grow(DiskImage& image, BlockAllocator& allocator, const Directory& d,
     if (d.headerStorage == kStorageSubdirectoryHeader) {
         // Everything is tested before the chain changes, so that a refusal leaves it as it was.
         Bytes key = blockBytes(image, d.key);
-        if (key[kParentEntryLengthField] != kEntryLength) return kCreateNonStandardEntry;
+        if (key[dirHeader::kParentEntryLength] != kEntryLength) return kCreateNonStandardEntry;
         parentEntry = folderEntry(image, d, key, damage);
         if (parentEntry == 0) return kCreateDamaged;
     }
@@ -130,8 +122,8 @@ int32_t placeNewEntry(DiskImage& image, BlockAllocator& allocator, uint16_t keyB
         damage.note(MessageId::NoteWriteNoHeader, keyBlock);
         return kCreateDamaged;
     }
-    d.entryLength = key[kEntryLengthField];
-    d.entriesPerBlock = key[kEntriesPerBlockField];
+    d.entryLength = key[dirHeader::kEntryLength];
+    d.entriesPerBlock = key[dirHeader::kEntriesPerBlock];
     // Every entry must hold the 39 bytes written into it and lie inside its block.
     if (d.entryLength < kEntryLength || d.entriesPerBlock == 0 ||
         kFirstEntryOffset + d.entryLength * d.entriesPerBlock > kBlockSize)
@@ -143,7 +135,7 @@ int32_t placeNewEntry(DiskImage& image, BlockAllocator& allocator, uint16_t keyB
     }
     // A full volume directory, which ProDOS never grows, is grown like a folder on a damaged
     // volume; the new entry is counted there too, so that the count stays true.
-    addToField16(blockBytesMutable(image, keyBlock), kFileCountField, 1);
+    addToField16(blockBytesMutable(image, keyBlock), dirHeader::kFileCount, 1);
     return 0;
 }
 

@@ -64,7 +64,7 @@ TEST(SaveImage, EnlargedHdvIsTrimmed) {
     EXPECT_TRUE(out.empty());
 }
 
-TEST(SaveImage, SaveAsKeepsTheKindAndAFailedSaveKeepsTheFile) {
+TEST(SaveImage, SaveAsKeepsTheKind) {
     struct Case {
         ImageKind kind;
         const char* path;
@@ -83,6 +83,16 @@ TEST(SaveImage, SaveAsKeepsTheKindAndAFailedSaveKeepsTheFile) {
     EXPECT_FALSE(saveImageAs(o.image, dir.file("v.dsk"), out));
     EXPECT_EQ(messageText(out.messages.at(0)), "SaveAs cannot be used to change the image type!");
     EXPECT_EQ(o.image.path, path) << "a refused Save As keeps the image's own file";
+}
+
+// (A full disk is simulated by larkspoon-cli's tests with a file-size limit.)
+TEST(SaveImage, AFailedSaveKeepsTheFile) {
+    ProdosBuilder b(280);
+    TempFolder dir;
+    std::string path = dir.write("v.po", b.bytes());
+    Opened o;
+    openFile(o, path);
+    Outcome out;
     o.image.buffer[0] = 0xAA;
     std::filesystem::permissions(dir.path, std::filesystem::perms::owner_read |
                                                std::filesystem::perms::owner_exec);

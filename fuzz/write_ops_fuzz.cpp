@@ -59,7 +59,9 @@ void change(lk::DiskImage& image, lk::CatalogTree& tree, Draw& draw, int step) {
         t.length = kSizes[draw.next(7)];
         t.bytes.assign(t.length + 4, uint8_t(step));
         lk::FileEntry working;
-        lk::ImportRequest request{{name, "BIN", "0", 0xC3}, &t, draw.next(3) == 0,
+        lk::ImportRequest request{{name, "BIN", "0", 0xC3},
+                                  &t,
+                                  draw.next(3) == 0,
                                   lk::Bytes(t.bytes.data(), t.length / 2)};
         lk::importFile(image, tree, working, request, yes, outcome);
         break;

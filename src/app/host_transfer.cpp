@@ -65,9 +65,8 @@ struct Extractor {
         const Volume& volume = volumeOf(image);
         TranslationType t = volume.translationType(image, item);
         std::string name = hostName(item);
-        writeFork(item, Fork::Data, folder / hostPath(typedHostName(name, t.fileType, t.auxType,
-                                                                    false)),
-                  node);
+        writeFork(item, Fork::Data,
+                  folder / hostPath(typedHostName(name, t.fileType, t.auxType, false)), node);
         if (volume.hasResourceFork(image, item))
             writeFork(item, Fork::Resource,
                       folder / hostPath(typedHostName(name, t.fileType, t.auxType, true)), node);
@@ -84,7 +83,8 @@ struct Extractor {
         fs::path inner = folder / hostPath(hostName(item));
         std::error_code ec;
         fs::create_directory(inner, ec);
-        if (!fs::is_directory(inner, ec)) return fail(MessageId::CouldNotMakeFolder, utf8Path(inner));
+        if (!fs::is_directory(inner, ec))
+            return fail(MessageId::CouldNotMakeFolder, utf8Path(inner));
         contents(node, inner);
     }
 };

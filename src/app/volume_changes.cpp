@@ -15,8 +15,8 @@ namespace lk {
 namespace {
 
 // The pathname's length of the place; false (told) when it cannot be made.
-bool placeLength(const DiskImage& image, const CatalogTree& tree, PlaceContext context,
-                 int& length, Outcome& outcome) {
+bool placeLength(const DiskImage& image, const CatalogTree& tree, PlaceContext context, int& length,
+                 Outcome& outcome) {
     std::string text;
     length = placePath(image, tree, text);
     if (length >= 0) return true;
@@ -66,9 +66,9 @@ bool importFile(DiskImage& image, CatalogTree& tree, FileEntry& working,
         outcome.add(MessageId::NotEnoughSpaceImport);
         return false;
     }
-    CreateRequest create{CreateMode::Import, Bytes(transfer.bytes.data(), transfer.length),
-                         request.extended, request.resourceFork, transfer.hostFileTime,
-                         transfer.importTime};
+    CreateRequest create{CreateMode::Import,    Bytes(transfer.bytes.data(), transfer.length),
+                         request.extended,      request.resourceFork,
+                         transfer.hostFileTime, transfer.importTime};
     return lk::create(image, tree, working, create, outcome);
 }
 
@@ -91,9 +91,12 @@ bool pasteFile(DiskImage& image, CatalogTree& tree, const AppleFileCopy& copy,
         return false;
     }
     FileEntry working = copy.entry;
-    CreateRequest create{CreateMode::Paste, Bytes(copy.data.data(), copy.data.size()),
+    CreateRequest create{CreateMode::Paste,
+                         Bytes(copy.data.data(), copy.data.size()),
                          copy.hasResourceFork,
-                         Bytes(copy.resourceFork.data(), copy.resourceFork.size()), {}, {}};
+                         Bytes(copy.resourceFork.data(), copy.resourceFork.size()),
+                         {},
+                         {}};
     return lk::create(image, tree, working, create, outcome);
 }
 

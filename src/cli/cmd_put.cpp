@@ -20,9 +20,9 @@ std::optional<unsigned> hexOption(const std::string& text, size_t digits) {
 
 int runPut(int argc, char** argv) {
     Session s;
-    if (auto end = parseVerb({"put", {"type", "aux", "access"}, {"r"}, 3, size_t(-1),
-                              "IMAGE HOSTPATH... DEST"},
-                             argc, argv, s))
+    if (auto end = parseVerb(
+            {"put", {"type", "aux", "access"}, {"r"}, 3, size_t(-1), "IMAGE HOSTPATH... DEST"},
+            argc, argv, s))
         return *end;
     HostImportOptions options;
     options.recursive = s.args.has("r");

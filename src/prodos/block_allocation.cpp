@@ -32,8 +32,7 @@ bool volumeWritable(const DiskImage& image, DamageReport& damage) {
         return false;
     }
     if (map.totalBlocks > imageBlockCount(image)) {
-        damage.note(MessageId::NoteWriteVolumeBeyondImage, map.totalBlocks,
-                    imageBlockCount(image));
+        damage.note(MessageId::NoteWriteVolumeBeyondImage, map.totalBlocks, imageBlockCount(image));
         return false;
     }
     return true;

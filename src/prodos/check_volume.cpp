@@ -18,9 +18,9 @@ struct PendingDirectory {
     std::string path;
     int depth = 0;
     bool volume = false;
-    uint32_t entryBlock = 0;   // the block of the parent that holds its entry
-    uint32_t entryNumber = 0;  // the entry's number there, 1-13
-    uint32_t blocksUsed = 0;   // as its entry says
+    uint32_t entryBlock = 0;  // the block of the parent that holds its entry
+    uint32_t entryNumber = 0; // the entry's number there, 1-13
+    uint32_t blocksUsed = 0;  // as its entry says
     uint32_t eof = 0;
 };
 
@@ -81,8 +81,7 @@ bool Checker::claim(uint32_t block, uint32_t who) {
 
 // The data blocks (or, for a tree's master index, the index blocks) named by one index block
 // whose first entry stands at file position `base`. Returns the blocks counted below it.
-uint32_t Checker::indexBlocks(uint32_t who, Bytes index, uint64_t base, uint32_t eof,
-                              bool tree) {
+uint32_t Checker::indexBlocks(uint32_t who, Bytes index, uint64_t base, uint32_t eof, bool tree) {
     uint64_t span = tree ? kIndexSpan : kBlockSize;
     uint32_t blocks = 0;
     for (uint32_t i = 0; i < 256; ++i) {
@@ -183,8 +182,8 @@ void Checker::directory(const PendingDirectory& d) {
                 extended(path, e);
                 break;
             case kStorageSubdirectory:
-                pending_.push_back({e.keyPointer, path, d.depth + 1, false, block, k + 1,
-                                    e.blocksUsed, e.eof});
+                pending_.push_back(
+                    {e.keyPointer, path, d.depth + 1, false, block, k + 1, e.blocksUsed, e.eof});
                 break;
             default:
                 note(MessageId::CheckStorageType, path, e.storageType());

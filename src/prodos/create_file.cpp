@@ -19,13 +19,12 @@ namespace {
 // The directory a new entry goes into, from the tree's selection: a selected volume or folder
 // itself, else the folder of the selected file.
 struct Target {
-    NodeId node = kNoNode;      // the directory's node
+    NodeId node = kNoNode;       // the directory's node
     NodeId after = kInsertFirst; // where the new node goes among its children
     uint16_t keyBlock = 0;
 };
 
-bool findTarget(const DiskImage& image, const CatalogTree& tree, Target& t,
-                DamageReport& damage) {
+bool findTarget(const DiskImage& image, const CatalogTree& tree, Target& t, DamageReport& damage) {
     NodeId selected = tree.selection();
     bool directory = canHaveChildren(tree.item(selected)->kind);
     t.node = directory ? selected : tree.parent(selected);
@@ -52,20 +51,19 @@ bool rootFull(const DiskImage& image, const CatalogTree& tree, const Target& t) 
 }
 
 void setStorageType(FileEntry& working, int kind) {
-    working.storageTypeNameLength =
-        uint8_t((kind << 4) | (working.storageTypeNameLength & 0x0F));
+    working.storageTypeNameLength = uint8_t((kind << 4) | (working.storageTypeNameLength & 0x0F));
 }
 
-// Steps 5 and 6 of a create: the file's blocks, and the entry's key block, storage type, blocks
-// used and EOF. Returns 0 or a create result.
+// The file's blocks, and the entry's key block, storage type, blocks used and EOF. Returns 0
+// or a create result.
 int32_t writeBlocks(DiskImage& image, BlockAllocator& allocator, FileEntry& working,
                     const CreateRequest& request) {
     if (request.extended)
         return pasteExtended(image, allocator, working, request.data, request.resourceFork);
     bool folder = request.mode == CreateMode::NewFolder;
-    int kind = folder ? kStorageSubdirectory
-                      : storageKindForSize(uint32_t(std::min<size_t>(request.data.size(),
-                                                                     UINT32_MAX)));
+    int kind =
+        folder ? kStorageSubdirectory
+               : storageKindForSize(uint32_t(std::min<size_t>(request.data.size(), UINT32_MAX)));
     if (kind < 0) return kCreateTooLarge;
     int32_t key = allocator.takeCleared();
     if (key < 0) return key;

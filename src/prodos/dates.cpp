@@ -7,8 +7,8 @@ ProdosDateTime prodosDateTime(const LocalDateTime& time) {
     if (year > 99) year = time.year - 2000;
     unsigned month = unsigned(time.month);
     return {uint8_t(((month & 7) << 5) | (unsigned(time.day) & 0x1F)),
-            uint8_t(((unsigned(year) & 0x7F) << 1) | ((month >> 3) & 1)),
-            uint8_t(time.minute), uint8_t(time.hour)};
+            uint8_t(((unsigned(year) & 0x7F) << 1) | ((month >> 3) & 1)), uint8_t(time.minute),
+            uint8_t(time.hour)};
 }
 
 void reduceYear(ProdosDateTime& dateTime) {

@@ -13,7 +13,7 @@ namespace lk {
 
 namespace {
 
-constexpr uint32_t kResourceMini = 0x100;  // the resource fork's mini-entry in an extended key
+constexpr uint32_t kResourceMini = 0x100; // the resource fork's mini-entry in an extended key
 
 using BlockCopy = std::array<uint8_t, kBlockSize>;
 
@@ -216,7 +216,7 @@ int deleteSelected(DiskImage& image, CatalogTree& tree, const DeleteOptions& opt
     int r = classifyNode(image, tree, node, false);
     bool whole = r == kDeleteFolderFirst || r == kDeleteVolume;
     if ((whole || r == kDeleted) && options.prompt && !options.confirmed) {
-        outcome.question = message(r == kDeleted            ? MessageId::DeleteFileQuestion
+        outcome.question = message(r == kDeleted             ? MessageId::DeleteFileQuestion
                                    : r == kDeleteFolderFirst ? MessageId::DeleteFolderQuestion
                                                              : MessageId::DeleteAllQuestion);
         return kDeleteAnsweredNo;

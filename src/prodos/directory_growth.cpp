@@ -22,8 +22,7 @@ void addToField16(MutableBytes block, uint32_t at, int delta) {
 }
 
 // The block of a chain, when it is a block of the volume.
-Bytes chainBlock(const DiskImage& image, const Directory& d, uint32_t block,
-                 DamageReport& damage) {
+Bytes chainBlock(const DiskImage& image, const Directory& d, uint32_t block, DamageReport& damage) {
     Bytes b = block != 0 && block < d.total ? blockBytes(image, block) : Bytes();
     if (b.empty()) damage.note(MessageId::NoteDirectoryOutside, block);
     return b;
@@ -57,8 +56,7 @@ int32_t findFreeEntry(const DiskImage& image, Directory& d, DirectoryPlace& plac
 
 // The folder's own entry in its parent directory, as its header names it: the offset of the
 // entry, or 0 (noted) when the header leads outside the volume or to another entry.
-uint32_t folderEntry(const DiskImage& image, const Directory& d, Bytes key,
-                     DamageReport& damage) {
+uint32_t folderEntry(const DiskImage& image, const Directory& d, Bytes key, DamageReport& damage) {
     uint32_t block = le16(key.data() + dirHeader::kParentPointer);
     uint32_t number = key[dirHeader::kParentEntry];
     if (number == 0) {
@@ -84,8 +82,8 @@ uint32_t folderEntry(const DiskImage& image, const Directory& d, Bytes key,
 }
 
 // Links a new block to the end of the chain and counts it in the folder's own entry.
-int32_t grow(DiskImage& image, BlockAllocator& allocator, const Directory& d,
-             DirectoryPlace& place, DamageReport& damage) {
+int32_t grow(DiskImage& image, BlockAllocator& allocator, const Directory& d, DirectoryPlace& place,
+             DamageReport& damage) {
     uint32_t parentEntry = 0;
     if (d.headerStorage == kStorageSubdirectoryHeader) {
         // Everything is tested before the chain changes, so that a refusal leaves it as it was.
@@ -103,8 +101,7 @@ int32_t grow(DiskImage& image, BlockAllocator& allocator, const Directory& d,
         addToField16(e, entry::kBlocksUsed, 1);
         putLe24(e.data() + entry::kEof, le24(e.data() + entry::kEof) + kBlockSize);
     }
-    place = {uint32_t(grown), uint32_t(blockOffset(image, uint32_t(grown))) + kFirstEntryOffset,
-             0};
+    place = {uint32_t(grown), uint32_t(blockOffset(image, uint32_t(grown))) + kFirstEntryOffset, 0};
     return 0;
 }
 

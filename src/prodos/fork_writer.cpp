@@ -47,8 +47,7 @@ int storageKindForSize(uint32_t size) {
     return -1;
 }
 
-int32_t writeFork(DiskImage& image, BlockAllocator& allocator, int kind, uint16_t key,
-                  Bytes data) {
+int32_t writeFork(DiskImage& image, BlockAllocator& allocator, int kind, uint16_t key, Bytes data) {
     uint32_t position = 0;
     int32_t blocks = 1;
     if (kind == 1) {

@@ -19,7 +19,6 @@ int storageKindForSize(uint32_t size);
 // Writes `data` as a fork of `kind` (1, 2 or 3) whose key block `key` is already taken and
 // cleared. Returns the blocks the fork uses, its key block included, or the negative code of the
 // allocation that failed (the allocator still holds every block taken, for its undo).
-int32_t writeFork(DiskImage& image, BlockAllocator& allocator, int kind, uint16_t key,
-                  Bytes data);
+int32_t writeFork(DiskImage& image, BlockAllocator& allocator, int kind, uint16_t key, Bytes data);
 
 } // namespace lk

@@ -70,9 +70,8 @@ bool nameKeepsRules(const CatalogTree& tree, const std::string& name, NameMode m
         outcome.add(MessageId::NameFirstLetter);
         return false;
     }
-    bool allowed = std::all_of(name.begin() + 1, name.end(), [](char c) {
-        return asciiLetter(c) || asciiDigit(c) || c == '.';
-    });
+    bool allowed = std::all_of(name.begin() + 1, name.end(),
+                               [](char c) { return asciiLetter(c) || asciiDigit(c) || c == '.'; });
     if (!allowed) outcome.add(MessageId::NameCharacters);
     return allowed;
 }
@@ -102,8 +101,8 @@ std::string suggestedName(std::string_view hostFileName) {
 }
 
 TypeFields suggestedType(std::string_view hostFileName) {
-    std::string end = upper(hostFileName.substr(hostFileName.size() - std::min<size_t>(
-                                                                         4, hostFileName.size())));
+    std::string end =
+        upper(hostFileName.substr(hostFileName.size() - std::min<size_t>(4, hostFileName.size())));
     if (end == ".SHK" || end == ".SDK") return {"LBR", "8002"};
     if (end == ".BXY") return {"LBR", "8000"};
     if (end == ".PIC") return {"BIN", "2000"};

@@ -8,8 +8,7 @@ namespace {
 
 bool makeFolder(test::WriteFixture& o, const std::string& place, const std::string& name) {
     o.select(place);
-    return newFolder(o.image, o.tree, name, kDefaultAccess, {2004, 12, 5, 14, 7, 0}, {},
-                     o.outcome);
+    return newFolder(o.image, o.tree, name, kDefaultAccess, {2004, 12, 5, 14, 7, 0}, {}, o.outcome);
 }
 
 // A new folder's header names the entry that stands for it: the 13th place of a directory

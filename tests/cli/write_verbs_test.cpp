@@ -56,8 +56,9 @@ TEST(CliWrite, GetAndPutRecursiveRoundTrip) {
     put = runCli({"put", "--type", "bin", "--aux", "2000", "--access", "21", copy, host,
                   "/NEW/COPY/DIR/PIC"});
     ASSERT_EQ(put.status, 0) << put.err;
-    EXPECT_NE(runCli({"ls", "--json", copy}).out.find("\"name\":\"PIC\",\"kind\":\"file\","
-                                                      "\"storage\":1,\"type\":6,\"aux\":8192"),
+    EXPECT_NE(runCli({"ls", "--json", copy})
+                  .out.find("\"name\":\"PIC\",\"kind\":\"file\","
+                            "\"storage\":1,\"type\":6,\"aux\":8192"),
               std::string::npos);
 }
 

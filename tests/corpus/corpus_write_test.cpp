@@ -49,12 +49,9 @@ TEST(ProdosCorpus, SurvivesARoundOfChanges) {
         std::string target = copied ? "LKNEW" : "/";
         std::string copiedDigest = copied ? copied->str("sha256") : sha256Hex(Bytes(a));
         std::vector<std::vector<std::string>> steps = {
-            {"mkdir", image, vol + "/LKNEW"},
-            {"put", image, hostA, hostB, vol + "/LKNEW"},
-            {"cp", image, source, image, target},
-            {"rename", image, "LKNEW/B.BIN", "RENAMED"},
-            {"rm", image, "LKNEW/A.BIN"},
-            {"put", image, hostA, "LKNEW/A.AGAIN"},
+            {"mkdir", image, vol + "/LKNEW"},     {"put", image, hostA, hostB, vol + "/LKNEW"},
+            {"cp", image, source, image, target}, {"rename", image, "LKNEW/B.BIN", "RENAMED"},
+            {"rm", image, "LKNEW/A.BIN"},         {"put", image, hostA, "LKNEW/A.AGAIN"},
         };
         for (const auto& args : steps) {
             CliResult r = runCli(args);
@@ -65,7 +62,8 @@ TEST(ProdosCorpus, SurvivesARoundOfChanges) {
         Opened o;
         openBytes(o, image, readFileBytes(image));
         for (const Json& f : img.files)
-            if (f.has("sha256")) EXPECT_EQ(digest(o, f.str("path")), f.str("sha256")) << f.str("path");
+            if (f.has("sha256"))
+                EXPECT_EQ(digest(o, f.str("path")), f.str("sha256")) << f.str("path");
         std::string name = source.substr(source.rfind('/') + 1);
         EXPECT_EQ(digest(o, (copied ? "LKNEW/" : "") + name), copiedDigest);
         EXPECT_EQ(digest(o, "LKNEW/RENAMED"), sha256Hex(Bytes(b)));

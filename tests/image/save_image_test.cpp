@@ -69,8 +69,8 @@ TEST(SaveImage, SaveAsKeepsTheKind) {
         ImageKind kind;
         const char* path;
         bool allowed;
-    } cases[] = {{ImageKind::Do, "x.do", true},    {ImageKind::Do, "x.DSK", false},
-                 {ImageKind::Hdv, "x.txt", true},  {ImageKind::Nib, "x.dsk", true},
+    } cases[] = {{ImageKind::Do, "x.do", true},      {ImageKind::Do, "x.DSK", false},
+                 {ImageKind::Hdv, "x.txt", true},    {ImageKind::Nib, "x.dsk", true},
                  {ImageKind::TwoImg, "x.po", false}, {ImageKind::Po, "x.PO", true}};
     for (const Case& c : cases) EXPECT_EQ(saveAsKeepsKind(c.kind, c.path), c.allowed) << c.path;
 

@@ -89,8 +89,7 @@ TEST(CreateEntry, FolderGrowsByABlockAtItsThirteenthFile) {
     EXPECT_EQ(le16At(blockBytes(o.image, dir), 0x25), 13);
     NodeId folder = findNodeByPath(o.tree, "DIR");
     EXPECT_EQ(o.tree.item(o.tree.firstChild(folder))->text, "TWELVE");
-    EXPECT_EQ(o.tree.item(o.tree.nextSibling(findNodeByPath(o.tree, "DIR/F3")))->text,
-              "THIRTEEN");
+    EXPECT_EQ(o.tree.item(o.tree.nextSibling(findNodeByPath(o.tree, "DIR/F3")))->text, "THIRTEEN");
     EXPECT_EQ(o.findings(), "");
 }
 
@@ -133,9 +132,12 @@ TEST(CreateEntry, PasteWritesSeedlingsAndExtendedFiles) {
         if (copy.name == "TREE") copy.data.resize(400);
         copy.entry.creation[1] = 0xD0; // year 104: written counting from 1900
         o.select("/");
-        CreateRequest paste{CreateMode::Paste, Bytes(copy.data.data(), copy.data.size()),
+        CreateRequest paste{CreateMode::Paste,
+                            Bytes(copy.data.data(), copy.data.size()),
                             copy.hasResourceFork,
-                            Bytes(copy.resourceFork.data(), copy.resourceFork.size()), {}, {}};
+                            Bytes(copy.resourceFork.data(), copy.resourceFork.size()),
+                            {},
+                            {}};
         copy.entry.name[0] = 'C';
         ASSERT_GT(createEntry(o.image, o.tree, copy.entry, paste, o.outcome), 0);
         EXPECT_EQ(copy.entry.creation[1], 0x08);

@@ -30,7 +30,8 @@ TEST(DeleteEntry, FreesEveryBlockOfEachStorageKind) {
     b.addExtended(2, "FORKED", 0xB3, 0, Bytes(patternBytes(20)), Bytes(patternBytes(600)));
     test::WriteFixture o(b);
     uint32_t free = countFreeBlocks(o.image);
-    for (auto [name, blocks] : {std::pair{"SAPLING", 3}, {"SPARSE", 2}, {"TREE", 394}, {"FORKED", 5}}) {
+    for (auto [name, blocks] :
+         {std::pair{"SAPLING", 3}, {"SPARSE", 2}, {"TREE", 394}, {"FORKED", 5}}) {
         FileEntry e = o.entry(name);
         EXPECT_EQ(e.blocksUsed, blocks) << name;
         EXPECT_EQ(remove(o, name), kDeleted);

@@ -182,9 +182,9 @@ std::string Grinder::go() {
     bool filling = true;
     int refusals = 0;
     for (;;) {
-        if (run_.seconds > 0 ? std::chrono::duration<double>(Clock::now() - start).count() >
-                                   run_.seconds
-                             : f_.steps >= run_.steps)
+        if (run_.seconds > 0
+                ? std::chrono::duration<double>(Clock::now() - start).count() > run_.seconds
+                : f_.steps >= run_.steps)
             return {};
         ++f_.steps;
         uint32_t roll = below(100);
@@ -195,8 +195,10 @@ std::string Grinder::go() {
             std::vector<uint8_t> before = usedBlocks();
             uint32_t rollKind = below(20);
             bool done = roll % 10 == 0 ? rename()
-                                       : create(rollKind < 12 ? 0 : rollKind < 15 ? 1
-                                                                : rollKind < 17 ? 2 : 3);
+                                       : create(rollKind < 12   ? 0
+                                                : rollKind < 15 ? 1
+                                                : rollKind < 17 ? 2
+                                                                : 3);
             if (!done) {
                 ++f_.failedSteps;
                 ++refusals;

@@ -21,7 +21,7 @@ int32_t WriteFixture::create(const std::string& name, Bytes data, uint8_t type) 
     std::copy(name.begin(), name.end(), working.name.begin());
     working.fileType = type;
     working.access = kDefaultAccess;
-    CreateRequest request{CreateMode::Import, data, false, {}, {2004, 12, 5, 14, 7, 0},
+    CreateRequest request{CreateMode::Import,   data, false, {}, {2004, 12, 5, 14, 7, 0},
                           {2024, 1, 2, 3, 4, 0}};
     return createEntry(image, tree, working, request, outcome);
 }

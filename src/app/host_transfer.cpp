@@ -56,7 +56,7 @@ struct Extractor {
         int32_t n = volumeOf(image).readFile(image, item, fork, data, read);
         outcome.append(std::move(read));
         if (n < 0) return fail(MessageId::CannotReadAsFile, nodePath(tree, node));
-        if (!writeFileReplacing(utf8Path(path), data.bytes()))
+        if (!writeNewFile(utf8Path(path), data.bytes()))
             fail(MessageId::CouldNotWriteFile, utf8Path(path));
     }
 
@@ -96,13 +96,15 @@ struct HostFile {
     fs::path resource; // empty for a file without a resource fork
 };
 
-// Host files with their resource forks paired, and host folders, each list in name order.
-void sortPaths(const std::vector<fs::path>& paths, std::vector<HostFile>& files,
+// Host files with their resource forks paired, and host folders, each list in name order. (A
+// folder's listing already knows which entries are folders.)
+void sortPaths(const std::vector<fs::directory_entry>& paths, std::vector<HostFile>& files,
                std::vector<fs::path>& folders) {
     std::map<std::string, HostFile> byData;
-    for (const fs::path& p : paths) {
+    for (const fs::directory_entry& entry : paths) {
         std::error_code ec;
-        if (fs::is_directory(p, ec)) {
+        const fs::path& p = entry.path();
+        if (entry.is_directory(ec)) {
             folders.push_back(p);
             continue;
         }
@@ -178,10 +180,10 @@ struct Importer {
         for (NodeId c = tree.firstChild(parent); c != kNoNode && inner == kNoNode;
              c = tree.nextSibling(c))
             if (tree.item(c)->text == upper(name)) inner = c;
-        std::vector<fs::path> paths;
+        std::vector<fs::directory_entry> paths;
         std::error_code ec;
         for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
-            paths.push_back(it->path());
+            paths.push_back(*it);
         if (ec) {
             outcome.add(MessageId::HostFolderUnreadable, utf8Path(dir));
             return false;
@@ -189,7 +191,7 @@ struct Importer {
         return into(inner, paths, std::nullopt);
     }
 
-    bool into(NodeId parent, const std::vector<fs::path>& paths,
+    bool into(NodeId parent, const std::vector<fs::directory_entry>& paths,
               const std::optional<std::string>& asName) {
         std::vector<HostFile> files;
         std::vector<fs::path> folders;
@@ -245,8 +247,11 @@ bool extractNode(const DiskImage& image, const CatalogTree& tree, NodeId node,
 bool importHostPaths(DiskImage& image, CatalogTree& tree, NodeId folder,
                      const std::vector<std::string>& hostPaths, const HostImportOptions& options,
                      const Asker& ask, Outcome& outcome) {
-    std::vector<fs::path> paths;
-    for (const std::string& p : hostPaths) paths.push_back(hostPath(p));
+    std::vector<fs::directory_entry> paths;
+    for (const std::string& p : hostPaths) {
+        std::error_code ec;
+        paths.emplace_back(hostPath(p), ec);
+    }
     Importer importer{image, tree, options, ask, outcome};
     bool done = importer.into(folder, paths, options.asName);
     tree.select(folder);

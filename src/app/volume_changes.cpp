@@ -24,10 +24,6 @@ bool placeLength(const DiskImage& image, const CatalogTree& tree, PlaceContext c
     return false;
 }
 
-uint64_t freeBytes(const DiskImage& image) {
-    return uint64_t(countFreeBlocks(image)) * kBlockSize;
-}
-
 // Creates the entry and tells a failure in the words of the command.
 bool create(DiskImage& image, CatalogTree& tree, FileEntry& working, const CreateRequest& request,
             Outcome& outcome) {
@@ -62,7 +58,7 @@ bool importFile(DiskImage& image, CatalogTree& tree, FileEntry& working,
         return false;
     const TransferBuffer& transfer = *request.transfer;
     uint64_t size = transfer.length + (request.extended ? request.resourceFork.size() : 0);
-    if (size > freeBytes(image)) {
+    if (!freeBytesAtLeast(image, size)) {
         outcome.add(MessageId::NotEnoughSpaceImport);
         return false;
     }
@@ -75,7 +71,7 @@ bool importFile(DiskImage& image, CatalogTree& tree, FileEntry& working,
 bool pasteFile(DiskImage& image, CatalogTree& tree, const AppleFileCopy& copy,
                const ChangeAnswers& answers, Outcome& outcome) {
     uint64_t size = copy.data.size() + copy.resourceFork.size();
-    if (size >= freeBytes(image)) {
+    if (!freeBytesAtLeast(image, size + 1)) {
         outcome.add(MessageId::NotEnoughSpacePaste);
         return false;
     }

@@ -131,7 +131,7 @@ int32_t createEntry(DiskImage& image, CatalogTree& tree, FileEntry& working,
     }
     if (rootFull(image, tree, target)) return kCreateRootFull;
     uint64_t size = request.data.size() + (request.extended ? request.resourceFork.size() : 0);
-    if (uint64_t(countFreeBlocks(image)) * kBlockSize < size) return kCreateNoSpace;
+    if (!freeBytesAtLeast(image, size)) return kCreateNoSpace;
     BlockAllocator allocator(image);
     int32_t failed = writeBlocks(image, allocator, working, request);
     DirectoryPlace place;

@@ -45,8 +45,13 @@ uint32_t leadingHex(std::string_view text, size_t maxDigits) {
     return value;
 }
 
+char asciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+}
+
 bool sameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && upper(a) == upper(b);
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return asciiUpper(x) == asciiUpper(y); });
 }
 
 bool usedAmong(const CatalogTree& tree, NodeId first, NodeId skip, std::string_view name) {

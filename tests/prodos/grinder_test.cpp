@@ -7,17 +7,12 @@ namespace {
 
 // A short run on each size of volume; fuzz/write_grinder runs it for as long as asked.
 TEST(Grinder, VolumesStaySoundThroughRandomChanges) {
-    struct Case {
-        uint32_t blocks;
-        int steps;
-        uint32_t largestFile;
-    } cases[] = {{280, 300, 150000}, {1600, 150, 900000}, {65535, 30, 16777215}};
-    for (const Case& c : cases) {
+    for (GrinderRun run : {GrinderRun{280, 1, 300, 150000}, GrinderRun{1600, 2, 150, 900000},
+                           GrinderRun{65535, 3, 30, 16777215}}) {
         GrinderFigures figures;
-        std::string problem = grind({c.blocks, 2024, c.steps, c.largestFile}, figures);
-        EXPECT_EQ(problem, "") << c.blocks << " blocks";
-        EXPECT_EQ(figures.steps, c.steps);
-        if (c.blocks == 280) EXPECT_GT(figures.fills, 0) << "filled and emptied";
+        EXPECT_EQ(grind(run, figures), "") << run.blocks << " blocks";
+        EXPECT_EQ(figures.steps, run.steps);
+        if (run.blocks == 280) EXPECT_GT(figures.fills, 0) << "filled and emptied";
     }
 }
 

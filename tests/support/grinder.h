@@ -1,8 +1,7 @@
-// The grinder: seeded random sequences of creates (every storage kind, sizes drawn around the
-// kinds' boundaries), folders, extended files, renames and deletes on a fresh volume, filling it
-// and emptying it again. After every step the volume must check sound and every live file read
-// back byte for byte; a step that fails must leave the image as it was, but for the contents of
-// free blocks.
+// The grinder: seeded random creates (sizes drawn around the storage kinds' edges), folders,
+// extended files, renames and deletes fill a fresh volume and empty it again. After every step
+// the volume must check sound and every live file read back byte for byte; a step that fails
+// must leave every block in use as it was.
 #pragma once
 
 #include <cstdint>
@@ -19,10 +18,8 @@ struct GrinderRun {
 };
 
 struct GrinderFigures {
-    int steps = 0;
-    int failedSteps = 0; // refused creates and renames, as on a full volume
-    int files = 0;
-    int folders = 0;
+    int steps = 0, failedSteps = 0; // refused creates and renames, as on a full volume
+    int files = 0, folders = 0;
     int fills = 0; // times the volume was filled and emptied again
 };
 

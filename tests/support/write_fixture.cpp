@@ -5,8 +5,8 @@
 
 namespace lk::test {
 
-WriteFixture::WriteFixture(ProdosBuilder& b, const std::string& name) {
-    openBytes(*this, name, b.bytes());
+WriteFixture::WriteFixture(ProdosBuilder& b) {
+    openBytes(*this, "t.po", b.bytes());
 }
 
 NodeId WriteFixture::select(const std::string& path) {
@@ -15,11 +15,11 @@ NodeId WriteFixture::select(const std::string& path) {
     return node;
 }
 
-int32_t WriteFixture::create(const std::string& name, Bytes data, uint8_t type) {
+int32_t WriteFixture::create(const std::string& name, Bytes data) {
     FileEntry working;
     working.storageTypeNameLength = uint8_t(name.size());
     std::copy(name.begin(), name.end(), working.name.begin());
-    working.fileType = type;
+    working.fileType = 0x06;
     working.access = kDefaultAccess;
     CreateRequest request{CreateMode::Import,   data, false, {}, {2004, 12, 5, 14, 7, 0},
                           {2024, 1, 2, 3, 4, 0}};
@@ -51,10 +51,6 @@ std::string checkText(const VolumeCheck& check) {
 
 std::string WriteFixture::findings() const {
     return checkText(checkVolume(image));
-}
-
-std::vector<uint8_t> WriteFixture::data() const {
-    return {image.buffer.begin(), image.buffer.begin() + long(dataEnd(image))};
 }
 
 } // namespace lk::test

@@ -13,19 +13,17 @@
 namespace lk::test {
 
 struct WriteFixture : Opened {
-    explicit WriteFixture(ProdosBuilder& b, const std::string& name = "t.po");
+    explicit WriteFixture(ProdosBuilder& b);
 
     // Selects the node of the path ("/" the volume); kNoNode (nothing selected) when absent.
     NodeId select(const std::string& path);
     // Creates a file of that name with the bytes in the selected place, as Import does.
-    int32_t create(const std::string& name, Bytes data, uint8_t type = 0x06);
+    int32_t create(const std::string& name, Bytes data);
     // The entry of the path (cleared when absent) and the bytes of one of its forks.
     FileEntry entry(const std::string& path);
     std::vector<uint8_t> read(const std::string& path, Fork fork = Fork::Data);
     // The check's findings as text, empty when the volume is sound.
     std::string findings() const;
-    // The image's bytes without the spare ones.
-    std::vector<uint8_t> data() const;
 
     Outcome outcome; // what the operations reported
 };

@@ -12,12 +12,14 @@
 int main(int argc, char** argv) {
     double seconds = argc > 1 ? std::atof(argv[1]) : 60;
     uint64_t seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
+    // A run ends after its time: long enough to fill its volume and empty it again.
     struct Volume {
         uint32_t blocks;
         uint32_t largestFile;
+        double seconds;
         lk::test::GrinderFigures total;
         int runs = 0;
-    } volumes[] = {{280, 150000, {}}, {1600, 900000, {}}, {65535, 16777215, {}}};
+    } volumes[] = {{280, 150000, 20, {}}, {1600, 900000, 20, {}}, {65535, 16777215, 180, {}}};
     auto start = std::chrono::steady_clock::now();
     auto elapsed = [&] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -25,7 +27,7 @@ int main(int argc, char** argv) {
     for (int turn = 0; elapsed() < seconds; ++turn, ++seed) {
         Volume& v = volumes[turn % 3];
         lk::test::GrinderFigures f;
-        std::string problem = lk::test::grind({v.blocks, seed, 0, v.largestFile, 20}, f);
+        std::string problem = lk::test::grind({v.blocks, seed, 0, v.largestFile, v.seconds}, f);
         v.total.steps += f.steps;
         v.total.failedSteps += f.failedSteps;
         v.total.files += f.files;

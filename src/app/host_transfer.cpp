@@ -249,8 +249,10 @@ bool importHostPaths(DiskImage& image, CatalogTree& tree, NodeId folder,
                      const Asker& ask, Outcome& outcome) {
     std::vector<fs::directory_entry> paths;
     for (const std::string& p : hostPaths) {
+        fs::path path = hostPath(p);
+        if (path.filename().empty()) path = path.parent_path(); // "folder/" names "folder"
         std::error_code ec;
-        paths.emplace_back(hostPath(p), ec);
+        paths.emplace_back(path, ec);
     }
     Importer importer{image, tree, options, ask, outcome};
     bool done = importer.into(folder, paths, options.asName);

@@ -38,12 +38,12 @@ std::vector<uint8_t> folderKeyBlock(const FileEntry& working) {
     uint8_t* h = key.data() + kFirstEntryOffset;
     h[0] = uint8_t((kStorageSubdirectoryHeader << 4) | working.nameLength());
     std::copy(working.name.begin(), working.name.end(), h + entry::kName);
-    h[0x10] = 0x75;
+    h[0x10] = 0x75; // the fixed byte of a folder header
     std::copy(working.creation.begin(), working.creation.end(), h + entry::kCreation);
     h[entry::kAccess] = working.access;
-    h[0x1F] = uint8_t(kEntryLength);
-    h[0x20] = uint8_t(kEntriesPerBlock);
-    putLe16(h + 0x23, working.headerPointer);
+    key[dirHeader::kEntryLength] = uint8_t(kEntryLength);
+    key[dirHeader::kEntriesPerBlock] = uint8_t(kEntriesPerBlock);
+    putLe16(key.data() + dirHeader::kParentPointer, working.headerPointer);
     return key;
 }
 

@@ -51,8 +51,10 @@ struct Freeing {
         if (!releaseAndRead(key, index) || kind == kStorageSeedling) return;
         for (uint32_t i = 0; i < 256 && left != 0; ++i) {
             BlockCopy inner;
-            if (!releaseAndRead(indexEntry(index, i), inner) || kind != kStorageTree) continue;
-            for (uint32_t j = 0; j < 256 && left != 0; ++j) release(indexEntry(inner, j));
+            if (kind != kStorageTree)
+                release(indexEntry(index, i));
+            else if (releaseAndRead(indexEntry(index, i), inner))
+                for (uint32_t j = 0; j < 256 && left != 0; ++j) release(indexEntry(inner, j));
         }
     }
 

@@ -10,7 +10,8 @@ namespace lk::cli {
 
 int runView(int argc, char** argv) {
     Session s;
-    if (auto end = startVerb({"view", {}, {"hex", "rsrc", "html", "force"}, 2, 2, "IMAGE PATH"}, argc, argv, s))
+    if (auto end = startVerb({"view", {}, {"hex", "rsrc", "html", "force"}, 2, 2, "IMAGE PATH"},
+                             argc, argv, s))
         return *end;
     const std::string& path = s.args.positional[1];
     NodeId node = selectPath(s, path);
@@ -23,8 +24,8 @@ int runView(int argc, char** argv) {
     }
     ViewRequest request;
     Outcome read;
-    bool readable = readForView(s.image, item, rsrc ? Fork::Resource : Fork::Data, s.file,
-                                request, read);
+    bool readable =
+        readForView(s.image, item, rsrc ? Fork::Resource : Fork::Data, s.file, request, read);
     s.report(read);
     if (!readable) {
         s.tell(MessageId::NothingToShow, path);
@@ -39,8 +40,8 @@ int runView(int argc, char** argv) {
     s.report(translated);
     // A word processor document: its plain text, or with --html its formats too.
     if (result.choice.action == ViewAction::AppleWorksWP)
-        writeText(s, s.args.has("html") ? htmlDocument(result.rich, path)
-                                        : result.rich.plainText());
+        writeText(s,
+                  s.args.has("html") ? htmlDocument(result.rich, path) : result.rich.plainText());
     else
         writeText(s, result.text);
     return finish(s);

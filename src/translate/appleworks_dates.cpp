@@ -9,8 +9,8 @@ namespace lk {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> kMonths = {
-    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+constexpr std::array<std::string_view, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 constexpr int kHours = 24;
 constexpr int kNoon = 12;
 

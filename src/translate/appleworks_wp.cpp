@@ -113,8 +113,7 @@ RichText translateAppleWorksWP(Bytes data, int fontPoints) {
     int8_t version = int8_t(byteAt(data, kVersionAt));
     bool rulers = version > 0;
     Writer out(fontPoints);
-    for (size_t pos = rulers ? kLinesFromWithRulers : kLinesFrom; pos + 1 < data.size();
-         pos += 2) {
+    for (size_t pos = rulers ? kLinesFromWithRulers : kLinesFrom; pos + 1 < data.size(); pos += 2) {
         switch (data[pos + 1]) {
         case kCarriageReturn:
             out.put('\n');

@@ -4,6 +4,8 @@
 
 #include <fstream>
 
+#include "app/block_view.h"
+#include "appleworks_builder.h"
 #include "basic_builder.h"
 #include "cli_runner.h"
 #include "dos33/dos_entry.h"
@@ -11,8 +13,10 @@
 #include "open_helpers.h"
 #include "prodos/volume_bit_map.h"
 #include "temp_folder.h"
-#include "app/block_view.h"
+#include "translate/appleworks_db.h"
+#include "translate/appleworks_wp.h"
 #include "translate/hex_dump.h"
+#include "translate/rich_text_html.h"
 
 namespace lk::test {
 namespace {
@@ -219,6 +223,25 @@ TEST(Cli, DamageIsToldOnceAndWhatCouldBeReadIsStillWritten) {
     EXPECT_EQ(r.err, "The volume is damaged: its bit map runs past the end of the image from "
                      "block 0 on. Only the blocks whose bits lie inside the image are shown.\n");
     EXPECT_EQ(r.out.substr(r.out.size() - 8), "0000    ");
+}
+
+// A document prints as plain text or as HTML; a data base of another version only with --force.
+TEST(Cli, ViewPrintsAppleWorksDocumentsAndTables) {
+    TempFolder dir;
+    std::string works = dir.write("works.po", appleWorksVolume());
+    RichText letter = translateAppleWorksWP(Bytes(sampleLetter()), 9);
+    EXPECT_EQ(runCli({"view", works, "LETTER"}).out, letter.plainText());
+    EXPECT_EQ(runCli({"view", "--html", works, "LETTER"}).out, htmlDocument(letter, "LETTER"));
+    Outcome quiet;
+    std::string table = listAppleWorksDB(Bytes(samplePeople().bytes()), false, quiet);
+    EXPECT_EQ(runCli({"view", works, "PEOPLE"}).out, table);
+    CliResult asked = runCli({"view", works, "PEOPLE.V2"});
+    EXPECT_EQ(asked.status, 1);
+    EXPECT_EQ(asked.out, "");
+    EXPECT_EQ(asked.err, "AppleWorks DB version 2 is not supported! Try anyway? (answered No)\n");
+    CliResult forced = runCli({"view", "--force", works, "PEOPLE.V2"});
+    EXPECT_EQ(forced.status, 0);
+    EXPECT_EQ(forced.out, table);
 }
 
 } // namespace

@@ -69,7 +69,8 @@ struct ViewResult {
 ViewResult runTranslator(const ViewChoice& choice, const ViewRequest& request,
                          const Settings& settings, Outcome& outcome);
 
-inline ViewResult viewFile(const ViewRequest& request, const Settings& settings, Outcome& outcome) {
+inline ViewResult viewFile(const ViewRequest& request, const Settings& settings,
+                           Outcome& outcome) {
     return runTranslator(chooseTranslator(request, settings), request, settings, outcome);
 }
 

@@ -4,7 +4,6 @@
 
 #include <fstream>
 
-#include "app/block_view.h"
 #include "appleworks_builder.h"
 #include "basic_builder.h"
 #include "cli_runner.h"
@@ -13,6 +12,7 @@
 #include "open_helpers.h"
 #include "prodos/volume_bit_map.h"
 #include "temp_folder.h"
+#include "app/block_view.h"
 #include "translate/appleworks_db.h"
 #include "translate/appleworks_wp.h"
 #include "translate/hex_dump.h"

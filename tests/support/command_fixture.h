@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/command_handlers.h"
 #include "scripted_shell_platform.h"
+#include "app/command_handlers.h"
 #include "temp_folder.h"
 
 namespace lk::test {

@@ -4,6 +4,8 @@
 
 #include "base/format.h"
 #include "app/display_commands.h"
+#include "appleworks_builder.h"
+#include "shell/catalog_view.h"
 #include "shell/display_window.h"
 #include "shell_fixture.h"
 
@@ -168,6 +170,23 @@ TEST_F(PrintTest, PageSetupKeepsTheMarginsAtLeastTheMinimum) {
     run(cmd::kPageSetup); // cancelled
     EXPECT_EQ(kept.margins, (Margins{250, 1000, 300, 460}));
     EXPECT_EQ(platform->pageSetupDialog.shown.size(), 2u);
+}
+
+// A formatted document prints its text, the bold words in a bold face.
+TEST_F(PrintTest, AFormattedDocumentPrintsWithItsFormats) {
+    openThroughDialog(folder.write("WORKS.po", appleWorksVolume()), "WORKS.po");
+    window().treeView()->setCurrentIndex(indexOfPath({"LETTER"}));
+    run(cmd::kViewFile);
+    PrintSettings settings;
+    settings.outputFile = folder.file("letter.pdf");
+    platform->printDialog.answers.push_back(settings);
+    run(cmd::kPrint);
+    PdfFile pdf = readPdf(settings.outputFile);
+    ASSERT_EQ(pdf.pages.size(), 1u);
+    EXPECT_TRUE(pdf.pages[0].startsWith("LARKSPOON GAZETTE Spring 1987 Dear reader,"));
+    EXPECT_TRUE(pdf.pages[0].endsWith("Yours truly, The Editor"));
+    QString fonts = runTool("pdffonts", {QString::fromStdString(settings.outputFile)});
+    EXPECT_TRUE(fonts.contains("Bold")) << fonts.toStdString();
 }
 
 TEST(PrintLayout, PagesInTheOrderTheCopiesAndRangeAsk) {

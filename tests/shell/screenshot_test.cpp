@@ -6,7 +6,10 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
 
+#include "appleworks_builder.h"
 #include "dos33_builder.h"
 #include "sample_disks.h"
 #include "shell/catalog_view.h"
@@ -163,6 +166,63 @@ TEST_F(ViewWindowTest, CatalogShowsTheListing) {
     EXPECT_TRUE(shown().startsWith("DISK VOLUME 254\n\n A 002 HELLO"));
     EXPECT_EQ(window().displayWindow()->editor()->textCursor().position(), 0);
     save(grabWindow(window()), "screenshot-catalog.png");
+}
+
+class AppleWorksWindowTest : public ViewWindowTest {
+  protected:
+    void SetUp() override {
+        ViewWindowTest::SetUp();
+        openThroughDialog(folder.write("WORKS.po", appleWorksVolume()), "WORKS.po");
+    }
+    void view(const std::string& name) {
+        window().treeView()->setCurrentIndex(indexOfPath({name}));
+        run(cmd::kViewFile);
+    }
+    // The paragraph that starts with `text`, and the format of its first character.
+    QTextBlock paragraph(const QString& text) {
+        QTextDocument* d = window().displayWindow()->document();
+        for (QTextBlock b = d->begin(); b.isValid(); b = b.next())
+            if (b.text().startsWith(text)) return b;
+        return {};
+    }
+    QTextCharFormat formatAt(int position) {
+        QTextCursor c(window().displayWindow()->document());
+        c.setPosition(position + 1);
+        return c.charFormat();
+    }
+};
+
+TEST_F(AppleWorksWindowTest, ADocumentShowsItsFormatsAndAlignment) {
+    view("LETTER");
+    DisplayWindow* d = window().displayWindow();
+    ASSERT_TRUE(d->showsRichText());
+    EXPECT_TRUE(shown().startsWith("LARKSPOON GAZETTE\nSpring 1987\n\nDear reader,\n"));
+    EXPECT_EQ(paragraph("LARKSPOON").blockFormat().alignment(), Qt::AlignHCenter);
+    EXPECT_EQ(paragraph("Dear").blockFormat().alignment(), Qt::AlignLeft);
+    EXPECT_EQ(paragraph("Yours").blockFormat().alignment(), Qt::AlignRight);
+    EXPECT_EQ(formatAt(0).fontWeight(), QFont::Bold);
+    EXPECT_EQ(formatAt(int(shown().indexOf("Spring"))).fontWeight(), QFont::Normal);
+    EXPECT_TRUE(formatAt(int(shown().indexOf("underlined"))).fontUnderline());
+    EXPECT_GT(formatAt(int(shown().indexOf("mc2")) + 2).baselineOffset(), 0);
+    EXPECT_LT(formatAt(int(shown().indexOf("H2O")) + 1).baselineOffset(), 0);
+    EXPECT_EQ(d->richEditor()->textCursor().position(), 0);
+    save(grabWindow(window()), "screenshot-appleworks-wp.png");
+}
+
+TEST_F(AppleWorksWindowTest, ATableIsShownUnwrappedAfterTheVersionQuestion) {
+    platform->base.answers = {true};
+    view("PEOPLE.V2");
+    ASSERT_EQ(platform->base.questions.size(), 1u);
+    EXPECT_EQ(platform->base.questions[0].caption, "Larkspoon Warning!");
+    EXPECT_TRUE(shown().startsWith("Name            City        Born       Wakes at  Notes"));
+    EXPECT_EQ(window().displayWindow()->wrapWidth(), 0);
+    window().resize(700, 500); // narrower: still unwrapped
+    QApplication::processEvents();
+    EXPECT_EQ(window().displayWindow()->wrapWidth(), 0);
+    window().resize(900, 500);
+    view("PEOPLE");
+    EXPECT_EQ(platform->base.questions.size(), 1u);
+    save(grabWindow(window()), "screenshot-appleworks-db.png");
 }
 
 } // namespace

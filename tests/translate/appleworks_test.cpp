@@ -168,6 +168,12 @@ TEST(AppleWorksDB, HeaderRuleAndOneLinePerRecord) {
     wide[0x23] = 200; // names and categories past the end
     wide[0xDE] = 200; // the layout has 36 columns; the rest have no width
     EXPECT_EQ(db(wide), kPeople);
+    // Two columns show the fifth category and the first: every category is read, not only as
+    // many as there are columns.
+    DbFile two = people();
+    two.columns = {{5, 6}, {1, 8}};
+    EXPECT_EQ(db(two.bytes()), "NOTES NAME    \n" + std::string(79, '=') +
+                                   "\nHI    SMITHSO \n-     JONES   \n-     LEE     \n");
     // 36 columns of 60: the rule is cut at 2047.
     DbFile many = people();
     many.columns.assign(36, {1, 60});
@@ -212,6 +218,18 @@ TEST(AppleWorksDB, ShortFilesAndRecordsPastTheEndListNothingMore) {
     // The last record runs past the end of the file: the table stops before it.
     std::vector<uint8_t> cut(file.begin(), file.end() - 4);
     EXPECT_EQ(db(cut, true), kPeople.substr(0, kPeople.rfind("LEE")));
+}
+
+// The table stops after the line that takes it past what the display pane holds.
+TEST(AppleWorksDB, ATableLongerThanThePaneHoldsStopsAfterThatLine) {
+    DbFile f;
+    f.categories = {"A"};
+    f.columns.assign(36, {1, 255});
+    f.records.assign(2000, "\xFF");
+    std::string table = db(f.bytes());
+    size_t line = 36 * 255 + 1;
+    EXPECT_GT(table.size(), kTableTextLimit);
+    EXPECT_LE(table.size() - line, kTableTextLimit);
 }
 
 TEST(RichTextHtml, ParagraphsAlignedAndRunsTagged) {

@@ -12,7 +12,7 @@ namespace lk::test {
 namespace {
 
 constexpr TextAlignment kCentre = TextAlignment::Center, kRight = TextAlignment::Right;
-const RunFormat kPlain{}, kBold{.bold = true}, kUnder{.underline = true};
+const RunFormat kPlain{}, kBold{.bold = true};
 // Nine tenths of the 9-point display font.
 const RunFormat kUp{.offsetTwips = 30, .heightTwips = 162};
 const RunFormat kDown{.offsetTwips = -28, .heightTwips = 162};
@@ -30,31 +30,36 @@ TEST(AppleWorksWP, VersionChoosesTheStartAndWhetherRulersAreSkipped) {
     EXPECT_EQ(wp(old).plainText(), "RULER\nHELLO\n");
 }
 
-TEST(AppleWorksWP, FormatsTabsParagraphsAndAlignment) {
-    std::vector<uint8_t> doc = wpDocument(
-        0, {
-               wpRecord(0xE1), wpLine("\x01TITLE\x02"), wpRecord(0xDF),
-               wpLine("E=MC\x03"
-                      "2\x04 H\x05"
-                      "2\x06O ",
-                      false),
-               wpLine("\x07NOTE\x08\x16"
-                      "END\x0B\xE9"),
-               wpRecord(0xD0), wpRecord(0xD7), wpLine("PAGE\x01 1"), // bold never turned off
-           });
+// A document of every code and alignment: its records, and the runs they give.
+std::vector<std::string> formatsRecords() {
+    const std::string title = "\x01TITLE & <NEWS>\x02",
+                      shifts = "E=MC\x03"
+                               "2\x04 H\x05"
+                               "2\x06O ",
+                      note = "\x01\x07NOTE\x08\x02\x16"
+                             "END\x0B\xE9";
+    return {wpRecord(0xE1), wpLine(title),  wpRecord(0xDF), wpLine(shifts, false),
+            wpLine(note),   wpRecord(0xD0), wpRecord(0xD7), wpLine("PAGE\x01 1", false)};
+}
+
+RichText formatsRuns() {
     RichText e;
-    e.append("TITLE", kBold, kCentre);
+    e.append("TITLE & <NEWS>", kBold, kCentre);
     e.append("\n", kPlain, kCentre);
     e.append("E=MC", kPlain);
     e.append("2", kUp);
     e.append(" H", kPlain);
     e.append("2", kDown);
     e.append("O ", kPlain);
-    e.append("NOTE", kUnder);
+    e.append("NOTE", RunFormat{.bold = true, .underline = true});
     e.append("\tEND\xE9\n\n", kPlain);
     e.append("PAGE", kPlain, kRight);
-    e.append(" 1\n", kBold, kRight);
-    EXPECT_EQ(wp(doc).runs, e.runs);
+    e.append(" 1", kBold, kRight); // bold never turned off lasts to the end
+    return e;
+}
+
+TEST(AppleWorksWP, FormatsTabsParagraphsAndAlignment) {
+    EXPECT_EQ(wp(wpDocument(0, formatsRecords())).runs, formatsRuns().runs);
     // The next document starts from the plain format again.
     EXPECT_EQ(wp(wpDocument(0, {wpLine("NEXT")})).runs[0].format, kPlain);
 }
@@ -233,24 +238,13 @@ TEST(AppleWorksDB, ATableLongerThanThePaneHoldsStopsAfterThatLine) {
 }
 
 TEST(RichTextHtml, ParagraphsAlignedAndRunsTagged) {
-    RichText t;
-    t.append("TITLE", kBold, kCentre);
-    t.append("\n\n", kPlain, kCentre);
-    t.append("E=MC", kPlain);
-    t.append("2", kUp);
-    t.append(" & H", kPlain);
-    t.append("2", kDown);
-    t.append("O <", kPlain);
-    t.append("\xE9\tT\x01", RunFormat{.bold = true, .underline = true});
-    t.append("\nEND", kPlain, kRight);
-    std::string html = htmlDocument(t, "A&B");
+    std::string html = htmlDocument(formatsRuns(), "A&B");
     EXPECT_NE(html.find("<title>A&amp;B</title>"), std::string::npos);
     EXPECT_NE(html.find("<body>\n"
-                        "<p style=\"text-align: center\"><b>TITLE</b></p>\n"
-                        "<p style=\"text-align: center\"><br></p>\n"
-                        "<p style=\"text-align: right\">E=MC<sup>2</sup> &amp; H<sub>2</sub>O "
-                        "&lt;<b><u>\xC3\xA9\tT</u></b></p>\n"
-                        "<p style=\"text-align: right\">END</p>\n"
+                        "<p style=\"text-align: center\"><b>TITLE &amp; &lt;NEWS&gt;</b></p>\n"
+                        "<p>E=MC<sup>2</sup> H<sub>2</sub>O <b><u>NOTE</u></b>\tEND\xC3\xA9</p>\n"
+                        "<p><br></p>\n"
+                        "<p style=\"text-align: right\">PAGE<b> 1</b></p>\n"
                         "</body>\n</html>\n"),
               std::string::npos)
         << html;

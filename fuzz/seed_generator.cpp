@@ -84,15 +84,11 @@ void writeAppleWorksSeeds(const std::filesystem::path& dir) {
     write(dir, "letter.awp", sampleLetter());
     write(dir, "people.adb", samplePeople().bytes());
     write(dir, "old-letter.awp",
-          wpDocument(0, {wpRecord(0xE1), wpLine("\x01TITLE"), wpLine("\x03UP\x05LOW", false)}));
+          wpDocument(0, wpRecord(0xE1) + wpLine("\x01TITLE") + wpLine("\x03UP\x05LOW", false)));
     DbFile odd = samplePeople();
     odd.version = 3;
-    odd.reports = 1;
     odd.columns = {{0, 4}, {9, 4}, {1, 0}, {3, 12}, {4, 8}};
-    odd.records.push_back("\x06\xC0"
-                          "87M05"
-                          "\x04\xD4Y30"
-                          "\x32SHORT");
+    odd.records.push_back(dbDate("87M05") + dbTime("Y30") + "\x32SHORT");
     write(dir, "odd.adb", odd.bytes());
 }
 

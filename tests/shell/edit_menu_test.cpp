@@ -11,7 +11,6 @@
 #include <tuple>
 
 #include "app/display_commands.h"
-#include "appleworks_builder.h"
 #include "shell/catalog_view.h"
 #include "shell/display_editors.h"
 #include "shell/display_window.h"
@@ -300,29 +299,6 @@ TEST_F(FindTest, TheDialogTakesTheKeysReturnFindsEscapeCloses) {
     refreshEditMenu(window().context());
     for (int c : {cmd::kFind, cmd::kFindNext, cmd::kReplace})
         EXPECT_TRUE(window().menus()->action(c)->isEnabled()) << c;
-}
-
-// Find, Find Next and Replace search formatted text as they search plain text.
-TEST_F(FindTest, FormattedTextIsSearchedAndReplacedAsPlainText) {
-    start();
-    openThroughDialog(folder.write("WORKS.po", appleWorksVolume()), "WORKS.po");
-    window().treeView()->setCurrentIndex(indexOfPath({"LETTER"}));
-    run(cmd::kViewFile);
-    ASSERT_TRUE(window().displayWindow()->showsRichText());
-    std::string text = shownText();
-    auto bold = int64_t(text.find("bold"));
-    FindDialog* d = openDialog(cmd::kReplace, "bold", "BOLD");
-    ASSERT_NE(d, nullptr);
-    QTest::mouseClick(d->findNextButton(), Qt::LeftButton);
-    EXPECT_EQ(selection(), (TextRange{bold, bold + 4}));
-    QTest::mouseClick(d->replaceButton(), Qt::LeftButton); // the next match: none
-    EXPECT_EQ(notFoundMessages(), 1u);
-    window().displayPane().select({bold, bold});
-    QTest::mouseClick(d->replaceButton(), Qt::LeftButton);
-    EXPECT_EQ(shownText().substr(size_t(bold), 4), "BOLD");
-    window().displayPane().select({0, 0});
-    run(cmd::kFindNext); // F3, case ignored
-    EXPECT_EQ(selection(), (TextRange{bold, bold + 4}));
 }
 
 } // namespace

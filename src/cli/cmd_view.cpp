@@ -24,8 +24,8 @@ int runView(int argc, char** argv) {
     }
     ViewRequest request;
     Outcome read;
-    bool readable =
-        readForView(s.image, item, rsrc ? Fork::Resource : Fork::Data, s.file, request, read);
+    bool readable = readForView(s.image, item, rsrc ? Fork::Resource : Fork::Data, s.file,
+                                request, read);
     s.report(read);
     if (!readable) {
         s.tell(MessageId::NothingToShow, path);

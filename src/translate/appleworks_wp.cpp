@@ -50,7 +50,8 @@ class Writer {
     void put(char c) { text_.append(std::string_view(&c, 1), format_, alignment_); }
     void align(TextAlignment a) { alignment_ = a; }
 
-    void code(uint8_t b) {
+    // A byte of a line's text: a character, a tab or a formatting code.
+    void putByte(uint8_t b) {
         switch (b) {
         case kBoldOn:
         case kBoldOff:
@@ -102,7 +103,7 @@ Bytes lineBody(Bytes data, size_t pos) {
 
 void textLine(Bytes body, bool rulers, Writer& out) {
     if (rulers && !body.empty() && body[0] == kRulerMark) return;
-    for (size_t i = kTextFrom; i < body.size(); ++i) out.code(body[i]);
+    for (size_t i = kTextFrom; i < body.size(); ++i) out.putByte(body[i]);
     // A record too short to hold the paragraph-end bit ends no paragraph.
     if (body.size() >= kTextFrom && (body[1] & kEndsParagraph)) out.put('\n');
 }

@@ -1,12 +1,14 @@
 // Writes the fuzz target's seed images into the folder named on the command line: small ProDOS
 // and DOS 3.3 volumes with every storage type and file type, in both sector orders and behind a
-// 2IMG header, and a few damaged ones. Run it again after changing a builder:
-//   fuzz_seed_generator fuzz/seeds
+// 2IMG header, and a few damaged ones; and, into a second folder when one is named, AppleWorks
+// documents and data bases for their fuzz target. Run it again after changing a builder:
+//   fuzz_seed_generator fuzz/seeds fuzz/seeds-appleworks
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "appleworks_builder.h"
 #include "dos33/dos_entry.h"
 #include "dos33_builder.h"
 #include "prodos_builder.h"
@@ -77,11 +79,24 @@ void writeDosSeeds(const std::filesystem::path& dir) {
     write(dir, "dos33-looping-lists.do", listLoop.b.bytes());
 }
 
+// The samples, a document of the older kind, and a table of odd columns and values.
+void writeAppleWorksSeeds(const std::filesystem::path& dir) {
+    write(dir, "letter.awp", sampleLetter());
+    write(dir, "people.adb", samplePeople().bytes());
+    write(dir, "old-letter.awp",
+          wpDocument(0, wpRecord(0xE1) + wpLine("\x01TITLE") + wpLine("\x03UP\x05LOW", false)));
+    DbFile odd = samplePeople();
+    odd.version = 3;
+    odd.columns = {{0, 4}, {9, 4}, {1, 0}, {3, 12}, {4, 8}};
+    odd.records.push_back(dbDate("87M05") + dbTime("Y30") + "\x32SHORT");
+    write(dir, "odd.adb", odd.bytes());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: fuzz_seed_generator FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: fuzz_seed_generator FOLDER [APPLEWORKS_FOLDER]\n");
         return 2;
     }
     std::filesystem::path dir(argv[1]);
@@ -100,5 +115,9 @@ int main(int argc, char** argv) {
     write(dir, "short-volume.hdv", hdv.bytes());
 
     writeDosSeeds(dir);
+    if (argc == 3) {
+        std::filesystem::create_directories(argv[2]);
+        writeAppleWorksSeeds(argv[2]);
+    }
     return 0;
 }

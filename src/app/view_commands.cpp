@@ -88,6 +88,11 @@ void viewAppleFile(ShellContext& ctx, Fork fork) {
         s.wrapAt80 = true;
         Outcome translated;
         ViewResult result = viewFile(request, app.settings, translated);
+        if (translated.question && ask(ctx.platform, *translated.question)) {
+            request.tryAnyway = true;
+            translated = Outcome{};
+            result = viewFile(request, app.settings, translated);
+        }
         present(ctx.platform, translated);
         showViewText(ctx, result);
     }
@@ -102,7 +107,10 @@ void showViewText(ShellContext& ctx, const ViewResult& result) {
         ctx.view.setDisplayWrap(false);
         ctx.app.shell.wrapAt80 = false;
     }
-    if (!result.text.empty()) ctx.view.insertDisplayText(result.text);
+    if (!result.rich.runs.empty())
+        ctx.view.displayPane().insertRichText(result.rich);
+    else if (!result.text.empty())
+        ctx.view.insertDisplayText(result.text);
     ctx.view.showDisplay();
 }
 

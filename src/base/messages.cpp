@@ -89,6 +89,9 @@ constexpr MessageDef kCatalogue[] = {
     {NoResourceFork, N, kWarn, kAppCaption, "%s has no resource fork."},
     {NothingToShow, N, kWarn, kAppCaption, "%s has nothing to show."},
     {QuestionAnsweredNo, F, kNone, {}, "%s (answered No)"},
+
+    {AppleWorksDbVersion, Q, kNone, kWarningCaption,
+     "AppleWorks DB version %i is not supported! Try anyway?"},
 };
 
 // The catalogue is indexed by its ids: every line must stand at its id's place.

@@ -86,6 +86,8 @@ enum class MessageId : uint16_t {
     NoResourceFork,
     NothingToShow,
     QuestionAnsweredNo,
+    // AppleWorks files
+    AppleWorksDbVersion,
 
     Count // the number of messages: keep it last
 };

@@ -1,15 +1,17 @@
-// larkspoon-cli view [--hex] [--rsrc] IMAGE PATH: the text View Apple file shows for a file,
-// with the settings at their defaults.
+// larkspoon-cli view [--hex] [--rsrc] [--html] [--force] IMAGE PATH: the text View Apple file
+// shows for a file, with the settings at their defaults.
 #include "app/view_file.h"
 #include "cli/cli.h"
 #include "settings/settings.h"
+#include "translate/rich_text_html.h"
 #include "volume/volume.h"
 
 namespace lk::cli {
 
 int runView(int argc, char** argv) {
     Session s;
-    if (auto end = startVerb({"view", {}, {"hex", "rsrc"}, 2, 2, "IMAGE PATH"}, argc, argv, s))
+    if (auto end = startVerb({"view", {}, {"hex", "rsrc", "html", "force"}, 2, 2, "IMAGE PATH"},
+                             argc, argv, s))
         return *end;
     const std::string& path = s.args.positional[1];
     NodeId node = selectPath(s, path);
@@ -31,10 +33,17 @@ int runView(int argc, char** argv) {
     }
     // --hex stands for Shift held while choosing View.
     request.shiftHeld = s.args.has("hex");
+    // --force answers Yes to a translator's question; without it the answer is No.
+    request.tryAnyway = s.args.has("force");
     Outcome translated;
     ViewResult result = viewFile(request, Settings(), translated);
     s.report(translated);
-    writeText(s, result.text);
+    // A word processor document: its plain text, or with --html its formats too.
+    if (result.choice.action == ViewAction::AppleWorksWP)
+        writeText(s,
+                  s.args.has("html") ? htmlDocument(result.rich, path) : result.rich.plainText());
+    else
+        writeText(s, result.text);
     return finish(s);
 }
 

@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "translate/applesoft.h"
+#include "translate/appleworks_db.h"
+#include "translate/appleworks_wp.h"
 #include "translate/hex_dump.h"
 #include "translate/integer_basic.h"
 #include "translate/text.h"
@@ -117,10 +119,14 @@ ViewResult runTranslator(const ViewChoice& choice, const ViewRequest& request,
     case ViewAction::RawText:
         result.text = rawText(data);
         break;
-    // AppleWorks documents and pictures are shown by the fallback until their translators and
-    // decoders take these rows over.
     case ViewAction::AppleWorksWP:
+        result.rich = translateAppleWorksWP(data, settings.fontSize);
+        break;
     case ViewAction::AppleWorksDB:
+        result.text = listAppleWorksDB(data, request.tryAnyway, outcome);
+        result.lineWrapOff = true;
+        break;
+    // Pictures are shown by the fallback until their decoders take these rows over.
     case ViewAction::HiRes:
     case ViewAction::DoubleHiRes:
     case ViewAction::SuperHiRes:

@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "appleworks_builder.h"
 #include "basic_builder.h"
 #include "cli_runner.h"
 #include "dos33/dos_entry.h"
@@ -219,6 +220,31 @@ TEST(Cli, DamageIsToldOnceAndWhatCouldBeReadIsStillWritten) {
     EXPECT_EQ(r.err, "The volume is damaged: its bit map runs past the end of the image from "
                      "block 0 on. Only the blocks whose bits lie inside the image are shown.\n");
     EXPECT_EQ(r.out.substr(r.out.size() - 8), "0000    ");
+}
+
+// A document as plain text or as HTML; a data base of another version only with --force.
+TEST(Cli, ViewPrintsAppleWorksDocumentsAndTables) {
+    TempFolder dir;
+    std::string works = dir.write("works.po", appleWorksVolume());
+    EXPECT_EQ(runCli({"view", works, "LETTER"}).out,
+              "LARKSPOON GAZETTE\n\nDear reader, this letter keeps its bold, underlined, E=mc2 "
+              "and H2O.\n\tCaf\xE9 & disks\t$4.95\n\nYours, The Editor\n");
+    std::string html = runCli({"view", "--html", works, "LETTER"}).out;
+    EXPECT_NE(html.find("<title>LETTER</title>"), std::string::npos);
+    EXPECT_NE(html.find("<body>\n<p style=\"text-align: center\"><b>LARKSPOON GAZETTE</b></p>\n"
+                        "<p><br></p>\n<p>Dear reader, this letter keeps its <b>bold</b>, "
+                        "<u>underlined</u>, E=mc<sup>2</sup> and H<sub>2</sub>O.</p>\n"
+                        "<p>\tCaf\xC3\xA9 &amp; disks\t$4.95</p>\n<p><br></p>\n"
+                        "<p style=\"text-align: right\">Yours, <b>The Editor</b></p>\n</body>"),
+              std::string::npos)
+        << html;
+    CliResult asked = runCli({"view", works, "PEOPLE.V2"});
+    EXPECT_EQ(asked.status, 1);
+    EXPECT_EQ(asked.out + asked.err,
+              "AppleWorks DB version 2 is not supported! Try anyway? (answered No)\n");
+    CliResult forced = runCli({"view", "--force", works, "PEOPLE.V2"});
+    EXPECT_EQ(forced.status, 0);
+    EXPECT_EQ(forced.out.substr(0, 15), "Name          C");
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include "base/format.h"
 #include "app/display_commands.h"
+#include "appleworks_builder.h"
+#include "shell/catalog_view.h"
 #include "shell/display_window.h"
 #include "shell_fixture.h"
 
@@ -168,6 +170,18 @@ TEST_F(PrintTest, PageSetupKeepsTheMarginsAtLeastTheMinimum) {
     run(cmd::kPageSetup); // cancelled
     EXPECT_EQ(kept.margins, (Margins{250, 1000, 300, 460}));
     EXPECT_EQ(platform->pageSetupDialog.shown.size(), 2u);
+}
+
+// A formatted document prints its text, the bold words in a bold face.
+TEST_F(PrintTest, AFormattedDocumentPrintsWithItsFormats) {
+    openThroughDialog(folder.write("WORKS.po", appleWorksVolume()), "WORKS.po");
+    window().treeView()->setCurrentIndex(indexOfPath({"LETTER"}));
+    run(cmd::kViewFile);
+    PdfFile pdf = print(PrintSettings{});
+    ASSERT_EQ(pdf.pages.size(), 1u);
+    EXPECT_TRUE(pdf.pages[0].startsWith("LARKSPOON GAZETTE Dear reader,"));
+    EXPECT_TRUE(
+        runTool("pdffonts", {QString::fromStdString(folder.file("print1.pdf"))}).contains("Bold"));
 }
 
 TEST(PrintLayout, PagesInTheOrderTheCopiesAndRangeAsk) {

@@ -6,7 +6,9 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextBlock>
 
+#include "appleworks_builder.h"
 #include "dos33_builder.h"
 #include "sample_disks.h"
 #include "shell/catalog_view.h"
@@ -163,6 +165,48 @@ TEST_F(ViewWindowTest, CatalogShowsTheListing) {
     EXPECT_TRUE(shown().startsWith("DISK VOLUME 254\n\n A 002 HELLO"));
     EXPECT_EQ(window().displayWindow()->editor()->textCursor().position(), 0);
     save(grabWindow(window()), "screenshot-catalog.png");
+}
+
+class AppleWorksWindowTest : public ViewWindowTest {
+  protected:
+    void SetUp() override {
+        ViewWindowTest::SetUp();
+        openThroughDialog(folder.write("WORKS.po", appleWorksVolume()), "WORKS.po");
+    }
+    void view(const std::string& name) {
+        window().treeView()->setCurrentIndex(indexOfPath({name}));
+        run(cmd::kViewFile);
+    }
+};
+
+// The pane shows the runs as it shows any formatted text, and Find searches them.
+TEST_F(AppleWorksWindowTest, ADocumentShowsItsFormatsAndIsSearched) {
+    view("LETTER");
+    ASSERT_TRUE(window().displayWindow()->showsRichText());
+    QTextDocument* d = window().displayWindow()->document();
+    int bold = int(shown().indexOf("bold"));
+    EXPECT_EQ(d->firstBlock().blockFormat().alignment(), Qt::AlignHCenter);
+    QTextCursor c(d);
+    c.setPosition(bold + 1);
+    EXPECT_EQ(c.charFormat().fontWeight(), QFont::Bold);
+    save(grabWindow(window()), "screenshot-appleworks-wp.png");
+    state().shell.findRecord.findText = "BOLD";
+    run(cmd::kFindNext);
+    EXPECT_EQ(selection(), (TextRange{bold, bold + 4}));
+}
+
+TEST_F(AppleWorksWindowTest, ATableIsShownUnwrappedAfterTheVersionQuestion) {
+    platform->base.answers = {false, true};
+    view("PEOPLE.V2"); // No: an empty pane
+    EXPECT_EQ(shown(), "");
+    view("PEOPLE.V2");
+    ASSERT_EQ(platform->base.questions.size(), 2u);
+    EXPECT_EQ(platform->base.questions[1].caption, "Larkspoon Warning!");
+    EXPECT_TRUE(shown().startsWith("Name          City      Born       Wakes at  Notes"));
+    EXPECT_EQ(window().displayWindow()->wrapWidth(), 0);
+    view("PEOPLE");
+    EXPECT_EQ(platform->base.questions.size(), 2u);
+    save(grabWindow(window()), "screenshot-appleworks-db.png");
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 // Writes the fuzz target's seed images into the folder named on the command line: small ProDOS
 // and DOS 3.3 volumes with every storage type and file type, in both sector orders and behind a
-// 2IMG header, and a few damaged ones. Run it again after changing a builder:
-//   fuzz_seed_generator fuzz/seeds
+// 2IMG header, and a few damaged ones; and, into a second folder when one is named, the picture
+// target's seeds. Run it again after changing a builder:
+//   fuzz_seed_generator fuzz/seeds fuzz/picture-seeds
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +10,7 @@
 
 #include "dos33/dos_entry.h"
 #include "dos33_builder.h"
+#include "picture_disks.h"
 #include "prodos_builder.h"
 
 using namespace lk;
@@ -77,13 +79,29 @@ void writeDosSeeds(const std::filesystem::path& dir) {
     write(dir, "dos33-looping-lists.do", listLoop.b.bytes());
 }
 
+// The picture target's seeds: a selector byte, then a screen, a packed screen or an icon file.
+void writePictureSeeds(const std::filesystem::path& dir) {
+    std::filesystem::create_directories(dir);
+    auto seed = [&](const char* name, uint8_t selector, std::vector<uint8_t> file) {
+        file.insert(file.begin(), selector);
+        write(dir, name, file);
+    };
+    seed("hires", 0, hiresBars());
+    seed("double-hires", 1, doubleHiResBars());
+    seed("super-hires", 2, superHiResBars());
+    seed("packed", 3, packBytes(superHiResBars()));
+    seed("icons", 4, iconSampler());
+    seed("dos33-hires", 5, binaryFile(0x2000, Bytes(hiresBars())));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: fuzz_seed_generator FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: fuzz_seed_generator FOLDER [PICTURE-FOLDER]\n");
         return 2;
     }
+    if (argc == 3) writePictureSeeds(argv[2]);
     std::filesystem::path dir(argv[1]);
     std::filesystem::create_directories(dir);
     ProdosBuilder b = everyStorageType();

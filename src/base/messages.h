@@ -86,6 +86,17 @@ enum class MessageId : uint16_t {
     NoResourceFork,
     NothingToShow,
     QuestionAnsweredNo,
+    // Pictures: the decoders, the picture pane, larkspoon-cli picture
+    UnableHiRes,
+    UnableDoubleHiRes,
+    UnableSuperHiRes,
+    PackedPictureError,
+    UnableIcon,
+    IconImagePastEnd,
+    IconRecordPastEnd,
+    CouldNotCreateBitmap,
+    NotAPicture,
+    ViewIsAPicture,
 
     Count // the number of messages: keep it last
 };

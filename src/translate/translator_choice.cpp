@@ -6,6 +6,7 @@
 #include "translate/applesoft.h"
 #include "translate/hex_dump.h"
 #include "translate/integer_basic.h"
+#include "translate/picture_view.h"
 #include "translate/text.h"
 
 namespace lk {
@@ -117,15 +118,17 @@ ViewResult runTranslator(const ViewChoice& choice, const ViewRequest& request,
     case ViewAction::RawText:
         result.text = rawText(data);
         break;
-    // AppleWorks documents and pictures are shown by the fallback until their translators and
-    // decoders take these rows over.
-    case ViewAction::AppleWorksWP:
-    case ViewAction::AppleWorksDB:
     case ViewAction::HiRes:
     case ViewAction::DoubleHiRes:
     case ViewAction::SuperHiRes:
     case ViewAction::PackedSuperHiRes:
     case ViewAction::Icon:
+        result.picture = decodeViewPicture(choice.action, request, outcome);
+        break;
+    // AppleWorks documents are shown by the fallback until their translators take these rows
+    // over.
+    case ViewAction::AppleWorksWP:
+    case ViewAction::AppleWorksDB:
         result = runTranslator(fallback(settings), request, settings, outcome);
         result.choice = choice;
         return result;

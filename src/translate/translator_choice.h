@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "base/bytes.h"
 #include "base/outcome.h"
+#include "graphics/picture.h"
 #include "settings/settings.h"
 
 namespace lk {
@@ -58,6 +60,9 @@ struct ViewResult {
     std::string text;
     // The display shows this text without line wrapping.
     bool lineWrapOff = false;
+    // A decoder's picture, for the picture pane instead of the text. A picture action without
+    // one failed, and the outcome says why.
+    std::optional<Picture> picture;
 };
 
 ViewResult runTranslator(const ViewChoice& choice, const ViewRequest& request,

@@ -11,8 +11,7 @@ namespace lk::cli {
 
 int runPicture(int argc, char** argv) {
     Session s;
-    if (auto end =
-            startVerb({"picture", {}, {"rsrc"}, 3, 3, "IMAGE PATH OUT"}, argc, argv, s))
+    if (auto end = startVerb({"picture", {}, {"rsrc"}, 3, 3, "IMAGE PATH OUT"}, argc, argv, s))
         return *end;
     const std::string& path = s.args.positional[1];
     ViewRequest request;

@@ -20,8 +20,8 @@ Palette readPalette(const uint8_t* screen, unsigned number, bool mode320) {
     Palette p;
     for (size_t i = 0; i < p.size(); ++i) {
         uint16_t w = le16(screen + kPalettes + number * 32 + i * 2);
-        uint32_t rgb = uint32_t((w >> 8) & 15) << 20 | uint32_t((w >> 4) & 15) << 12 |
-                       uint32_t(w & 15) << 4;
+        uint32_t rgb =
+            uint32_t((w >> 8) & 15) << 20 | uint32_t((w >> 4) & 15) << 12 | uint32_t(w & 15) << 4;
         // The brightest grey shows as white in 320 mode.
         p[i] = mode320 && rgb == kNearWhite ? kWhite : rgb;
     }

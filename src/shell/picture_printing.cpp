@@ -15,8 +15,7 @@ std::vector<PrintProblem> printPictureImage(const QImage& picture, const PrintSe
     std::unique_ptr<QPrinter> printer = printerFor(settings, setup, documentName);
     // The printer's whole sheet: the margins are measured from its edge.
     QRect paper = printer->paperRect(QPrinter::DevicePixel).toRect();
-    PrinterPage page{paper.width(), paper.height(), printer->logicalDpiX(),
-                     printer->logicalDpiY()};
+    PrinterPage page{paper.width(), paper.height(), printer->logicalDpiX(), printer->logicalDpiY()};
     PrintTarget t = pictureTarget(page, setup.margins, picture.width(), picture.height());
     QPainter painter;
     if (!painter.begin(printer.get())) return {PrintProblem::StartDoc};

@@ -37,7 +37,7 @@ TEST_F(PictureCommandTest, APictureTakesThePaneAndEnablesExportUntilTextIsShown)
     }
     viewNamed("README");
     EXPECT_FALSE(app.shell.graphicShown || enabled(cmd::kExportGraphic));
-    EXPECT_EQ(view.calls, std::vector<std::string>({"hidePicture", "clear", "show"}));
+    EXPECT_EQ(view.calls, std::vector<std::string>({"hidePicture", "clear", "insert", "show"}));
     EXPECT_TRUE(platform.base.messages.empty());
 }
 
@@ -69,8 +69,7 @@ TEST_F(PictureCommandTest, ExportGraphicWritesTheShownPicture) {
     viewNamed("HGR");
     Picture shown = view.picture;
     platform.graphicDialog.answers = {ChosenFile{folder.file("bars"), "bars"},
-                                      ChosenFile{folder.file("bars.png"), "bars.png"},
-                                      std::nullopt,
+                                      ChosenFile{folder.file("bars.png"), "bars.png"}, std::nullopt,
                                       ChosenFile{folder.file("none/x.bmp"), "x.bmp"}};
     for (int i = 0; i < 4; ++i) run(cmd::kExportGraphic);
     EXPECT_EQ(platform.graphicDialog.shown.front(), app.shell.folder);

@@ -24,8 +24,9 @@ Picture readBmp(const std::vector<uint8_t>& bmp) {
     size_t stride = (size_t(p.width) * 3 + 3) / 4 * 4;
     for (int y = 0; y < p.height; ++y)
         for (int x = 0; x < p.width; ++x) {
-            uint32_t bgr = le24At(b, 54 + size_t(p.height - 1 - y) * stride + size_t(x) * 3);
-            p.pixels[size_t(y * p.width + x)] = (bgr & 0xFF) << 16 | (bgr & 0xFF00) | bgr >> 16;
+            // Blue, green, red: as a little-endian number, 0xRRGGBB.
+            p.pixels[size_t(y * p.width + x)] =
+                le24At(b, 54 + size_t(p.height - 1 - y) * stride + size_t(x) * 3);
         }
     return p;
 }
@@ -67,11 +68,14 @@ TEST(CliPicture, WritesWhatExportGraphicWritesAndSaysWhatItCannot) {
     } cases[] = {
         {{"picture", image, "README", dir.file("x.bmp")}, 1, "README is not a picture.\n"},
         {{"picture", image, "BADICON", dir.file("x.bmp")}, 1, "Unable to display icon file!\n"},
-        {{"picture", image, "HGR", dir.file("no/x.bmp")}, 2,
+        {{"picture", image, "HGR", dir.file("no/x.bmp")},
+         2,
          "Could not write file " + dir.file("no/x.bmp") + "\n"},
         {{"picture", "--rsrc", image, "HGR", dir.file("x.bmp")}, 1, "HGR has no resource fork.\n"},
         {{"picture", image, "HGR"}, 2, ""},
-        {{"view", image, "SHR"}, 1, "SHR is a picture: write it to a file with larkspoon-cli picture.\n"},
+        {{"view", image, "SHR"},
+         1,
+         "SHR is a picture: write it to a file with larkspoon-cli picture.\n"},
     };
     for (const Case& c : cases) {
         CliResult r = runCli(c.args);

@@ -25,14 +25,26 @@ TEST(HiRes, ArtefactColoursAtByteAndPairBoundaries) {
         int dot;        // 0-13
         uint32_t colour;
     } cases[] = {
-        {0x01, 0x00, 0, kViolet}, {0x01, 0x00, 1, kViolet}, {0x01, 0x00, 2, kBlack},
-        {0x81, 0x00, 1, kBlue},   {0x02, 0x00, 0, kGreen},  {0x82, 0x00, 1, kOrange},
-        {0x03, 0x00, 0, kWhite},  {0x55, 0x2A, 6, kViolet}, {0x55, 0x2A, 7, kViolet},
-        {0x55, 0x2A, 14, kBlack}, {0xD5, 0xAA, 6, kBlue},   {0xD5, 0xAA, 9, kBlue},
+        {0x01, 0x00, 0, kViolet},
+        {0x01, 0x00, 1, kViolet},
+        {0x01, 0x00, 2, kBlack},
+        {0x81, 0x00, 1, kBlue},
+        {0x02, 0x00, 0, kGreen},
+        {0x82, 0x00, 1, kOrange},
+        {0x03, 0x00, 0, kWhite},
+        {0x55, 0x2A, 6, kViolet},
+        {0x55, 0x2A, 7, kViolet},
+        {0x55, 0x2A, 14, kBlack},
+        {0xD5, 0xAA, 6, kBlue},
+        {0xD5, 0xAA, 9, kBlue},
         // A pair across bytes 0 and 1: a lone left dot is blue only when both palette bits are
         // set; a lone right dot takes each byte's own palette bit.
-        {0xC0, 0x00, 6, kViolet}, {0xC0, 0x00, 7, kViolet}, {0xC0, 0x80, 7, kBlue},
-        {0x00, 0x81, 6, kGreen},  {0x00, 0x81, 7, kOrange}, {0x80, 0x01, 6, kOrange},
+        {0xC0, 0x00, 6, kViolet},
+        {0xC0, 0x00, 7, kViolet},
+        {0xC0, 0x80, 7, kBlue},
+        {0x00, 0x81, 6, kGreen},
+        {0x00, 0x81, 7, kOrange},
+        {0x80, 0x01, 6, kOrange},
         {0x80, 0x01, 7, kGreen},
     };
     for (const Case& c : cases) {
@@ -69,9 +81,9 @@ TEST(DoubleHiRes, SevenPixelsOfFourBitsFromFourBytes) {
         int pixel;
         uint32_t colour;
     } cases[] = {
-        {0, 0x01, 0, 0x000090},      {0, 0x01, 1, kBlack},       {0x2000, 0x01, 1, 0xD00030},
-        {0x2000, 0x80, 1, kBlack},   {0x2000, 0x40, 3, 0x007020}, {1, 0x01, 3, 0x805010},
-        {1, 0x40, 5, 0x000090},      {0x2001, 0x78, 6, kWhite},  {0x2001, 0x07, 5, 0xF0F000},
+        {0, 0x01, 0, 0x000090},    {0, 0x01, 1, kBlack},        {0x2000, 0x01, 1, 0xD00030},
+        {0x2000, 0x80, 1, kBlack}, {0x2000, 0x40, 3, 0x007020}, {1, 0x01, 3, 0x805010},
+        {1, 0x40, 5, 0x000090},    {0x2001, 0x78, 6, kWhite},   {0x2001, 0x07, 5, 0xF0F000},
     };
     for (const Case& c : cases) {
         std::vector<uint8_t> screen(16384, 0);
@@ -121,8 +133,8 @@ TEST(PackBytes, RunKindsAndStreamEnds) {
     std::vector<uint8_t> zeros4;
     for (int i = 0; i < 8192; ++i) zeros4.insert(zeros4.end(), {0xC0, 0x00});
     std::vector<uint8_t> full = zeros4, overflow = zeros4;
-    full.push_back(0x00);                       // a byte left after the screen is full
-    overflow.resize(overflow.size() - 2);       // 32764 bytes, then 8 more
+    full.push_back(0x00);                 // a byte left after the screen is full
+    overflow.resize(overflow.size() - 2); // 32764 bytes, then 8 more
     overflow.insert(overflow.end(), {0xC1, 0x07});
     struct Case {
         std::vector<uint8_t> stream;
@@ -144,7 +156,8 @@ TEST(PackBytes, RunKindsAndStreamEnds) {
         Unpacked u = unpackBytes(Bytes(c.stream));
         EXPECT_EQ(u.status, c.status) << c.stream.size();
         ASSERT_EQ(u.screen.size(), 32768u);
-        EXPECT_TRUE(std::equal(c.start.begin(), c.start.end(), u.screen.begin())) << c.stream.size();
+        EXPECT_TRUE(std::equal(c.start.begin(), c.start.end(), u.screen.begin()))
+            << c.stream.size();
     }
     Outcome out;
     EXPECT_FALSE(decodePackedSuperHiRes(Bytes(overflow), out));

@@ -14,7 +14,8 @@ Picture gradient(int w, int h) {
     Picture p(w, h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            p.pixels[size_t(y * w + x)] = uint32_t(x % 256) << 16 | uint32_t(y % 256) << 8 | uint32_t((x + y) % 256);
+            p.pixels[size_t(y * w + x)] =
+                uint32_t(x % 256) << 16 | uint32_t(y % 256) << 8 | uint32_t((x + y) % 256);
     return p;
 }
 
@@ -50,7 +51,9 @@ TEST(BmpFile, HeaderFieldsAndPaddedBottomUpRows) {
         for (auto [x, y] : {std::pair{0, c.height - 1}, {c.width - 1, 0}, {1, 1}}) {
             size_t at = 54 + size_t(c.height - 1 - y) * stride + size_t(x) * 3;
             uint32_t rgb = p.at(x, y);
-            EXPECT_EQ(le24At(b, at), (rgb & 0xFF) << 16 | (rgb & 0xFF00) | rgb >> 16) << x;
+            EXPECT_EQ(bmp[at], uint8_t(rgb)) << x;           // blue
+            EXPECT_EQ(bmp[at + 1], uint8_t(rgb >> 8)) << x;  // green
+            EXPECT_EQ(bmp[at + 2], uint8_t(rgb >> 16)) << x; // red
         }
     }
 }
@@ -69,7 +72,8 @@ TEST(PngFile, ReadsBackToTheSamePixels) {
     ASSERT_EQ(int(image.width), p.width);
     ASSERT_EQ(int(image.height), p.height);
     for (size_t i = 0; i < p.pixels.size(); ++i)
-        ASSERT_EQ(uint32_t(rgb[3 * i] << 16 | rgb[3 * i + 1] << 8 | rgb[3 * i + 2]), p.pixels[i]) << i;
+        ASSERT_EQ(uint32_t(rgb[3 * i] << 16 | rgb[3 * i + 1] << 8 | rgb[3 * i + 2]), p.pixels[i])
+            << i;
 }
 
 } // namespace

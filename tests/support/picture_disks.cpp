@@ -68,7 +68,8 @@ std::vector<uint8_t> packBytes(const std::vector<uint8_t>& screen) {
         } else {
             size_t n = std::min<size_t>(64, screen.size() - at);
             out.push_back(uint8_t(n - 1));
-            out.insert(out.end(), screen.begin() + ptrdiff_t(at), screen.begin() + ptrdiff_t(at + n));
+            out.insert(out.end(), screen.begin() + ptrdiff_t(at),
+                       screen.begin() + ptrdiff_t(at + n));
             same = n;
         }
         at += same;
@@ -104,9 +105,9 @@ std::vector<uint8_t> iconSampler() {
         IconSpec icon{w, h, std::vector<uint8_t>(rowBytes * h)};
         for (size_t r = 0; r < h; ++r)
             for (size_t k = 0; k < rowBytes; ++k)
-                icon.image[r * rowBytes + k] =
-                    (r == 0 || r + 1 == h || k == 0 || k + 1 == rowBytes) ? 0x00
-                                                                          : uint8_t(0x1B * (i + 1) + r);
+                icon.image[r * rowBytes + k] = (r == 0 || r + 1 == h || k == 0 || k + 1 == rowBytes)
+                                                   ? 0x00
+                                                   : uint8_t(0x1B * (i + 1) + r);
         icons.push_back(icon);
     }
     return iconFile(icons);

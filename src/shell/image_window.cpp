@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPalette>
+#include <QScrollBar>
 #include <algorithm>
 #include <cmath>
 
@@ -52,6 +53,9 @@ ImageWindow::ImageWindow(QWidget* parent) : QScrollArea(parent), canvas_(new Pic
 
 void ImageWindow::setPicture(const QImage& picture) {
     canvas_->setImage(picture);
+    // A new picture is shown from its top left corner.
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
 }
 
 const QImage& ImageWindow::picture() const {

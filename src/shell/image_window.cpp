@@ -74,10 +74,6 @@ QSize ImageWindow::sizeHint() const {
     return picture().isNull() ? QSize(560, 384) : picture().size();
 }
 
-int ImageWindow::pixelScale() const {
-    return canvas_->scale();
-}
-
 QImage toQImage(const Picture& picture) {
     QImage image(picture.width, picture.height, QImage::Format_RGB32);
     if (image.isNull()) return image;

@@ -22,8 +22,6 @@ class ImageWindow : public QScrollArea {
     const QImage& picture() const;
     void setBackground(const QColor& color);
     QSize sizeHint() const override;
-    // The screen pixels that one picture pixel covers in each direction.
-    int pixelScale() const;
 
   private:
     PictureCanvas* canvas_;

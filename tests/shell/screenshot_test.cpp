@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 
 #include "dos33_builder.h"
@@ -166,9 +167,13 @@ TEST_F(ViewWindowTest, PicturesShownByADoubleClick) {
         QPoint at = window().treeView()->visualRect(indexOfPath({file})).center();
         QTest::mouseClick(window().treeView()->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(window().treeView()->viewport(), Qt::LeftButton, {}, at);
-        EXPECT_TRUE(window().imageWindow()->isVisible()) << file;
+        EXPECT_TRUE(window().imageWindow()->isVisible() && enabled(cmd::kExportGraphic)) << file;
+        EXPECT_FALSE(window().displayWindow()->isVisible());
         save(grabWindow(window()), shot);
     }
+    // The icon sheet is 690 rows high: the pane scrolls to it.
+    EXPECT_EQ(window().imageWindow()->picture().size(), QSize(640, 690));
+    EXPECT_GT(window().imageWindow()->verticalScrollBar()->maximum(), 0);
 }
 
 TEST_F(ViewWindowTest, CatalogShowsTheListing) {

@@ -22,7 +22,7 @@ class HiResRow {
         size_t start = hiresRowOffset(y);
         size_t held = start < screen.size() ? screen.size() - start : 0;
         held_ = int(std::min<size_t>(held, kScreenRowBytes));
-        std::copy_n(screen.begin() + ptrdiff_t(start), held_, bytes_.begin());
+        if (held_ > 0) std::copy_n(screen.data() + start, held_, bytes_.begin());
     }
 
     // Dots are coloured in pairs counted from the left edge: a lone left dot is violet (blue

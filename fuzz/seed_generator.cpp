@@ -1,8 +1,9 @@
 // Writes the fuzz target's seed images into the folder named on the command line: small ProDOS
 // and DOS 3.3 volumes with every storage type and file type, in both sector orders and behind a
-// 2IMG header, and a few damaged ones; and, into a second folder when one is named, AppleWorks
-// documents and data bases for their fuzz target. Run it again after changing a builder:
-//   fuzz_seed_generator fuzz/seeds fuzz/seeds-appleworks
+// 2IMG header, and a few damaged ones; and the seeds of the other targets (AppleWorks
+// documents and data bases, pictures) into the folders beside it. Run it again after changing
+// a builder:
+//   fuzz_seed_generator fuzz
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,7 @@
 #include "appleworks_builder.h"
 #include "dos33/dos_entry.h"
 #include "dos33_builder.h"
+#include "picture_disks.h"
 #include "prodos_builder.h"
 
 using namespace lk;
@@ -92,14 +94,32 @@ void writeAppleWorksSeeds(const std::filesystem::path& dir) {
     write(dir, "odd.adb", odd.bytes());
 }
 
+// The picture target's seeds: a selector byte, then a screen, a packed screen or an icon file.
+void writePictureSeeds(const std::filesystem::path& dir) {
+    std::filesystem::create_directories(dir);
+    auto seed = [&](const char* name, uint8_t selector, std::vector<uint8_t> file) {
+        file.insert(file.begin(), selector);
+        write(dir, name, file);
+    };
+    seed("hires", 0, hiresBars());
+    seed("double-hires", 1, doubleHiResBars());
+    seed("super-hires", 2, superHiResBars());
+    seed("packed", 3, packBytes(superHiResBars()));
+    seed("icons", 4, iconSampler());
+    seed("dos33-hires", 5, binaryFile(0x2000, Bytes(hiresBars())));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: fuzz_seed_generator FOLDER [APPLEWORKS_FOLDER]\n");
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: fuzz_seed_generator FUZZ_FOLDER\n");
         return 2;
     }
-    std::filesystem::path dir(argv[1]);
+    std::filesystem::path fuzz(argv[1]);
+    writeAppleWorksSeeds(fuzz / "seeds-appleworks");
+    writePictureSeeds(fuzz / "picture-seeds");
+    std::filesystem::path dir = fuzz / "seeds";
     std::filesystem::create_directories(dir);
     ProdosBuilder b = everyStorageType();
     write(dir, "prodos-order.po", b.bytes());
@@ -115,9 +135,5 @@ int main(int argc, char** argv) {
     write(dir, "short-volume.hdv", hdv.bytes());
 
     writeDosSeeds(dir);
-    if (argc == 3) {
-        std::filesystem::create_directories(argv[2]);
-        writeAppleWorksSeeds(argv[2]);
-    }
     return 0;
 }

@@ -2,6 +2,7 @@
 // and Print of the text.
 #pragma once
 
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -63,6 +64,11 @@ void keepMinimumMargins(PageSetup& setup);
 MessageId printProblemMessage(PrintProblem problem);
 
 void commandPageSetup(ShellContext& ctx);
+// Prints what `print` draws with the settings the print dialog gives (`hasSelection` offers the
+// selected text only) in a job named after the image, telling every failure.
+using PrintFunction =
+    std::function<std::vector<PrintProblem>(const PrintSettings&, const std::string& jobName)>;
+void runPrintJob(ShellContext& ctx, bool hasSelection, const PrintFunction& print);
 // Print (14) of the text; a shown picture is printed by the picture pane.
 void commandPrintText(ShellContext& ctx);
 

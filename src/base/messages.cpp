@@ -92,6 +92,17 @@ constexpr MessageDef kCatalogue[] = {
 
     {AppleWorksDbVersion, Q, kNone, kWarningCaption,
      "AppleWorks DB version %i is not supported! Try anyway?"},
+    {UnableHiRes, N, kWarn, kAppCaption, "Unable to display HiRes Graphics image!"},
+    {UnableDoubleHiRes, N, kWarn, kAppCaption, "Unable to display Double HiRes Graphics image!"},
+    {UnableSuperHiRes, N, kWarn, kAppCaption, "Unable to display Super HiRes Graphics image!"},
+    {PackedPictureError, N, kWarn, kAppCaption, "Error # %i."},
+    {UnableIcon, N, kWarn, kAppCaption, "Unable to display icon file!"},
+    {IconImagePastEnd, N, kWarn, kAppCaption, "bufpos >= fs"},
+    {IconRecordPastEnd, N, kWarn, kAppCaption, "ios > fs-1"},
+    {CouldNotCreateBitmap, N, kWarn, kAppCaption, "Could not create Bitmap!"},
+    {NotAPicture, N, kWarn, kAppCaption, "%s is not a picture."},
+    {ViewIsAPicture, N, kWarn, kAppCaption,
+     "%s is a picture: write it to a file with larkspoon-cli picture."},
 };
 
 // The catalogue is indexed by its ids: every line must stand at its id's place.

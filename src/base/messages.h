@@ -88,6 +88,17 @@ enum class MessageId : uint16_t {
     QuestionAnsweredNo,
     // AppleWorks files
     AppleWorksDbVersion,
+    // Pictures: the decoders, the picture pane, larkspoon-cli picture
+    UnableHiRes,
+    UnableDoubleHiRes,
+    UnableSuperHiRes,
+    PackedPictureError,
+    UnableIcon,
+    IconImagePastEnd,
+    IconRecordPastEnd,
+    CouldNotCreateBitmap,
+    NotAPicture,
+    ViewIsAPicture,
 
     Count // the number of messages: keep it last
 };

@@ -13,11 +13,13 @@
 #include "base/outcome.h"
 #include "catalog/catalog_tree.h"
 #include "image/disk_image.h"
+#include "translate/translator_choice.h"
 
 namespace lk::cli {
 
 // The exit statuses: success; the image or file could not be read, has nothing to show or
-// turned out damaged; a usage error (a number out of range included).
+// turned out damaged; a usage error (a number out of range included, and for `picture` an
+// output file that cannot be written).
 enum ExitCode { kOk = 0, kUnreadable = 1, kUsage = 2 };
 
 // A verb's arguments and options: `withValue` take a value (--name VALUE or --name=VALUE),
@@ -70,6 +72,10 @@ std::optional<int> startVerb(const VerbSpec& spec, int argc, char** argv, Sessio
 // The node of a path on the opened volume, selected; kNoNode (told) when there is none.
 NodeId selectPath(Session& s, const std::string& path);
 
+// Reads the file of `path` as View Apple file does, its resource fork with --rsrc; false (told)
+// when there is no such file or nothing to show.
+bool readViewedFile(Session& s, const std::string& path, ViewRequest& request);
+
 int usageError(const std::string& message);
 // Writes bytes to standard output; false (told) when they cannot all be written.
 bool writeStdout(Session& s, Bytes bytes);
@@ -87,5 +93,6 @@ int runView(int argc, char** argv);
 int runBlock(int argc, char** argv);
 int runSector(int argc, char** argv);
 int runBitmap(int argc, char** argv);
+int runPicture(int argc, char** argv);
 
 } // namespace lk::cli

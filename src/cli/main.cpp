@@ -17,7 +17,7 @@ constexpr Verb kVerbs[] = {
     {"get", lk::cli::runGet},       {"view", lk::cli::runView},
     {"block", lk::cli::runBlock},   {"sector", lk::cli::runSector},
     {"bitmap", lk::cli::runBitmap}, {"catalog", lk::cli::runCatalog},
-    {"export", lk::cli::runExport},
+    {"export", lk::cli::runExport}, {"picture", lk::cli::runPicture},
 };
 
 constexpr const char* kUsage =
@@ -31,6 +31,8 @@ constexpr const char* kUsage =
     "                                     the text View Apple file shows for a file; an\n"
     "                                     AppleWorks document as HTML with --html, a data\n"
     "                                     base of another version listed with --force\n"
+    "  picture [--rsrc] IMAGE PATH OUT    the picture View Apple file shows for a file, as a\n"
+    "                                     BMP (Export Graphic's) or, for OUT *.png, a PNG\n"
     "  block IMAGE N                      the text of block N (ProDOS)\n"
     "  sector IMAGE TRACK SECTOR          the text of a sector (DOS 3.3)\n"
     "  bitmap IMAGE                       the volume bit map (ProDOS)\n"
@@ -44,7 +46,7 @@ constexpr const char* kUsage =
     "names do not matter.\n"
     "N, TRACK and SECTOR are decimal, $hex or hhex, 0xhex or 0octal.\n"
     "Exit status: 0 success, 1 the image or file could not be read, 2 usage error\n"
-    "(a number out of range included).\n";
+    "(a number out of range included; for picture, OUT could not be written).\n";
 
 } // namespace
 

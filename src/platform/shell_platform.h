@@ -42,6 +42,14 @@ inline constexpr FileFilter kExportFilters[] = {
 
 inline constexpr std::string_view kExportTitle = "Export Apple ][ file as:";
 
+inline constexpr FileFilter kGraphicFilters[] = {
+    {"Bitmaps (*.BMP)", "*.bmp"},
+    {"All Files (*.*)", "*.*"},
+    {"PNG images (*.png)", "*.png"},
+};
+
+inline constexpr std::string_view kGraphicTitle = "Save graphic as:";
+
 // A file the user chose: its full path and the name shown for it.
 struct ChosenFile {
     std::string path;
@@ -95,6 +103,9 @@ class ShellPlatform : public Platform {
     // Nothing when the user cancels.
     virtual std::optional<ChosenFile> chooseExportFile(const std::string& suggestedName,
                                                        const std::string& folder) = 0;
+    // The Export Graphic dialog, starting in `folder`. It asks before replacing a file that
+    // exists; a name typed without an extension gets ".bmp". Nothing when the user cancels.
+    virtual std::optional<ChosenFile> chooseGraphicFile(const std::string& folder) = 0;
     // The Show Block dialog, its entry showing the text last entered; the typed text, or
     // nothing on Cancel.
     virtual std::optional<std::string> askBlockNumber(const std::string& lastEntry) = 0;

@@ -1,5 +1,6 @@
 #include "shell/file_dialogs.h"
 
+#include "graphics/picture_file.h"
 #include "platform/shell_platform.h"
 #include "shell/qt_platform.h"
 
@@ -37,6 +38,13 @@ std::unique_ptr<QFileDialog> makeFileDialog(FileDialogKind kind, const std::stri
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setFileMode(QFileDialog::AnyFile);
         dialog->setNameFilters(nameFilters(kExportFilters));
+        break;
+    case FileDialogKind::Graphic:
+        dialog->setWindowTitle(toQString(kGraphicTitle));
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setNameFilters(nameFilters(kGraphicFilters));
+        dialog->setDefaultSuffix(toQString(kGraphicExtension));
         break;
     }
     return dialog;

@@ -126,6 +126,10 @@ std::optional<ChosenFile> QtPlatform::chooseExportFile(const std::string& sugges
     return chosenFile(*dialog);
 }
 
+std::optional<ChosenFile> QtPlatform::chooseGraphicFile(const std::string& folder) {
+    return chooseOneFile(int(FileDialogKind::Graphic), folder);
+}
+
 std::optional<std::string> QtPlatform::askBlockNumber(const std::string& lastEntry) {
     ArrowWhileAsking arrow(*this);
     ShowNumberDialog dialog(owner_, kBlockDialogTitle, {{kBlockPrompt, lastEntry}});

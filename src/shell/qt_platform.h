@@ -44,6 +44,7 @@ class QtPlatform : public ShellPlatform {
 
     std::optional<ChosenFile> chooseExportFile(const std::string& suggestedName,
                                                const std::string& folder) override;
+    std::optional<ChosenFile> chooseGraphicFile(const std::string& folder) override;
     std::optional<std::string> askBlockNumber(const std::string& lastEntry) override;
     std::optional<TrackSectorEntry> askTrackSector(const std::string& lastTrack,
                                                    const std::string& lastSector) override;

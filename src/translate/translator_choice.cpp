@@ -8,6 +8,7 @@
 #include "translate/appleworks_wp.h"
 #include "translate/hex_dump.h"
 #include "translate/integer_basic.h"
+#include "translate/picture_view.h"
 #include "translate/text.h"
 
 namespace lk {
@@ -126,15 +127,13 @@ ViewResult runTranslator(const ViewChoice& choice, const ViewRequest& request,
         result.text = listAppleWorksDB(data, request.tryAnyway, outcome);
         result.lineWrapOff = true;
         break;
-    // Pictures are shown by the fallback until their decoders take these rows over.
     case ViewAction::HiRes:
     case ViewAction::DoubleHiRes:
     case ViewAction::SuperHiRes:
     case ViewAction::PackedSuperHiRes:
     case ViewAction::Icon:
-        result = runTranslator(fallback(settings), request, settings, outcome);
-        result.choice = choice;
-        return result;
+        result.picture = decodeViewPicture(choice.action, request, outcome);
+        break;
     }
     result.text = shownText(std::move(result.text));
     return result;

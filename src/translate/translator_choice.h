@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "base/bytes.h"
 #include "base/outcome.h"
+#include "graphics/picture.h"
 #include "settings/settings.h"
 #include "translate/rich_text.h"
 
@@ -64,6 +66,9 @@ struct ViewResult {
     RichText rich;
     // The display shows this text without line wrapping.
     bool lineWrapOff = false;
+    // A decoder's picture, for the picture pane instead of the text. A picture action without
+    // one failed, and the outcome says why.
+    std::optional<Picture> picture;
 };
 
 ViewResult runTranslator(const ViewChoice& choice, const ViewRequest& request,

@@ -1,15 +1,17 @@
 // The window used as a user does, each test saving a picture of what it shows for the README:
 // a tree with a file's menu open, a double-clicked program, F9 then F11, the bit map, the Apple
-// menu of a DOS 3.3 disk and its Catalog.
+// menu of a DOS 3.3 disk and its Catalog, and pictures.
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 
 #include "appleworks_builder.h"
 #include "dos33_builder.h"
+#include "picture_disks.h"
 #include "sample_disks.h"
 #include "shell/catalog_view.h"
 #include "shell/display_window.h"
@@ -157,6 +159,23 @@ TEST_F(ViewWindowTest, ADos33DiskPutsTheSectorItemsInTheAppleMenu) {
                   .find("| 38 Display &Block\tF9 | 39 Incremen&t Block\tF11 | "
                         "40 Decre&ment Block\tF10 | 37 "),
               std::string::npos);
+}
+
+TEST_F(ViewWindowTest, PicturesShownByADoubleClick) {
+    openThroughDialog(folder.write("PICTURES.po", picturesVolume()), "PICTURES.po");
+    for (auto [file, shot] : {std::pair{"HGR", "screenshot-hires.png"},
+                              {"SHR", "screenshot-super-hires.png"},
+                              {"ICONS", "screenshot-icons.png"}}) {
+        QPoint at = window().treeView()->visualRect(indexOfPath({file})).center();
+        QTest::mouseClick(window().treeView()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(window().treeView()->viewport(), Qt::LeftButton, {}, at);
+        EXPECT_TRUE(window().imageWindow()->isVisible() && enabled(cmd::kExportGraphic)) << file;
+        EXPECT_FALSE(window().displayWindow()->isVisible());
+        save(grabWindow(window()), shot);
+    }
+    // The icon sheet is 690 rows high: the pane scrolls to it.
+    EXPECT_EQ(window().imageWindow()->picture().size(), QSize(640, 690));
+    EXPECT_GT(window().imageWindow()->verticalScrollBar()->maximum(), 0);
 }
 
 TEST_F(ViewWindowTest, CatalogShowsTheListing) {

@@ -52,6 +52,16 @@ class RecordingView : public ShellView {
     }
     void showDisplay() override { calls.push_back("show"); }
     void hideImageWindow() override { calls.push_back("hidePicture"); }
+    bool showPicture(const Picture& p) override {
+        calls.push_back("picture");
+        picture = p;
+        return pictureTaken;
+    }
+    std::vector<PrintProblem> printPicture(const PrintSettings&, const PageSetup&,
+                                           const std::string& name) override {
+        calls.push_back("printPicture " + name);
+        return {};
+    }
     void setDisplayWrap(bool on) override { calls.push_back(on ? "wrap" : "noWrap"); }
     void editDisplay(EditAction) override {}
     EditFacts displayEditFacts() override { return {}; }
@@ -66,6 +76,8 @@ class RecordingView : public ShellView {
     std::vector<std::string> calls;
     std::string text;
     NullDisplayPane pane;
+    Picture picture;          // the last one shown
+    bool pictureTaken = true; // whether the picture pane takes a picture
 };
 
 class CommandTest : public ::testing::Test {

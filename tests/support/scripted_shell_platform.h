@@ -62,6 +62,9 @@ class ScriptedShellPlatform : public ShellPlatform {
                                                const std::string& folder) override {
         return exportDialog.ask({suggestedName, folder});
     }
+    std::optional<ChosenFile> chooseGraphicFile(const std::string& folder) override {
+        return graphicDialog.ask(folder);
+    }
     std::optional<std::string> askBlockNumber(const std::string& lastEntry) override {
         return blockDialog.ask(lastEntry);
     }
@@ -75,7 +78,8 @@ class ScriptedShellPlatform : public ShellPlatform {
     ScriptedDialog<std::string, ChosenFile> openDialog; // shown the folder it starts in
     // An export answer naming a file that exists stands for the user having agreed to replace it.
     ScriptedDialog<ExportDialogStart, ChosenFile> exportDialog;
-    ScriptedDialog<std::string, std::string> blockDialog; // shown the last entry
+    ScriptedDialog<std::string, ChosenFile> graphicDialog; // shown the folder it starts in
+    ScriptedDialog<std::string, std::string> blockDialog;  // shown the last entry
     ScriptedDialog<TrackSectorEntry, TrackSectorEntry> sectorDialog;
     ScriptedDialog<FontChoice, FontChoice> fontDialog;
     ScriptedDialog<PageSetup, PageSetup> pageSetupDialog;

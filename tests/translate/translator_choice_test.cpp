@@ -97,19 +97,5 @@ TEST(TranslatorChoice, DosBinaryTextKeepsToItsLengthWord) {
     EXPECT_EQ(run(bin, noPictures).text, std::string(" \x20\xFF A BC", 8));
 }
 
-TEST(TranslatorChoice, DocumentsAndPicturesShowTheFallbackForNow) {
-    std::vector<uint8_t> data(16384, 0xC1);
-    for (uint8_t type : {0x06, 0xC1, 0xCA}) {
-        ViewRequest r;
-        r.fileType = type;
-        r.data = Bytes(data);
-        ViewResult hex = run(r);
-        EXPECT_NE(hex.choice.action, A::HexDump) << int(type);
-        EXPECT_EQ(hex.text, hexDump(Bytes(data), data.size(), 0, true)) << int(type);
-        EXPECT_FALSE(hex.lineWrapOff);
-        EXPECT_EQ(run(r, settingsWith("DEFTRANS2=FALSE")).text, std::string(data.size(), '\xC1'));
-    }
-}
-
 } // namespace
 } // namespace lk

@@ -1,7 +1,8 @@
 // Writes the fuzz target's seed images into the folder named on the command line: small ProDOS
 // and DOS 3.3 volumes with every storage type and file type, in both sector orders and behind a
-// 2IMG header, and a few damaged ones. Run it again after changing a builder:
-//   fuzz_seed_generator fuzz/seeds
+// 2IMG header, and a few damaged ones; and the nibble target's seeds into the second folder.
+// Run it again after changing a builder:
+//   fuzz_seed_generator fuzz/seeds fuzz/nibble-seeds
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +10,7 @@
 
 #include "dos33/dos_entry.h"
 #include "dos33_builder.h"
+#include "nibble_builder.h"
 #include "prodos_builder.h"
 
 using namespace lk;
@@ -77,12 +79,35 @@ void writeDosSeeds(const std::filesystem::path& dir) {
     write(dir, "dos33-looping-lists.do", listLoop.b.bytes());
 }
 
+// Two tracks as a raw nibble file, as TrackStar tracks and as WOZ images of both versions, and
+// the header of a sound FDI file: small enough for the nibble fuzz target to mutate usefully.
+void writeNibbleSeeds(const std::filesystem::path& dir) {
+    std::vector<uint8_t> nib = nibbleImage(Bytes(patternBytes(2 * 4096)), SectorTable::Dos);
+    write(dir, "two-tracks.nib", nib);
+    write(dir, "two-tracks.app", trackStarImage(Bytes(nib)));
+    write(dir, "two-tracks.woz", wozImage(Bytes(nib)));
+    WozShape first;
+    first.woz1 = true;
+    write(dir, "two-tracks-version-1.woz", wozImage(Bytes(nib), first));
+    std::vector<uint8_t> fdi(512, 0);
+    std::string signature = "Formatted Disk Image file\r\n";
+    std::copy(signature.begin(), signature.end(), fdi.begin());
+    fdi[140] = 2;
+    fdi[143] = 34;
+    fdi[145] = 1;
+    write(dir, "header.fdi", fdi);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: fuzz_seed_generator FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: fuzz_seed_generator FOLDER [NIBBLE-FOLDER]\n");
         return 2;
+    }
+    if (argc == 3) {
+        std::filesystem::create_directories(argv[2]);
+        writeNibbleSeeds(argv[2]);
     }
     std::filesystem::path dir(argv[1]);
     std::filesystem::create_directories(dir);

@@ -49,47 +49,61 @@ std::vector<uint8_t> alignedTracks(Bytes nibbles) {
     return work;
 }
 
-// Translates the 342 data nibbles of the field at `p` into their values (shifted left by two)
-// and undoes the running XOR they were written with. The checksum nibble joins the chain
-// untranslated and is never compared.
-void translateDataField(uint8_t* field, NibbleCounts& counts) {
-    uint8_t* nib = field + kFirstNibble;
-    for (size_t k = 0; k < kDataNibbles; ++k) {
+// The 342 data nibbles of a field as their values (shifted left by two), the running XOR they
+// were written with undone. A nibble outside the code is counted and kept as read; a field mark
+// or a byte below $96 ends the translation, and the rest is kept as read. The checksum nibble
+// joins the chain untranslated and is never compared.
+void fieldValues(const uint8_t* field, uint8_t* values, NibbleCounts& counts) {
+    const uint8_t* nib = field + kFirstNibble;
+    size_t k = 0;
+    while (k < kDataNibbles) {
         uint8_t v = kSixAndTwoDecode[nib[k]];
         if (v <= 0xFC) {
-            nib[k] = v;
+            values[k++] = v;
             continue;
         }
-        if (v == kMarkNibble) {
-            counts.errorBits |= kErrorMarkInData;
-            break;
+        if (v == kNotInCode) {
+            ++counts.badNibbles;
+            values[k] = nib[k];
+            ++k;
+            continue;
         }
-        if (v == kBelowCode) break;
-        ++counts.badNibbles; // left as it was
+        if (v == kMarkNibble) counts.errorBits |= kErrorMarkInData;
+        break;
     }
-    uint8_t prev = nib[0];
-    for (size_t k = 1; k <= kDataNibbles; ++k) prev = nib[k] ^= prev;
+    for (; k <= kDataNibbles; ++k) values[k] = nib[k];
+    uint8_t prev = values[0];
+    for (k = 1; k <= kDataNibbles; ++k) prev = values[k] ^= prev;
 }
 
-// The 256 bytes of a translated field: six high bits from the main nibbles, two low bits from
-// the auxiliary ones.
-void emitSector(const uint8_t* nib, uint32_t offset, std::vector<uint8_t>& out,
-                NibbleCounts& counts) {
-    const uint8_t* main = nib + kAuxNibbles;
+// The 256 bytes of a field: six high bits from the main values, two low bits from the
+// auxiliary ones, each of which serves three bytes.
+void placeSector(const uint8_t* values, uint32_t offset, std::vector<uint8_t>& out,
+                 NibbleCounts& counts) {
+    const uint8_t* aux = values;
+    const uint8_t* main = values + kAuxNibbles;
+    uint8_t sector[256];
+    for (size_t i = 0; i < kAuxNibbles; ++i)
+        sector[i] = uint8_t(main[i] | kReversed[(aux[i] >> 2) & 3]);
+    for (size_t i = kAuxNibbles; i < 2 * kAuxNibbles; ++i)
+        sector[i] = uint8_t(main[i] | kReversed[(aux[i - kAuxNibbles] >> 4) & 3]);
+    for (size_t i = 2 * kAuxNibbles; i < 256; ++i)
+        sector[i] = uint8_t(main[i] | kReversed[(aux[i - 2 * kAuxNibbles] >> 6) & 3]);
+    counts.bytesWritten += 256;
+    if (uint64_t(offset) + 256 <= out.size()) {
+        std::memcpy(out.data() + offset, sector, 256);
+        return;
+    }
     for (uint32_t i = 0; i < 256; ++i) {
-        uint32_t shift = 2 + 2 * (i / kAuxNibbles);
-        uint8_t lo = kReversed[(nib[i % kAuxNibbles] >> shift) & 3];
-        uint64_t at = uint64_t(offset) + i;
-        if (at < out.size())
-            out[at] = uint8_t(main[i] | lo);
+        if (uint64_t(offset) + i < out.size())
+            out[offset + i] = sector[i];
         else
             counts.errorBits |= kErrorOutsideImage;
     }
-    counts.bytesWritten += 256;
 }
 
 struct Scan {
-    std::vector<uint8_t>& work;
+    const std::vector<uint8_t>& work;
     const uint8_t* logical;
     DecodedNibbles& out;
     bool withReport;
@@ -113,9 +127,10 @@ struct Scan {
     }
 
     void dataField(size_t p) {
-        translateDataField(work.data() + p, out.counts);
+        uint8_t values[kDataNibbles + 1];
+        fieldValues(work.data() + p, values, out.counts);
         ++out.counts.dataFields;
-        emitSector(work.data() + p + kFirstNibble, offset, out.sectors, out.counts);
+        placeSector(values, offset, out.sectors, out.counts);
         inAddress = false;
     }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <zlib.h>
 
@@ -24,8 +25,6 @@ constexpr size_t kWoz1Bits = 6646;
 constexpr size_t kWoz1BitCountAt = 6648;
 constexpr size_t kWoz2Entry = 8;
 constexpr size_t kBlock = 512;
-// Bits read before the revolution so that the register is in step when bit 0 comes.
-constexpr uint32_t kWarmUpBits = 512;
 
 struct Chunk {
     const uint8_t* data = nullptr;
@@ -36,31 +35,112 @@ struct Chunks {
     Chunk info, tmap, trks, flux;
 };
 
-// The register after four more bits, and the nibble handed over on the way (0 for none): a
-// nibble is complete when its top bit is set, and zero bits before a nibble are dropped.
-// Four bits hand over at most one nibble, since a new one needs eight.
-constexpr std::array<uint16_t, 128 * 16> makeLatchTable() {
-    std::array<uint16_t, 128 * 16> table{};
-    for (unsigned r = 0; r < 128; ++r) {
-        for (unsigned b = 0; b < 16; ++b) {
-            unsigned reg = r, out = 0;
-            for (int bit = 3; bit >= 0; --bit) {
-                reg = (reg << 1) | ((b >> bit) & 1);
-                if (reg & 0x80) {
-                    out = reg;
-                    reg = 0;
-                }
-            }
-            table[r * 16 + b] = uint16_t((out << 8) | reg);
-        }
-    }
-    return table;
-}
-constexpr std::array<uint16_t, 128 * 16> kLatch = makeLatchTable();
+// The bits of a track as a loop: bit q is bit q mod bitCount. The bits are kept twice over
+// (the second time shifted to follow the first without a gap) so that 16 of them are read at
+// once.
+class LoopedBits {
+  public:
+    static constexpr uint64_t kNoBits = UINT64_MAX;
 
-unsigned bitAt(Bytes bits, uint32_t i) {
-    return (bits[i >> 3] >> (7 - (i & 7))) & 1;
-}
+    LoopedBits(Bytes bits, uint32_t bitCount) : bitCount_(bitCount) {
+        uint32_t whole = bitCount / 8, rest = bitCount % 8;
+        size_t used = (size_t(bitCount) + 7) / 8;
+        bytes_.assign(2 * used + 4, 0);
+        std::memcpy(bytes_.data(), bits.data(), used);
+        if (rest == 0) {
+            std::memcpy(bytes_.data() + whole, bits.data(), used);
+        } else {
+            bytes_[whole] = uint8_t((bits[whole] & (0xFF00 >> rest)) | (bits[0] >> rest));
+            for (size_t j = 0; j < used; ++j) {
+                uint8_t next = j + 1 < used ? bits[j + 1] : 0;
+                bytes_[whole + 1 + j] = uint8_t((bits[j] << (8 - rest)) | (next >> rest));
+            }
+        }
+        fastBits_ = 2 * uint64_t(bitCount) - 8;
+    }
+
+    // Where the next nibble starts at or after q (at its first 1 bit), and the nibble: the eight
+    // bits from there. kNoBits when the track holds no 1 bit.
+    uint64_t nibbleAt(uint64_t q, uint8_t& nibble) const {
+        for (uint64_t limit = q + bitCount_; q < limit;) {
+            uint32_t w = window(q);
+            if (w & 0x8000) {
+                nibble = uint8_t(w >> 8);
+                return q;
+            }
+            q += w ? uint64_t(std::countl_zero(uint16_t(w))) : 16;
+        }
+        return kNoBits;
+    }
+
+    // Every nibble that starts before the loop point, read from bit 0 with an empty register:
+    // where each starts, and its value. Returns where the first nibble after the loop point
+    // starts (kNoBits for a track without a 1 bit). Sixty-four bits are taken at a time while
+    // they lie in the copy.
+    uint64_t firstPass(std::vector<uint32_t>& starts, std::vector<uint8_t>& nibbles) const {
+        starts.resize(bitCount_ / 8 + 2);
+        nibbles.resize(bitCount_ / 8 + 2);
+        size_t count = 0;
+        uint64_t q = 0;
+        while (q < bitCount_ && q + 64 <= fastBits_) {
+            uint64_t w = load64(q >> 3) << (q & 7);
+            unsigned avail = 64 - unsigned(q & 7);
+            while (q < bitCount_ && avail >= 8) {
+                if (w >> 63) {
+                    starts[count] = uint32_t(q);
+                    nibbles[count++] = uint8_t(w >> 56);
+                    w <<= 8;
+                    avail -= 8;
+                    q += 8;
+                    continue;
+                }
+                unsigned zeros = w ? unsigned(std::countl_zero(w)) : 64;
+                if (zeros >= avail) {
+                    q += avail;
+                    break;
+                }
+                w <<= zeros;
+                avail -= zeros;
+                q += zeros;
+            }
+        }
+        uint8_t n = 0;
+        while ((q = nibbleAt(q, n)) < bitCount_) {
+            starts[count] = uint32_t(q);
+            nibbles[count++] = n;
+            q += 8;
+        }
+        starts.resize(count);
+        nibbles.resize(count);
+        return q;
+    }
+
+  private:
+    uint64_t load64(uint64_t byte) const {
+        uint64_t w = 0;
+        for (int i = 0; i < 8; ++i) w = (w << 8) | bytes_[byte + uint64_t(i)];
+        return w;
+    }
+
+    // Bits q to q + 15, the first of them as the top bit.
+    uint32_t window(uint64_t q) const {
+        if (q + 24 <= fastBits_) {
+            const uint8_t* p = bytes_.data() + (q >> 3);
+            uint32_t w = (uint32_t(p[0]) << 16) | (uint32_t(p[1]) << 8) | p[2];
+            return ((w << (q & 7)) >> 8) & 0xFFFF;
+        }
+        uint32_t w = 0;
+        for (uint64_t i = q; i < q + 16; ++i) {
+            uint64_t b = i % bitCount_;
+            w = (w << 1) | ((bytes_[b >> 3] >> (7 - (b & 7))) & 1);
+        }
+        return w;
+    }
+
+    uint32_t bitCount_;
+    uint64_t fastBits_;
+    std::vector<uint8_t> bytes_;
+};
 
 bool walkChunks(Bytes file, Chunks& chunks) {
     size_t at = kHeaderSize;
@@ -109,14 +189,15 @@ bool trackBits(Bytes file, const Chunk& trks, bool woz1, uint8_t index, Bytes& b
 // One revolution as a nibble track that starts at its first address field (a field may
 // straddle the loop point), padded with self-sync bytes or cut to the track's size.
 void placeTrack(std::vector<uint8_t> rev, uint8_t* track) {
-    std::vector<uint8_t> looped(rev);
-    looped.insert(looped.end(), rev.begin(), rev.begin() + std::min<size_t>(rev.size(), 12));
-    for (size_t p = 0; p < rev.size(); ++p) {
-        if (addressFieldAt(Bytes(looped), p)) {
-            std::rotate(rev.begin(), rev.begin() + std::ptrdiff_t(p), rev.end());
+    size_t size = rev.size();
+    rev.insert(rev.end(), rev.begin(), rev.begin() + std::ptrdiff_t(std::min<size_t>(size, 12)));
+    for (size_t p = 0; p < size; ++p) {
+        if (addressFieldAt(Bytes(rev), p)) {
+            std::rotate(rev.begin(), rev.begin() + std::ptrdiff_t(p), rev.begin() + std::ptrdiff_t(size));
             break;
         }
     }
+    rev.resize(size);
     rev.resize(kNibbleTrackSize, 0xFF);
     std::memcpy(track, rev.data(), kNibbleTrackSize);
 }
@@ -131,28 +212,30 @@ uint32_t trackCount(const Chunk& tmap) {
 } // namespace
 
 std::vector<uint8_t> latchRevolution(Bytes bits, uint32_t bitCount) {
+    if (bitCount == 0 || (uint64_t(bitCount) + 7) / 8 > bits.size()) return {};
+    LoopedBits looped(bits, bitCount);
+    // The first pass starts with an empty register at bit 0; a self-sync gap brings it into step
+    // if it was not, and by the loop point it is.
+    std::vector<uint32_t> starts;
+    std::vector<uint8_t> first;
+    uint64_t q = looped.firstPass(starts, first);
+    if (q == LoopedBits::kNoBits) return {};
+    uint8_t n = 0;
+    // The revolution is the nibbles that start from the first one after the loop point on, as a
+    // drive that has been reading for a while sees them. Read again from there, they agree with
+    // the first pass from the first nibble that starts where one of the first pass started.
+    uint64_t from = q - bitCount, end = from + bitCount;
     std::vector<uint8_t> out;
-    if (bitCount == 0 || (uint64_t(bitCount) + 7) / 8 > bits.size()) return out;
-    out.reserve(bitCount / 8 + 1);
-    unsigned reg = 0;
-    auto step = [&](unsigned bit, bool keep) {
-        reg = (reg << 1) | bit;
-        if (reg & 0x80) {
-            if (keep) out.push_back(uint8_t(reg));
-            reg = 0;
+    out.reserve(first.size() + 16);
+    size_t k = 0;
+    for (q = from; (q = looped.nibbleAt(q, n)) < end; q += 8) {
+        while (k < starts.size() && starts[k] < q) ++k;
+        if (k < starts.size() && starts[k] == q) {
+            out.insert(out.end(), first.begin() + std::ptrdiff_t(k), first.end());
+            break;
         }
-    };
-    for (uint32_t i = bitCount - std::min(bitCount, kWarmUpBits); i < bitCount; ++i)
-        step(bitAt(bits, i), false);
-    uint32_t whole = bitCount / 8;
-    for (uint32_t i = 0; i < whole; ++i) {
-        for (unsigned half : {unsigned(bits[i] >> 4), unsigned(bits[i] & 15)}) {
-            uint16_t next = kLatch[reg * 16 + half];
-            if (next >> 8) out.push_back(uint8_t(next >> 8));
-            reg = next & 0x7F;
-        }
+        out.push_back(n);
     }
-    for (uint32_t i = whole * 8; i < bitCount; ++i) step(bitAt(bits, i), true);
     return out;
 }
 

@@ -1,17 +1,24 @@
 // The window used as a user does, each test saving a picture of what it shows for the README:
 // a tree with a file's menu open, a double-clicked program, F9 then F11, the bit map, the Apple
-// menu of a DOS 3.3 disk and its Catalog.
+// menu of a DOS 3.3 disk and its Catalog, a decoded nibble image and the question a doubtful one
+// asks.
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "dos33_builder.h"
+#include "nibble_builder.h"
 #include "sample_disks.h"
 #include "shell/catalog_view.h"
 #include "shell/display_window.h"
 #include "shell/image_window.h"
+#include "shell/qt_platform.h"
 #include "shell/shell_menus.h"
 #include "shell_fixture.h"
 #include "translate/block_display.h"
@@ -163,6 +170,32 @@ TEST_F(ViewWindowTest, CatalogShowsTheListing) {
     EXPECT_TRUE(shown().startsWith("DISK VOLUME 254\n\n A 002 HELLO"));
     EXPECT_EQ(window().displayWindow()->editor()->textCursor().position(), 0);
     save(grabWindow(window()), "screenshot-catalog.png");
+}
+
+TEST_F(ViewWindowTest, ADecodedNibbleImageShowsItsCatalog) {
+    std::vector<uint8_t> nib = nibbleImage(Bytes(dosDisk()), SectorTable::Dos);
+    openThroughDialog(folder.write("DOS.nib", nib), "DOS.nib");
+    EXPECT_EQ(state().image.kind, ImageKind::Nib);
+    EXPECT_EQ(window().windowTitle(), "Larkspoon - DOS.nib");
+    window().menus()->action(cmd::kCatalog)->trigger();
+    EXPECT_TRUE(shown().startsWith("DISK VOLUME 254\n\n A 002 HELLO"));
+    save(grabWindow(window()), "screenshot-nib-catalog.png");
+}
+
+// The question a doubtful nibble image asks, in the box the desktop program shows.
+TEST(NibbleQuestion, ScreenshotOfTheBox) {
+    QtPlatform platform;
+    QImage shot;
+    QTimer::singleShot(0, [&shot] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        QTest::qWait(50);
+        shot = box->grab().toImage();
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_FALSE(ask(platform, message(MessageId::NibbleNotStandard)));
+    save(shot, "screenshot-nib-question.png");
 }
 
 } // namespace

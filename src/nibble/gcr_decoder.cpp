@@ -16,12 +16,11 @@ constexpr uint8_t kProdosLogical[16] = {0, 8, 1, 9, 2, 10, 3, 11, 4, 12, 5, 13, 
 // The two low bits of each byte are stored swapped.
 constexpr uint8_t kReversed[4] = {0, 2, 1, 3};
 
-constexpr size_t kAddressFieldEnd = 13;  // prologue to the end of the epilogue
-constexpr size_t kDataFieldEnd = 348;    // prologue, 342 nibbles, checksum, DE AA
-constexpr size_t kAuxNibbles = 86;       // the low two bits of three bytes each
+constexpr size_t kAddressFieldEnd = 13; // prologue to the end of the epilogue
+constexpr size_t kDataFieldEnd = 348;   // prologue, 342 nibbles, checksum, DE AA
+constexpr size_t kAuxNibbles = 86;      // the low two bits of three bytes each
 constexpr size_t kDataNibbles = 342;
-constexpr size_t kFirstNibble = 3;       // after D5 AA AD
-constexpr size_t kAfterSector = 348;     // where the scan goes on after a decoded sector
+constexpr size_t kFirstNibble = 3; // after D5 AA AD
 
 bool dataFieldAt(Bytes s, size_t p) {
     return p + kDataFieldEnd <= s.size() && s[p] == 0xD5 && s[p + 1] == 0xAA &&
@@ -33,20 +32,17 @@ uint8_t fourAndFour(const uint8_t* p) {
     return uint8_t(((p[0] << 1) | 1) & p[1]);
 }
 
-// Each track is turned so that it starts at its first address field; a track without one stays
+// Track t turned so that it starts at its first address field; a track without one reads as
 // zero.
-std::vector<uint8_t> alignedTracks(Bytes nibbles) {
-    std::vector<uint8_t> work(nibbles.size(), 0);
-    for (size_t base = 0; base < nibbles.size(); base += kNibbleTrackSize) {
-        Bytes track = nibbles.subspan(base, kNibbleTrackSize);
-        for (size_t p = 0; p + kAddressFieldEnd <= kNibbleTrackSize; ++p) {
-            if (!addressFieldAt(track, p)) continue;
-            std::memcpy(work.data() + base, track.data() + p, kNibbleTrackSize - p);
-            std::memcpy(work.data() + base + kNibbleTrackSize - p, track.data(), p);
-            break;
-        }
+void alignTrack(Bytes nibbles, size_t t, uint8_t* out) {
+    Bytes track = nibbles.subspan(t * kNibbleTrackSize, kNibbleTrackSize);
+    for (size_t p = 0; p + kAddressFieldEnd <= kNibbleTrackSize; ++p) {
+        if (!addressFieldAt(track, p)) continue;
+        std::memcpy(out, track.data() + p, kNibbleTrackSize - p);
+        std::memcpy(out + kNibbleTrackSize - p, track.data(), p);
+        return;
     }
-    return work;
+    std::memset(out, 0, kNibbleTrackSize);
 }
 
 // The 342 data nibbles of a field as their values (shifted left by two), the running XOR they
@@ -102,18 +98,20 @@ void placeSector(const uint8_t* values, uint32_t offset, std::vector<uint8_t>& o
     }
 }
 
+// The aligned tracks are read as one stream, through a window of two tracks: a field that
+// starts in the first may end in the second.
 struct Scan {
-    const std::vector<uint8_t>& work;
+    Bytes nibbles;
     const uint8_t* logical;
     DecodedNibbles& out;
     bool withReport;
     bool inAddress = false;
     uint32_t offset = 0;
+    std::vector<uint8_t> window = std::vector<uint8_t>(2 * kNibbleTrackSize);
 
     // An address field names where the next data field goes. A sector number the table has
     // no place for places nothing; a new field replaces one still waiting for its data.
-    void addressField(size_t p) {
-        const uint8_t* f = work.data() + p;
+    void addressField(const uint8_t* f, size_t at) {
         uint8_t volume = fourAndFour(f + 3), track = fourAndFour(f + 5);
         uint8_t sector = fourAndFour(f + 7), checksum = fourAndFour(f + 9);
         ++out.counts.addressFields;
@@ -123,33 +121,47 @@ struct Scan {
         if (withReport)
             appendFormat(out.report,
                          "%i\tPosition: $%06X\tTrack: %i\tSector: %i\tVolume: %i\tChecksum: %i\n",
-                         out.counts.addressFields, unsigned(p), track, shown, volume, checksum);
+                         out.counts.addressFields, unsigned(at), track, shown, volume, checksum);
     }
 
-    void dataField(size_t p) {
+    void dataField(const uint8_t* f) {
         uint8_t values[kDataNibbles + 1];
-        fieldValues(work.data() + p, values, out.counts);
+        fieldValues(f, values, out.counts);
         ++out.counts.dataFields;
         placeSector(values, offset, out.sectors, out.counts);
         inAddress = false;
     }
 
-    // Only a D5 can start a field, so the scan goes from one D5 to the next.
-    void run() {
-        Bytes s(work);
-        size_t p = 0;
-        while (p < s.size()) {
-            const void* hit = std::memchr(s.data() + p, 0xD5, s.size() - p);
-            if (!hit) break;
+    // Only a D5 can start a field, so the scan goes from one D5 to the next. Returns where the
+    // scan goes on, from the start of the window.
+    size_t scanTrack(Bytes s, size_t p, size_t base) {
+        while (p < kNibbleTrackSize) {
+            const void* hit = std::memchr(s.data() + p, 0xD5, kNibbleTrackSize - p);
+            if (!hit) return kNibbleTrackSize;
             p = size_t(static_cast<const uint8_t*>(hit) - s.data());
             if (addressFieldAt(s, p)) {
-                addressField(p);
+                addressField(s.data() + p, base + p);
                 p += 12;
             } else if (inAddress && dataFieldAt(s, p)) {
-                dataField(p);
-                p += kAfterSector - 1;
+                dataField(s.data() + p);
+                p += kDataFieldEnd - 1; // the scan goes on after the field
             }
             ++p;
+        }
+        return p;
+    }
+
+    void run() {
+        size_t tracks = nibbles.size() / kNibbleTrackSize;
+        if (tracks == 0) return;
+        alignTrack(nibbles, 0, window.data());
+        size_t p = 0;
+        for (size_t t = 0; t < tracks; ++t) {
+            bool last = t + 1 == tracks;
+            if (!last) alignTrack(nibbles, t + 1, window.data() + kNibbleTrackSize);
+            Bytes s(window.data(), last ? kNibbleTrackSize : 2 * kNibbleTrackSize);
+            p = scanTrack(s, p, t * kNibbleTrackSize) - kNibbleTrackSize;
+            std::memcpy(window.data(), window.data() + kNibbleTrackSize, kNibbleTrackSize);
         }
     }
 };
@@ -171,10 +183,8 @@ DecodedNibbles decodeNibbles(Bytes nibbles, SectorTable table, bool withReport) 
         out.result = kNotWholeTracks;
         return out;
     }
-    size_t tracks = nibbles.size() / kNibbleTrackSize;
-    std::vector<uint8_t> work = alignedTracks(nibbles);
-    out.sectors.assign(tracks * kTrackSize, 0);
-    Scan{work, logicalSectors(table), out, withReport}.run();
+    out.sectors.assign(nibbles.size() / kNibbleTrackSize * kTrackSize, 0);
+    Scan{nibbles, logicalSectors(table), out, withReport}.run();
     out.result = out.counts.errorBits ? -int32_t(out.counts.errorBits) : int32_t(out.sectors.size());
     return out;
 }

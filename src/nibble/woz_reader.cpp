@@ -41,6 +41,9 @@ struct Chunks {
 class LoopedBits {
   public:
     static constexpr uint64_t kNoBits = UINT64_MAX;
+    // A register out of step falls into step at the first self-sync gap, well within a sector:
+    // the passes are compared over the first nibbles only.
+    static constexpr size_t kKeptStarts = 1024;
 
     LoopedBits(Bytes bits, uint32_t bitCount) : bitCount_(bitCount) {
         uint32_t whole = bitCount / 8, rest = bitCount % 8;
@@ -73,12 +76,12 @@ class LoopedBits {
         return kNoBits;
     }
 
-    // Every nibble that starts before the loop point, read from bit 0 with an empty register:
-    // where each starts, and its value. Returns where the first nibble after the loop point
-    // starts (kNoBits for a track without a 1 bit). Sixty-four bits are taken at a time while
-    // they lie in the copy.
+    // Every nibble that starts before the loop point, read from bit 0 with an empty register,
+    // and where the first kKeptStarts of them start. Returns where the first nibble after the
+    // loop point starts (kNoBits for a track without a 1 bit). Sixty-four bits are taken at a
+    // time while they lie in the copy.
     uint64_t firstPass(std::vector<uint32_t>& starts, std::vector<uint8_t>& nibbles) const {
-        starts.resize(bitCount_ / 8 + 2);
+        starts.resize(kKeptStarts);
         nibbles.resize(bitCount_ / 8 + 2);
         size_t count = 0;
         uint64_t q = 0;
@@ -87,7 +90,7 @@ class LoopedBits {
             unsigned avail = 64 - unsigned(q & 7);
             while (q < bitCount_ && avail >= 8) {
                 if (w >> 63) {
-                    starts[count] = uint32_t(q);
+                    if (count < kKeptStarts) starts[count] = uint32_t(q);
                     nibbles[count++] = uint8_t(w >> 56);
                     w <<= 8;
                     avail -= 8;
@@ -106,11 +109,11 @@ class LoopedBits {
         }
         uint8_t n = 0;
         while ((q = nibbleAt(q, n)) < bitCount_) {
-            starts[count] = uint32_t(q);
+            if (count < kKeptStarts) starts[count] = uint32_t(q);
             nibbles[count++] = n;
             q += 8;
         }
-        starts.resize(count);
+        starts.resize(std::min(count, kKeptStarts));
         nibbles.resize(count);
         return q;
     }
@@ -189,17 +192,17 @@ bool trackBits(Bytes file, const Chunk& trks, bool woz1, uint8_t index, Bytes& b
 // One revolution as a nibble track that starts at its first address field (a field may
 // straddle the loop point), padded with self-sync bytes or cut to the track's size.
 void placeTrack(std::vector<uint8_t> rev, uint8_t* track) {
-    size_t size = rev.size();
+    size_t size = std::min<size_t>(rev.size(), kNibbleTrackSize), turn = 0;
     rev.insert(rev.end(), rev.begin(), rev.begin() + std::ptrdiff_t(std::min<size_t>(size, 12)));
     for (size_t p = 0; p < size; ++p) {
         if (addressFieldAt(Bytes(rev), p)) {
-            std::rotate(rev.begin(), rev.begin() + std::ptrdiff_t(p), rev.begin() + std::ptrdiff_t(size));
+            turn = p;
             break;
         }
     }
-    rev.resize(size);
-    rev.resize(kNibbleTrackSize, 0xFF);
-    std::memcpy(track, rev.data(), kNibbleTrackSize);
+    std::memcpy(track, rev.data() + turn, size - turn);
+    std::memcpy(track + size - turn, rev.data(), turn);
+    std::memset(track + size, 0xFF, kNibbleTrackSize - size);
 }
 
 uint32_t trackCount(const Chunk& tmap) {
@@ -223,7 +226,8 @@ std::vector<uint8_t> latchRevolution(Bytes bits, uint32_t bitCount) {
     uint8_t n = 0;
     // The revolution is the nibbles that start from the first one after the loop point on, as a
     // drive that has been reading for a while sees them. Read again from there, they agree with
-    // the first pass from the first nibble that starts where one of the first pass started.
+    // the first pass from the first nibble that starts where one of the first pass started
+    // (when none does among those kept, the second pass reads the whole revolution).
     uint64_t from = q - bitCount, end = from + bitCount;
     std::vector<uint8_t> out;
     out.reserve(first.size() + 16);

@@ -39,7 +39,7 @@ TEST_F(CommandTest, ATrackStarImageOffersItsNibbleCopyAndOpensReadOnly) {
 TEST_F(CommandTest, ADoubtfulDiskIsShownOnlyAfterYes) {
     app.settings.tsDat = true;
     std::vector<uint8_t> badNibble = nibbleImage(Bytes(dosDisk()), SectorTable::Dos);
-    badNibble[kFirstGap + kDataFieldFrom + 50] = 0xA8;
+    badNibble[addressFieldOf(34, 0) + kDataFieldFrom + 50] = 0xA8;
     openImageAndShow(ctx, {folder.write("BAD.NIB", badNibble), "BAD.NIB"});
     EXPECT_FALSE(app.image.bufferValid);
     ASSERT_EQ(platform.base.questions.size(), 1u);

@@ -31,7 +31,7 @@ TEST(Cli, NibbleImagesTellTheirCountsAndConvert) {
     }
 
     // A doubtful disk is converted only when forced; the question is printed otherwise.
-    nibbles[kFirstGap + kDataFieldFrom + 9] = 0xA8;
+    nibbles[addressFieldOf(34, 0) + kDataFieldFrom + 9] = 0xA8;
     std::string bad = dir.write("bad.nib", nibbles);
     CliResult refused = runCli({"convert", bad, dir.file("bad.do")});
     EXPECT_EQ(refused.status, 1);

@@ -14,11 +14,6 @@ std::vector<uint8_t> sectorsOf(size_t tracks, uint8_t seed = 7) {
     return patternBytes(tracks * kTrackSize, seed);
 }
 
-// Where sector s of track t starts in the nibbles nibbleImage writes.
-size_t addressFieldOf(size_t track, size_t physical) {
-    return track * kNibbleTrackSize + kFirstGap + physical * kSectorSpan;
-}
-
 void expectSound(const DecodedNibbles& d, int32_t sectors) {
     EXPECT_EQ(d.counts.addressFields, sectors);
     EXPECT_EQ(d.counts.dataFields, sectors);

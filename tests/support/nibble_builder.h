@@ -22,6 +22,10 @@ inline constexpr size_t kSectorSpan = 396; // address field, gap, data field, ga
 inline constexpr size_t kDataFieldFrom = 20; // from the sector's address field
 // The track's nibbles end here; self-sync bytes fill the rest.
 inline constexpr size_t kTrackContent = kFirstGap + 16 * kSectorSpan;
+// Where the address field of a physical sector starts.
+constexpr size_t addressFieldOf(size_t track, size_t physical) {
+    return track * kNibbleTrackSize + kFirstGap + physical * kSectorSpan;
+}
 
 // Every 4096-byte track of the image (sectors in the table's logical order) as a nibble track,
 // physical sector 0 first.

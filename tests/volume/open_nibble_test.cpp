@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "nibble/gcr_decoder.h"
+#include "dos33_builder.h"
 #include "nibble_builder.h"
 #include "open_helpers.h"
 #include "prodos_builder.h"
@@ -86,10 +87,18 @@ TEST(OpenNibbles, ShowTheVolumeOfTheirSectors) {
     }
 }
 
+// A save writes no more than was decoded: a disk of 20 tracks is 20 tracks long.
+TEST(OpenNibbles, AShortDiskKeepsItsLength) {
+    auto t = openAs("short.nib", nib(Dos33Builder(254, 20).bytes()));
+    ASSERT_TRUE(t->o.image.bufferValid) << t->o.platform.lastMessage();
+    EXPECT_TRUE(t->o.image.isDos33);
+    EXPECT_EQ(t->o.image.fileSize, 20 * 4096);
+}
+
 // A disk whose counts disagree, or a WOZ file whose checksum fails, is shown only after a Yes.
 TEST(OpenNibbles, AskBeforeShowingADoubtfulDisk) {
     std::vector<uint8_t> badNibble = nib(dosDisk());
-    badNibble[kFirstGap + kDataFieldFrom + 50] = 0xA8;
+    badNibble[addressFieldOf(34, 0) + kDataFieldFrom + 50] = 0xA8;
     std::vector<uint8_t> badSum = wozImage(Bytes(nib(dosDisk())));
     badSum[25] ^= 1; // the creator text of INFO
     struct Case {
@@ -135,7 +144,7 @@ std::vector<uint8_t> fdiHeader(uint8_t major, uint8_t minor, uint16_t lastTrack)
 // Each refusal loads nothing and says why once; a sound FDI file says nothing at all.
 TEST(OpenNibbles, RefuseWhatTheyCannotRead) {
     std::vector<uint8_t> markInData = nib(dosDisk());
-    markInData[kFirstGap + kDataFieldFrom + 50] = 0xAA;
+    markInData[addressFieldOf(34, 0) + kDataFieldFrom + 50] = 0xAA;
     std::vector<uint8_t> thirteen = nib(dosDisk());
     for (size_t i = 0; i + 2 < thirteen.size(); ++i)
         if (thirteen[i] == 0xD5 && thirteen[i + 1] == 0xAA && thirteen[i + 2] == 0x96)

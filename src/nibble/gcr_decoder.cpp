@@ -23,8 +23,8 @@ constexpr size_t kDataNibbles = 342;
 constexpr size_t kFirstNibble = 3; // after D5 AA AD
 
 bool dataFieldAt(Bytes s, size_t p) {
-    return p + kDataFieldEnd <= s.size() && s[p] == 0xD5 && s[p + 1] == 0xAA &&
-           s[p + 2] == 0xAD && s[p + 346] == 0xDE && s[p + 347] == 0xAA;
+    return p + kDataFieldEnd <= s.size() && s[p] == 0xD5 && s[p + 1] == 0xAA && s[p + 2] == 0xAD &&
+           s[p + 346] == 0xDE && s[p + 347] == 0xAA;
 }
 
 // A 4-and-4 pair: the odd bits, then the even bits, each filled up with ones.
@@ -185,7 +185,8 @@ DecodedNibbles decodeNibbles(Bytes nibbles, SectorTable table, bool withReport) 
     }
     out.sectors.assign(nibbles.size() / kNibbleTrackSize * kTrackSize, 0);
     Scan{nibbles, logicalSectors(table), out, withReport}.run();
-    out.result = out.counts.errorBits ? -int32_t(out.counts.errorBits) : int32_t(out.sectors.size());
+    out.result =
+        out.counts.errorBits ? -int32_t(out.counts.errorBits) : int32_t(out.sectors.size());
     return out;
 }
 

@@ -9,7 +9,7 @@ namespace lk {
 namespace {
 
 constexpr size_t kCountAt = 0x19FE;
-constexpr size_t kLead = 128;         // nibble k of n lies at 128 + n - k
+constexpr size_t kLead = 128;          // nibble k of n lies at 128 + n - k
 constexpr size_t kLastNibbleAt = 6653; // where a track without a count is read back from
 
 // A track without a count: the bytes with their high bit set, read backwards from the end.

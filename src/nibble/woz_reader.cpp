@@ -252,8 +252,8 @@ WozTracks readWoz(Bytes file) {
         return out;
     }
     uint32_t stored = le32(file.data() + 8);
-    out.checksumMismatch =
-        stored != 0 && stored != crc32(0, file.data() + kHeaderSize, uInt(file.size() - kHeaderSize));
+    out.checksumMismatch = stored != 0 && stored != crc32(0, file.data() + kHeaderSize,
+                                                          uInt(file.size() - kHeaderSize));
     Chunks chunks;
     if (!walkChunks(file, chunks)) {
         out.problem = WozProblem::Damaged;

@@ -11,8 +11,8 @@ namespace lk {
 
 enum class WozProblem {
     None,
-    NotWoz,      // no WOZ1 or WOZ2 header
-    Damaged,     // a chunk, a track entry or a track's bits run past the file, or a chunk is missing
+    NotWoz,  // no WOZ1 or WOZ2 header
+    Damaged, // a chunk, a track entry or a track's bits run past the file, or a chunk is missing
     NotFiveInch, // a 3.5-inch disk
     FluxTracks,  // a whole track kept as flux timings
 };

@@ -84,8 +84,7 @@ MessageId wozRefusal(WozProblem problem) {
     }
 }
 
-bool decodeWoz(DiskImage& image, const OpenOptions& options, OpenReport& report,
-               Outcome& outcome) {
+bool decodeWoz(DiskImage& image, const OpenOptions& options, OpenReport& report, Outcome& outcome) {
     WozTracks woz = readWoz(fileBytes(image));
     if (woz.problem != WozProblem::None) return refuse(outcome, wozRefusal(woz.problem));
     if (woz.checksumMismatch && !options.acceptBadChecksum) {

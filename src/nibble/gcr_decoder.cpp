@@ -46,30 +46,25 @@ void alignTrack(Bytes nibbles, size_t t, uint8_t* out) {
 }
 
 // The 342 data nibbles of a field as their values (shifted left by two), the running XOR they
-// were written with undone. A nibble outside the code is counted and kept as read; a field mark
-// or a byte below $96 ends the translation, and the rest is kept as read. The checksum nibble
-// joins the chain untranslated and is never compared.
+// were written with undone as they are read. A nibble outside the code is counted and kept as
+// read; a field mark or a byte below $96 ends the translation, and the rest is kept as read.
+// The checksum nibble is never compared.
 void fieldValues(const uint8_t* field, uint8_t* values, NibbleCounts& counts) {
     const uint8_t* nib = field + kFirstNibble;
+    uint8_t prev = 0;
     size_t k = 0;
-    while (k < kDataNibbles) {
+    for (; k < kDataNibbles; ++k) {
         uint8_t v = kSixAndTwoDecode[nib[k]];
-        if (v <= 0xFC) {
-            values[k++] = v;
-            continue;
-        }
-        if (v == kNotInCode) {
+        if (v > 0xFC) {
+            if (v != kNotInCode) break;
             ++counts.badNibbles;
-            values[k] = nib[k];
-            ++k;
-            continue;
+            v = nib[k];
         }
-        if (v == kMarkNibble) counts.errorBits |= kErrorMarkInData;
-        break;
+        values[k] = prev ^= v;
     }
-    for (; k <= kDataNibbles; ++k) values[k] = nib[k];
-    uint8_t prev = values[0];
-    for (k = 1; k <= kDataNibbles; ++k) prev = values[k] ^= prev;
+    if (k < kDataNibbles && kSixAndTwoDecode[nib[k]] == kMarkNibble)
+        counts.errorBits |= kErrorMarkInData;
+    for (; k < kDataNibbles; ++k) values[k] = prev ^= nib[k];
 }
 
 // The 256 bytes of a field: six high bits from the main values, two low bits from the
@@ -125,7 +120,7 @@ struct Scan {
     }
 
     void dataField(const uint8_t* f) {
-        uint8_t values[kDataNibbles + 1];
+        uint8_t values[kDataNibbles];
         fieldValues(f, values, out.counts);
         ++out.counts.dataFields;
         placeSector(values, offset, out.sectors, out.counts);

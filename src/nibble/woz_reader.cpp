@@ -1,7 +1,6 @@
 #include "nibble/woz_reader.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cstring>
 #include <zlib.h>
@@ -36,8 +35,8 @@ struct Chunks {
 };
 
 // The bits of a track as a loop: bit q is bit q mod bitCount. The bits are kept twice over
-// (the second time shifted to follow the first without a gap) so that 16 of them are read at
-// once.
+// (the second time shifted to follow the first without a gap) so that many of them are read at
+// once; only the last few before the end of the copy are read one by one.
 class LoopedBits {
   public:
     static constexpr uint64_t kNoBits = UINT64_MAX;
@@ -59,7 +58,7 @@ class LoopedBits {
                 bytes_[whole + 1 + j] = uint8_t((bits[j] << (8 - rest)) | (next >> rest));
             }
         }
-        fastBits_ = 2 * uint64_t(bitCount) - 8;
+        fastBits_ = bitCount > 4 ? 2 * uint64_t(bitCount) - 8 : 0;
     }
 
     // Where the next nibble starts at or after q (at its first 1 bit), and the nibble: the eight

@@ -6,7 +6,6 @@
 #include "nibble/gcr_decoder.h"
 #include "nibble/woz_reader.h"
 #include "nibble_builder.h"
-#include "sample_disks.h"
 #include "temp_folder.h"
 
 namespace lk::bench {
@@ -17,7 +16,9 @@ struct NibbleFiles {
     std::vector<uint8_t> nib, woz;
     std::string nibPath, wozPath;
     NibbleFiles() {
-        nib = test::nibbleImage(Bytes(test::dosDisk()), SectorTable::Dos);
+        std::vector<uint8_t> sectors(35 * kTrackSize);
+        for (size_t i = 0; i < sectors.size(); ++i) sectors[i] = uint8_t(i * 7 + i / 256);
+        nib = test::nibbleImage(Bytes(sectors), SectorTable::Dos);
         woz = test::wozImage(Bytes(nib));
         nibPath = dir.write("bench.nib", nib);
         wozPath = dir.write("bench.woz", woz);

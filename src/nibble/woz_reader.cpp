@@ -189,8 +189,10 @@ bool trackBits(Bytes file, const Chunk& trks, bool woz1, uint8_t index, Bytes& b
 }
 
 // One revolution as a nibble track that starts at its first address field (a field may
-// straddle the loop point), padded with self-sync bytes or cut to the track's size.
+// straddle the loop point), padded with self-sync bytes or cut to the track's size. A track
+// without a nibble stays as it is (zero).
 void placeTrack(std::vector<uint8_t> rev, uint8_t* track) {
+    if (rev.empty()) return;
     size_t size = std::min<size_t>(rev.size(), kNibbleTrackSize), turn = 0;
     rev.insert(rev.end(), rev.begin(), rev.begin() + std::ptrdiff_t(std::min<size_t>(size, 12)));
     for (size_t p = 0; p < size; ++p) {

@@ -18,7 +18,6 @@ constexpr MessageDef kCatalogue[] = {
     {CouldNotRead, P, kWarn, kAppCaption, "Could not read %s"},
     {TooLargeForImage, P, kWarn, kAppCaption,
      "%s is larger than any disk image Larkspoon can hold."},
-    {CannotOpenKindYet, P, kWarn, kAppCaption, "Larkspoon cannot open %s images yet."},
     {NotTrue2Img, N, kWarn, kAppCaption, "The file is not a true 2IMG disk image!"},
     {UnableToResizeBuffer, N, kWarn, kAppCaption, "Unable to resize buffer to %i!"},
     {FileSizeMustBe143360, N, kWarn, kAppCaption, "Filesize = %u. It must be 143360."},
@@ -103,6 +102,36 @@ constexpr MessageDef kCatalogue[] = {
     {NotAPicture, N, kWarn, kAppCaption, "%s is not a picture."},
     {ViewIsAPicture, N, kWarn, kAppCaption,
      "%s is a picture: write it to a file with larkspoon-cli picture."},
+    {CannotReadNibbleImage, N, kWarn, kAppCaption, "Larkspoon cannot read this nibble image!"},
+    {CannotReadTrackStarImage, N, kWarn, kAppCaption,
+     "Larkspoon cannot read this Trackstar image!"},
+    {NibbleNotStandard, Q, kNone, kAppCaption,
+     "This .nib image is not standard DOS or ProDOS or possibly corrupt.\n"
+     "Try to display it anyway?"},
+    {NibbleSummary, N, kNone, kDebugCaption,
+     "Number of address headers: %i\nNumber of data headers: %i\nNumber of data bytes "
+     "written: %i\nNewsize: %i\nError# $%0X\nBad nibbles: %i"},
+    {SaveAsChangesImageType, N, kWarn, kAppCaption,
+     "SaveAs cannot be used to change the image type!"},
+    {CouldNotSaveImage, N, kWarn, kAppCaption, "Could NOT save disk image!"},
+    {NotRealFdi, N, kWarn, kAppCaption, "Not a real FDI!"},
+    {FdiVersionNotSupported, N, kWarn, kAppCaption, "Larkspoon only supports FDI version 2.0"},
+    {FdiTracksNotSupported, N, kWarn, kAppCaption,
+     "Larkspoon only supports 35 track 5.25 in. FDI files!"},
+    {NotWozImage, N, kWarn, kAppCaption, "The file is not a true WOZ disk image!"},
+    {WozDamaged, N, kWarn, kAppCaption,
+     "This WOZ image is damaged: its chunks or tracks run past the end of the file."},
+    {WozNotFiveInch, N, kWarn, kAppCaption,
+     "This WOZ image holds a 3.5\" disk. Larkspoon reads only 5.25\" disks."},
+    {WozFluxTracks, N, kWarn, kAppCaption,
+     "This WOZ image keeps its tracks as flux timings, which Larkspoon cannot read."},
+    {WozNoSixAndTwo, N, kWarn, kAppCaption,
+     "No 16-sector address fields were found: this WOZ image holds a 13-sector or unformatted "
+     "disk, which Larkspoon cannot read."},
+    {WozChecksumQuestion, Q, kNone, kAppCaption,
+     "The checksum of this WOZ image does not match its contents: the file may be damaged.\n"
+     "Try to display it anyway?"},
+    {NoImageLoaded, N, kWarn, kAppCaption, "%s holds no disk image that Larkspoon reads."},
 };
 
 // The catalogue is indexed by its ids: every line must stand at its id's place.

@@ -11,6 +11,7 @@ namespace lk {
 inline constexpr std::string_view kAppCaption = "Larkspoon";
 inline constexpr std::string_view kErrorCaption = "Larkspoon Error";
 inline constexpr std::string_view kWarningCaption = "Larkspoon Warning!";
+inline constexpr std::string_view kDebugCaption = "Debug";
 
 enum class MessageIcon : uint8_t { None, Warning, Error, Question, Information };
 
@@ -25,7 +26,6 @@ enum class MessageId : uint16_t {
     // Opening an image
     CouldNotRead,
     TooLargeForImage,
-    CannotOpenKindYet,
     NotTrue2Img,
     UnableToResizeBuffer,
     FileSizeMustBe143360,
@@ -99,6 +99,23 @@ enum class MessageId : uint16_t {
     CouldNotCreateBitmap,
     NotAPicture,
     ViewIsAPicture,
+    // Nibble, TrackStar, FDI and WOZ images
+    CannotReadNibbleImage,
+    CannotReadTrackStarImage,
+    NibbleNotStandard,
+    NibbleSummary,
+    SaveAsChangesImageType,
+    CouldNotSaveImage,
+    NotRealFdi,
+    FdiVersionNotSupported,
+    FdiTracksNotSupported,
+    NotWozImage,
+    WozDamaged,
+    WozNotFiveInch,
+    WozFluxTracks,
+    WozNoSixAndTwo,
+    WozChecksumQuestion,
+    NoImageLoaded,
 
     Count // the number of messages: keep it last
 };

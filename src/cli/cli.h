@@ -14,6 +14,7 @@
 #include "catalog/catalog_tree.h"
 #include "image/disk_image.h"
 #include "translate/translator_choice.h"
+#include "volume/open_image.h"
 
 namespace lk::cli {
 
@@ -48,6 +49,8 @@ struct Session {
     CatalogTree tree;
     FileDataBuffer file;
     Args args;
+    OpenOptions openOptions; // the open's questions are answered No unless a verb says Yes
+    OpenReport opened;       // what the open found besides the volume
     bool problems = false; // a message was reported: the exit status is kUnreadable
 
     // Prints the outcome's messages on standard error (a question is answered No, since no one
@@ -94,5 +97,6 @@ int runBlock(int argc, char** argv);
 int runSector(int argc, char** argv);
 int runBitmap(int argc, char** argv);
 int runPicture(int argc, char** argv);
+int runConvert(int argc, char** argv);
 
 } // namespace lk::cli

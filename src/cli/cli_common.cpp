@@ -100,10 +100,12 @@ std::optional<int> openVerbImage(Session& s) {
     s.image.path = path;
     s.image.fileTitle = splitPath(path).fileName;
     Outcome outcome;
-    lk::openImage(s.image, s.tree, outcome);
+    s.opened = lk::openImage(s.image, s.tree, s.openOptions, outcome);
     s.report(outcome);
-    if (!s.image.bufferValid) return kUnreadable;
-    return std::nullopt;
+    if (s.image.bufferValid) return std::nullopt;
+    // An FDI image that passes its check loads nothing and says nothing in the window.
+    if (!s.problems) s.tell(MessageId::NoImageLoaded, s.image.fileTitle);
+    return kUnreadable;
 }
 
 NodeId selectPath(Session& s, const std::string& path) {

@@ -18,6 +18,7 @@ constexpr Verb kVerbs[] = {
     {"block", lk::cli::runBlock},   {"sector", lk::cli::runSector},
     {"bitmap", lk::cli::runBitmap}, {"catalog", lk::cli::runCatalog},
     {"export", lk::cli::runExport}, {"picture", lk::cli::runPicture},
+    {"convert", lk::cli::runConvert},
 };
 
 constexpr const char* kUsage =
@@ -41,6 +42,9 @@ constexpr const char* kUsage =
     "                                     writes the file as Export As does; KEY is a\n"
     "                                     Translate preference (DOSTXT, DOSINT, DOSAPSFT,\n"
     "                                     DOSBIN)\n"
+    "  convert [--force] IMAGE OUT        writes the image's sectors to OUT, in DOS order\n"
+    "                                     (.do, .dsk) or ProDOS order (.po); --force\n"
+    "                                     converts a disk that is not plainly sound\n"
     "\n"
     "PATH is /VOLUME/FOLDER/FILE or FOLDER/FILE; case and the spaces that pad DOS 3.3\n"
     "names do not matter.\n"

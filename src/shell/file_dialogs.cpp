@@ -26,6 +26,12 @@ std::unique_ptr<QFileDialog> makeFileDialog(FileDialogKind kind, const std::stri
         dialog->setFileMode(QFileDialog::AnyFile);
         dialog->setNameFilters(nameFilters(kDiskImageFilters));
         break;
+    case FileDialogKind::NibbleCopy:
+        dialog->setWindowTitle(toQString(kSaveImageTitle));
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setNameFilters(nameFilters(kNibbleCopyFilters));
+        break;
     case FileDialogKind::Import:
         dialog->setWindowTitle(toQString(kImportTitle));
         dialog->setAcceptMode(QFileDialog::AcceptOpen);

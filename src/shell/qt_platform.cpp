@@ -159,6 +159,13 @@ std::optional<ChosenFile> QtPlatform::chooseImageToSave(const std::string& folde
     return chooseOneFile(int(FileDialogKind::SaveImage), folder);
 }
 
+std::optional<ChosenFile> QtPlatform::chooseNibbleCopy(const std::string& folder,
+                                                       const std::string& proposedPath) {
+    std::unique_ptr<QFileDialog> dialog = makeFileDialog(FileDialogKind::NibbleCopy, folder, owner_);
+    dialog->selectFile(toQString(proposedPath));
+    return chosenFile(*dialog);
+}
+
 std::optional<ImportChoice> QtPlatform::chooseImportFiles(const std::string& folder) {
     ArrowWhileAsking arrow(*this);
     std::unique_ptr<QFileDialog> dialog = makeFileDialog(FileDialogKind::Import, folder, owner_);

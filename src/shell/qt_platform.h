@@ -34,6 +34,8 @@ class QtPlatform : public ShellPlatform {
 
     std::optional<ChosenFile> chooseImageToOpen(const std::string& folder) override;
     std::optional<ChosenFile> chooseImageToSave(const std::string& folder) override;
+    std::optional<ChosenFile> chooseNibbleCopy(const std::string& folder,
+                                               const std::string& proposedPath) override;
     std::optional<ImportChoice> chooseImportFiles(const std::string& folder) override;
     bool chooseFont(FontChoice& font) override;
     bool runPageSetup(PageSetup& setup) override;

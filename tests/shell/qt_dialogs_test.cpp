@@ -55,6 +55,8 @@ TEST(FileDialogs, TitlesFiltersFoldersAndTheDefaultExtension) {
          QFileDialog::ExistingFile, "2IMG & DSK Files (*.2MG),(*.DSK)"},
         {FileDialogKind::SaveImage, "Save disk image as:", QFileDialog::AcceptSave,
          QFileDialog::AnyFile, "2IMG & DSK Files (*.2MG),(*.DSK)"},
+        {FileDialogKind::NibbleCopy, "Save disk image as:", QFileDialog::AcceptSave,
+         QFileDialog::AnyFile, "Nibble Files (*.NIB)"},
         {FileDialogKind::Import, "Import file:", QFileDialog::AcceptOpen,
          QFileDialog::ExistingFiles, "All Files (*.*)"},
     };

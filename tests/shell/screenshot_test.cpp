@@ -1,21 +1,28 @@
 // The window used as a user does, each test saving a picture of what it shows for the README:
 // a tree with a file's menu open, a double-clicked program, F9 then F11, the bit map, the Apple
-// menu of a DOS 3.3 disk and its Catalog, and pictures.
+// menu of a DOS 3.3 disk and its Catalog, pictures, a decoded nibble image and the question a
+// doubtful one asks.
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 
 #include "appleworks_builder.h"
 #include "dos33_builder.h"
 #include "picture_disks.h"
+#include "nibble_builder.h"
 #include "sample_disks.h"
 #include "shell/catalog_view.h"
 #include "shell/display_window.h"
 #include "shell/image_window.h"
+#include "shell/qt_platform.h"
 #include "shell/shell_menus.h"
 #include "shell_fixture.h"
 #include "translate/block_display.h"
@@ -184,6 +191,29 @@ TEST_F(ViewWindowTest, CatalogShowsTheListing) {
     EXPECT_TRUE(shown().startsWith("DISK VOLUME 254\n\n A 002 HELLO"));
     EXPECT_EQ(window().displayWindow()->editor()->textCursor().position(), 0);
     save(grabWindow(window()), "screenshot-catalog.png");
+
+    // The same disk decoded from its nibble tracks.
+    openThroughDialog(folder.write("DOS.nib", nibbleImage(Bytes(dosDisk()), SectorTable::Dos)),
+                      "DOS.nib");
+    window().menus()->action(cmd::kCatalog)->trigger();
+    EXPECT_TRUE(shown().startsWith("DISK VOLUME 254\n\n A 002 HELLO"));
+    save(grabWindow(window()), "screenshot-nib-catalog.png");
+}
+
+// The question a doubtful nibble image asks, in the box the desktop program shows.
+TEST(NibbleQuestion, ScreenshotOfTheBox) {
+    QtPlatform platform;
+    QImage shot;
+    QTimer::singleShot(0, [&shot] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        QTest::qWait(50);
+        shot = box->grab().toImage();
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_FALSE(ask(platform, message(MessageId::NibbleNotStandard)));
+    save(shot, "screenshot-nib-question.png");
 }
 
 class AppleWorksWindowTest : public ViewWindowTest {

@@ -31,8 +31,10 @@ unsigned hexField(const Json& j, const char* key) {
 std::vector<CorpusImage> loadCorpus() {
     std::vector<CorpusImage> images;
     if (!corpusPresent()) return images;
-    std::ifstream in(std::filesystem::path(corpusDir()) / "expected.jsonl");
     std::map<std::string, size_t> index;
+    // The WOZ images are read apart from the others; Larkspoon reads both.
+    for (const char* listing : {"expected.jsonl", "expected-woz.jsonl"}) {
+    std::ifstream in(std::filesystem::path(corpusDir()) / listing);
     for (std::string line; std::getline(in, line);) {
         if (line.empty()) continue;
         Json j = parseJson(line);
@@ -49,6 +51,7 @@ std::vector<CorpusImage> loadCorpus() {
             img.volume = j;
         else if (kind == "file")
             img.files.push_back(j);
+    }
     }
     return images;
 }

@@ -1,4 +1,5 @@
-// The real disk images under ../shared/corpus and their independent reading (expected.jsonl).
+// The real disk images under ../shared/corpus and their independent reading (expected.jsonl,
+// expected-woz.jsonl).
 // Tests that use them skip, saying so, when the folder is absent, unless the environment sets
 // LARKSPOON_REQUIRE_CORPUS (as CI does): then its absence fails them.
 #pragma once

@@ -21,12 +21,14 @@ struct Opened {
 
 // Opens the bytes as if read from a file of that name; what the open reported is shown on the
 // scripted platform.
-inline void openBytes(Opened& o, const std::string& name, std::vector<uint8_t> bytes) {
+inline OpenReport openBytes(Opened& o, const std::string& name, std::vector<uint8_t> bytes,
+                            const OpenOptions& options = {}) {
     o.image.path = name;
     o.image.fileTitle = name;
     Outcome outcome;
-    openImageFromMemory(o.image, o.tree, std::move(bytes), outcome);
+    OpenReport report = openImageFromMemory(o.image, o.tree, std::move(bytes), options, outcome);
     present(o.platform, outcome);
+    return report;
 }
 
 // Runs a core operation that reports into an outcome, and shows the outcome on the platform.

@@ -46,6 +46,10 @@ class ScriptedShellPlatform : public ShellPlatform {
         return openDialog.ask(folder);
     }
     std::optional<ChosenFile> chooseImageToSave(const std::string&) override { return {}; }
+    std::optional<ChosenFile> chooseNibbleCopy(const std::string& folder,
+                                               const std::string& proposedPath) override {
+        return nibbleCopyDialog.ask({folder, proposedPath});
+    }
     std::optional<ImportChoice> chooseImportFiles(const std::string&) override { return {}; }
     bool chooseFont(FontChoice& font) override { return answer(fontDialog, font, font); }
     bool runPageSetup(PageSetup& setup) override { return answer(pageSetupDialog, setup, setup); }
@@ -76,6 +80,8 @@ class ScriptedShellPlatform : public ShellPlatform {
 
     ScriptedPlatform base;
     ScriptedDialog<std::string, ChosenFile> openDialog; // shown the folder it starts in
+    // Shown the folder it starts in and the proposed name.
+    ScriptedDialog<std::pair<std::string, std::string>, ChosenFile> nibbleCopyDialog;
     // An export answer naming a file that exists stands for the user having agreed to replace it.
     ScriptedDialog<ExportDialogStart, ChosenFile> exportDialog;
     ScriptedDialog<std::string, ChosenFile> graphicDialog; // shown the folder it starts in

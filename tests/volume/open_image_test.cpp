@@ -92,9 +92,6 @@ TEST(OpenImage, RefusesWithTheRightMessageAndReadsRealFiles) {
         {"a.hdv", std::vector<uint8_t>(700, 0xFF), "Not a ProDOS or DOS 3.3 disk!"},
         {"tiny.po", tinyDos, "Not a ProDOS or DOS 3.3 disk!"},
         {"tiny.2mg", tinyProdos, "Not a ProDOS or DOS 3.3 disk!"},
-        {"a.nib", smallVolume(), "Larkspoon cannot open .NIB images yet."},
-        {"b.APP", smallVolume(), "Larkspoon cannot open .APP images yet."},
-        {"c.fdi", smallVolume(), "Larkspoon cannot open .FDI images yet."},
         {"missing.po", {}, "Could not read missing.po"},
     };
     TempFolder dir;

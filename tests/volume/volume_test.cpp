@@ -191,13 +191,11 @@ TEST(CatalogListing, ProdosTreeIndentsByDepthAndStopsBeforeTheNextSibling) {
     Opened o;
     openBytes(o, "t.po", b.bytes());
     NodeId gamesNode = childWithText(o.tree, o.tree.root(), "GAMES");
-    EXPECT_EQ(listingOf(o, gamesNode), "GAMES           DIR   L512\n"
-                                       "\tCHESS           BAS   L100\n"
-                                       "\tOLD             DIR   L512\n"
-                                       "\t\tPONG            BIN   L7\n"
-                                       "\tEMPTY           DIR   L512\n");
-    NodeId empty = childWithText(o.tree, gamesNode, "EMPTY");
-    EXPECT_EQ(listingOf(o, empty), "EMPTY           DIR   L512\n");
+    EXPECT_EQ(listingOf(o, childWithText(o.tree, gamesNode, "OLD")),
+              "OLD             DIR   L512\n"
+              "\tPONG            BIN   L7\n");
+    EXPECT_EQ(listingOf(o, childWithText(o.tree, gamesNode, "EMPTY")),
+              "EMPTY           DIR   L512\n");
     EXPECT_EQ(listingOf(o, o.tree.root()), "VOL             Volume\n\n"
                                            "\tGAMES           DIR   L512\n"
                                            "\t\tCHESS           BAS   L100\n"

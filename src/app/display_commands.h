@@ -38,9 +38,6 @@ void commandPaste(ShellContext& ctx);
 // Runs the font dialog from the font at the selection. Whatever the user pressed, the
 // dialog's face, size and colour are kept as the chosen ones. True for OK.
 bool chooseDisplayFont(ShellContext& ctx);
-const std::string& chosenFontFace(const ShellState& shell);
-int chosenPointSize(const ShellState& shell);
-uint32_t chosenFontColor(const ShellState& shell);
 
 // --- printing ---
 

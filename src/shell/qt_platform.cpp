@@ -10,13 +10,13 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "app/block_view.h"
 #include "shell/about_dialog.h"
 #include "shell/display_window.h"
 #include "shell/file_dialogs.h"
 #include "shell/help_window.h"
 #include "shell/show_number_dialog.h"
 #include "shell/text_printing.h"
-#include "app/block_view.h"
 
 namespace lk {
 
@@ -252,8 +252,7 @@ bool QtPlatform::choosePrintJob(PageSetup& setup, PrintSettings& settings, bool 
     return true;
 }
 
-int QtPlatform::trackPopupMenu(const std::vector<PopupItem>& items, int screenX, int screenY) {
-    QMenu menu(owner_);
+void fillPopupMenu(QMenu& menu, const std::vector<PopupItem>& items) {
     for (const PopupItem& item : items) {
         if (item.command == 0) {
             menu.addSeparator();
@@ -263,6 +262,11 @@ int QtPlatform::trackPopupMenu(const std::vector<PopupItem>& items, int screenX,
         action->setData(item.command);
         action->setEnabled(item.enabled);
     }
+}
+
+int QtPlatform::trackPopupMenu(const std::vector<PopupItem>& items, int screenX, int screenY) {
+    QMenu menu(owner_);
+    fillPopupMenu(menu, items);
     QAction* chosen = menu.exec(QPoint(screenX, screenY));
     return chosen ? chosen->data().toInt() : 0;
 }

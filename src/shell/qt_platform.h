@@ -16,6 +16,7 @@ class QWidget;
 #include "shell/help_window.h"
 
 class QFileDialog;
+class QMenu;
 
 namespace lk {
 
@@ -75,5 +76,8 @@ QStringList nameFilters(std::span<const FileFilter> filters);
 
 QString toQString(std::string_view text);
 std::string fromQString(const QString& text);
+
+// The items of the tree's context menu (0: a separator), each action holding its command.
+void fillPopupMenu(QMenu& menu, const std::vector<PopupItem>& items);
 
 } // namespace lk

@@ -29,7 +29,7 @@ TEST_F(CommandTest, ATrackStarImageOffersItsNibbleCopyAndOpensReadOnly) {
     EXPECT_TRUE(view.text.starts_with("1\tPosition: $000000\tTrack: 0\tSector: 0"));
     EXPECT_FALSE(enabled(cmd::kSave));
     EXPECT_TRUE(enabled(cmd::kSaveAs));
-    EXPECT_TRUE(platform.base.messages.empty());
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 // The decoder's summary comes before the question; No loads nothing, Yes shows the disk with
@@ -40,24 +40,24 @@ TEST_F(CommandTest, ADoubtfulDiskIsShownOnlyAfterYes) {
     badNibble[addressFieldOf(34, 0) + kDataFieldFrom + 50] = 0xA8;
     openImageAndShow(ctx, {folder.write("BAD.NIB", badNibble), "BAD.NIB"});
     EXPECT_FALSE(app.image.bufferValid);
-    ASSERT_EQ(platform.base.questions.size(), 1u);
-    EXPECT_EQ(platform.base.questions[0].text,
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].text,
               "This .nib image is not standard DOS or ProDOS or possibly corrupt.\nTry to display "
               "it anyway?");
-    EXPECT_EQ(platform.base.questions[0].icon, MessageIcon::None);
-    ASSERT_EQ(platform.base.messages.size(), 1u);
-    EXPECT_EQ(platform.base.messages[0].caption, "Debug");
+    EXPECT_EQ(platform.questions[0].icon, MessageIcon::None);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].caption, "Debug");
     EXPECT_FALSE(enabled(cmd::kSaveAs));
 
     std::vector<uint8_t> woz =
         wozImage(Bytes(nibbleImage(Bytes(swapSectorOrder(viewsVolume())), SectorTable::Dos)));
     woz[25] ^= 1; // the creator text: the checksum fails
-    platform.base.answers = {true};
+    platform.answers = {true};
     openImageAndShow(ctx, {folder.write("DISK.WOZ", woz), "DISK.WOZ"});
     ASSERT_TRUE(app.image.bufferValid);
     EXPECT_EQ(app.image.kind, ImageKind::Woz);
-    EXPECT_TRUE(platform.base.questions[1].text.starts_with("The checksum of this WOZ image"));
-    EXPECT_EQ(platform.base.messages.size(), 2u);
+    EXPECT_TRUE(platform.questions[1].text.starts_with("The checksum of this WOZ image"));
+    EXPECT_EQ(platform.messages.size(), 2u);
     EXPECT_FALSE(enabled(cmd::kSave));
     EXPECT_TRUE(enabled(cmd::kSaveAs));
 }

@@ -80,7 +80,7 @@ TEST(CliPicture, EveryPictureOfTheCorpusRoundTrips) {
         Opened o;
         openBytes(o, img.path, readFileBytes(img.path));
         for (const Json& f : img.files) {
-            std::string path = f.str("path");
+            std::string path = f["path"].get<std::string>();
             NodeId node = findNodeByPath(o.tree, path);
             ViewRequest request;
             Outcome out;

@@ -22,7 +22,7 @@ TEST_F(ShellTest, APictureIsPrintedOnAPagePerCopyAtFourTimesItsSize) {
     job.outputFile = folder.file("hgr.pdf");
     platform->printDialog.answers = {job};
     run(cmd::kPrint);
-    EXPECT_TRUE(platform->base.messages.empty());
+    EXPECT_TRUE(platform->messages.empty());
     // pdfimages -list: page num type width height color comp bpc enc interp object ID x-ppi
     // y-ppi size ratio, after two lines of headings.
     QProcess p;

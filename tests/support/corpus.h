@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "json.h"
+#include "cli_runner.h"  // Json
 #include "temp_folder.h" // readFileBytes
 
 namespace lk::test {
@@ -18,7 +18,7 @@ struct CorpusImage {
     Json image;
     Json volume;
     std::vector<Json> files;
-    std::string fs() const { return volume.str("fs"); }
+    std::string fs() const { return volume.value("fs", ""); }
 };
 
 std::string corpusDir();

@@ -1,4 +1,4 @@
-// The shell's platform for tests: messages and questions as the core's scripted double, and
+// The shell's platform for tests: messages and questions recorded as the core's double does, and
 // dialogs, popup menus, the About box and the guide answered from scripts and recorded.
 #pragma once
 
@@ -31,17 +31,8 @@ struct ExportDialogStart {
     std::string folder;
 };
 
-class ScriptedShellPlatform : public ShellPlatform {
+class ScriptedShellPlatform : public Recording<ShellPlatform> {
   public:
-    void showMessage(std::string_view text, std::string_view caption, MessageIcon icon) override {
-        base.showMessage(text, caption, icon);
-    }
-    bool askYesNo(std::string_view text, std::string_view caption, MessageIcon icon) override {
-        return base.askYesNo(text, caption, icon);
-    }
-    void beep() override { base.beep(); }
-    void setWaitCursor(bool wait) override { base.setWaitCursor(wait); }
-
     std::optional<ChosenFile> chooseImageToOpen(const std::string& folder) override {
         return openDialog.ask(folder);
     }
@@ -78,7 +69,6 @@ class ScriptedShellPlatform : public ShellPlatform {
     }
     bool shiftHeld() override { return shift; }
 
-    ScriptedPlatform base;
     ScriptedDialog<std::string, ChosenFile> openDialog; // shown the folder it starts in
     // Shown the folder it starts in and the proposed name.
     ScriptedDialog<std::pair<std::string, std::string>, ChosenFile> nibbleCopyDialog;

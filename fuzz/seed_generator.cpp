@@ -1,14 +1,19 @@
 // Writes the fuzz target's seed images into the folder named on the command line: small ProDOS
 // and DOS 3.3 volumes with every storage type and file type, in both sector orders and behind a
-// 2IMG header, and a few damaged ones. Run it again after changing a builder:
-//   fuzz_seed_generator fuzz/seeds
+// 2IMG header, and a few damaged ones; and the seeds of the other targets (AppleWorks
+// documents and data bases, pictures, nibble images) into the folders beside it. Run it again
+// after changing a builder:
+//   fuzz_seed_generator fuzz
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "appleworks_builder.h"
 #include "dos33/dos_entry.h"
 #include "dos33_builder.h"
+#include "picture_disks.h"
+#include "nibble_builder.h"
 #include "prodos_builder.h"
 
 using namespace lk;
@@ -18,6 +23,7 @@ namespace {
 
 void write(const std::filesystem::path& dir, const std::string& name,
            const std::vector<uint8_t>& b) {
+    std::filesystem::create_directories(dir);
     std::ofstream(dir / name, std::ios::binary)
         .write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
 }
@@ -77,15 +83,64 @@ void writeDosSeeds(const std::filesystem::path& dir) {
     write(dir, "dos33-looping-lists.do", listLoop.b.bytes());
 }
 
+// The samples, a document of the older kind, and a table of odd columns and values.
+void writeAppleWorksSeeds(const std::filesystem::path& dir) {
+    write(dir, "letter.awp", sampleLetter());
+    write(dir, "people.adb", samplePeople().bytes());
+    write(dir, "old-letter.awp",
+          wpDocument(0, wpRecord(0xE1) + wpLine("\x01TITLE") + wpLine("\x03UP\x05LOW", false)));
+    DbFile odd = samplePeople();
+    odd.version = 3;
+    odd.columns = {{0, 4}, {9, 4}, {1, 0}, {3, 12}, {4, 8}};
+    odd.records.push_back(dbDate("87M05") + dbTime("Y30") + "\x32SHORT");
+    write(dir, "odd.adb", odd.bytes());
+}
+
+// The picture target's seeds: a selector byte, then a screen, a packed screen or an icon file.
+void writePictureSeeds(const std::filesystem::path& dir) {
+    auto seed = [&](const char* name, uint8_t selector, std::vector<uint8_t> file) {
+        file.insert(file.begin(), selector);
+        write(dir, name, file);
+    };
+    seed("hires", 0, hiresBars());
+    seed("double-hires", 1, doubleHiResBars());
+    seed("super-hires", 2, superHiResBars());
+    seed("packed", 3, packBytes(superHiResBars()));
+    seed("icons", 4, iconSampler());
+    seed("dos33-hires", 5, binaryFile(0x2000, Bytes(hiresBars())));
+}
+
+// Two tracks as a raw nibble file, as TrackStar tracks and as WOZ images of both versions, and
+// the header of a sound FDI file: small enough for the nibble fuzz target to mutate usefully.
+void writeNibbleSeeds(const std::filesystem::path& dir) {
+    std::vector<uint8_t> nib = nibbleImage(Bytes(patternBytes(2 * 4096)), SectorTable::Dos);
+    write(dir, "two-tracks.nib", nib);
+    write(dir, "two-tracks.app", trackStarImage(Bytes(nib)));
+    write(dir, "two-tracks.woz", wozImage(Bytes(nib)));
+    WozShape first;
+    first.woz1 = true;
+    write(dir, "two-tracks-version-1.woz", wozImage(Bytes(nib), first));
+    std::vector<uint8_t> fdi(512, 0);
+    std::string signature = "Formatted Disk Image file\r\n";
+    std::copy(signature.begin(), signature.end(), fdi.begin());
+    fdi[140] = 2;
+    fdi[143] = 34;
+    fdi[145] = 1;
+    write(dir, "header.fdi", fdi);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: fuzz_seed_generator FOLDER\n");
+        std::fprintf(stderr, "usage: fuzz_seed_generator FUZZ_FOLDER\n");
         return 2;
     }
-    std::filesystem::path dir(argv[1]);
-    std::filesystem::create_directories(dir);
+    std::filesystem::path fuzz(argv[1]);
+    writeAppleWorksSeeds(fuzz / "seeds-appleworks");
+    writePictureSeeds(fuzz / "picture-seeds");
+    writeNibbleSeeds(fuzz / "nibble-seeds");
+    std::filesystem::path dir = fuzz / "seeds";
     ProdosBuilder b = everyStorageType();
     write(dir, "prodos-order.po", b.bytes());
     write(dir, "dos-order.dsk", swapSectorOrder(b.bytes()));

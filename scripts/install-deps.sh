@@ -3,8 +3,9 @@
 # "a|b" takes the first package the distribution offers (names differ between releases).
 set -euo pipefail
 GROUPS_NEEDED=(cmake ninja-build g++ clang "libclang-rt-dev|libclang-rt-14-dev|libclang-common-14-dev"
-               pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-               qt6-base-dev "qt6-svg-dev|libqt6svg6-dev" libgl-dev fonts-dejavu-core
+               pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev zlib1g-dev
+               libpng-dev libssl-dev qt6-base-dev "qt6-svg-dev|libqt6svg6-dev" libgl-dev
+               fonts-dejavu-core
                poppler-utils)
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"; }

@@ -60,10 +60,6 @@ inline void cancelEntry(BlockViewState& state) {
 
 enum class StepCommand { NextBlock, PreviousBlock, NextSector, PreviousSector };
 
-// Whether the stepping commands of the volume's kind are enabled in the menu.
-inline bool stepCommandsEnabled(const BlockViewState& state) {
-    return state.blockViewShown;
-}
 // Whether the command would step now: a display is shown, the volume is of the command's kind
 // and the limit (last block, block 0, track 34 sector 15, track 0 sector 0) is not reached.
 bool canStep(const BlockViewState& state, StepCommand command, bool isDos33, uint32_t blockCount);

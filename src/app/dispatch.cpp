@@ -1,5 +1,6 @@
 #include "app/command_handlers.h"
 #include "app/display_commands.h"
+#include "app/picture_commands.h"
 
 namespace lk {
 
@@ -43,7 +44,10 @@ void dispatchCommand(ShellContext& ctx, int command) {
         break;
     case cmd::kPrint:
         // A shown picture is printed as a picture.
-        if (!ctx.app.shell.graphicShown) commandPrintText(ctx);
+        if (ctx.app.shell.graphicShown)
+            commandPrintPicture(ctx);
+        else
+            commandPrintText(ctx);
         break;
     case cmd::kPageSetup:
         commandPageSetup(ctx);
@@ -95,6 +99,9 @@ void dispatchCommand(ShellContext& ctx, int command) {
         break;
     case cmd::kCatalog:
         commandCatalog(ctx);
+        break;
+    case cmd::kExportGraphic:
+        commandExportGraphic(ctx);
         break;
     case cmd::kHelpContents:
         ctx.platform.showHelpContents();

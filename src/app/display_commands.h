@@ -2,6 +2,7 @@
 // and Print of the text.
 #pragma once
 
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -37,9 +38,6 @@ void commandPaste(ShellContext& ctx);
 // Runs the font dialog from the font at the selection. Whatever the user pressed, the
 // dialog's face, size and colour are kept as the chosen ones. True for OK.
 bool chooseDisplayFont(ShellContext& ctx);
-const std::string& chosenFontFace(const ShellState& shell);
-int chosenPointSize(const ShellState& shell);
-uint32_t chosenFontColor(const ShellState& shell);
 
 // --- printing ---
 
@@ -63,6 +61,11 @@ void keepMinimumMargins(PageSetup& setup);
 MessageId printProblemMessage(PrintProblem problem);
 
 void commandPageSetup(ShellContext& ctx);
+// Prints what `print` draws with the settings the print dialog gives (`hasSelection` offers the
+// selected text only) in a job named after the image, telling every failure.
+using PrintFunction =
+    std::function<std::vector<PrintProblem>(const PrintSettings&, const std::string& jobName)>;
+void runPrintJob(ShellContext& ctx, bool hasSelection, const PrintFunction& print);
 // Print (14) of the text; a shown picture is printed by the picture pane.
 void commandPrintText(ShellContext& ctx);
 

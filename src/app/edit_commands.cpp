@@ -24,16 +24,4 @@ bool chooseDisplayFont(ShellContext& ctx) {
     return ok;
 }
 
-const std::string& chosenFontFace(const ShellState& shell) {
-    return shell.chosenFont.face;
-}
-
-int chosenPointSize(const ShellState& shell) {
-    return shell.chosenFont.points;
-}
-
-uint32_t chosenFontColor(const ShellState& shell) {
-    return shell.chosenFont.colorRef;
-}
-
 } // namespace lk

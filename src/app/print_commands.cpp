@@ -72,20 +72,26 @@ void commandPageSetup(ShellContext& ctx) {
     if (ctx.platform.runPageSetup(setup)) keepMinimumMargins(setup);
 }
 
-void commandPrintText(ShellContext& ctx) {
+void runPrintJob(ShellContext& ctx, bool hasSelection, const PrintFunction& print) {
     ShellState& s = ctx.app.shell;
-    DisplayPane& pane = ctx.view.displayPane();
-    TextRange selected = pane.selection();
     PrintSettings settings = s.printSettings;
-    if (!ctx.platform.choosePrintJob(s.pageSetup, settings, selected.start != selected.end)) return;
+    if (!ctx.platform.choosePrintJob(s.pageSetup, settings, hasSelection)) return;
     ctx.platform.setWaitCursor(true);
     // The job is named after the image's file, or its whole path when it has no file name.
     std::string name = splitPath(ctx.app.image.path).fileName;
     if (name.empty()) name = ctx.app.image.path;
-    for (PrintProblem p : pane.print(settings, s.pageSetup, name))
-        show(ctx.platform, message(printProblemMessage(p)));
+    for (PrintProblem p : print(settings, name)) show(ctx.platform, message(printProblemMessage(p)));
     s.printSettings = settings;
     ctx.platform.setWaitCursor(false);
+}
+
+void commandPrintText(ShellContext& ctx) {
+    DisplayPane& pane = ctx.view.displayPane();
+    TextRange selected = pane.selection();
+    runPrintJob(ctx, selected.start != selected.end,
+                [&](const PrintSettings& settings, const std::string& name) {
+                    return pane.print(settings, ctx.app.shell.pageSetup, name);
+                });
 }
 
 } // namespace lk

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "graphics/picture.h"
 #include "platform/font_choice.h"
 #include "platform/printing.h"
 #include "app/find_record.h"
@@ -20,6 +21,7 @@ inline constexpr int kMaxTreeWidth = 590;
 struct ShellState {
     int treeWidth = kDefaultTreeWidth; // the splitter's position: the tree pane's width
     bool graphicShown = false;         // the picture pane shows a picture instead of text
+    Picture picture;                   // the picture shown, as exported and printed
     bool bitMapShown = false;          // the text pane shows the volume bit map
     bool blockViewShown = false;       // the text pane shows a block or a sector
     bool wrapAt80 = true;              // the text wraps at the width of 80 characters

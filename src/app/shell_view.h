@@ -4,10 +4,12 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalog/catalog_tree.h"
 #include "app/display_pane.h"
 #include "app/find_record.h"
+#include "graphics/picture.h"
 #include "app/menu_state.h"
 
 namespace lk {
@@ -35,6 +37,14 @@ class ShellView {
     virtual void showDisplay() = 0;
     // Hides the picture pane, leaving whatever the display shows.
     virtual void hideImageWindow() = 0;
+    // Puts the picture in the picture pane and shows the pane in place of the display; false
+    // when the pane cannot hold it.
+    virtual bool showPicture(const Picture& picture) = 0;
+    // Prints the picture the pane holds, one page per copy, at the place pictureTarget gives.
+    // Returns the failures in the order they happened.
+    virtual std::vector<PrintProblem> printPicture(const PrintSettings& settings,
+                                                   const PageSetup& setup,
+                                                   const std::string& documentName) = 0;
     // Turns the display's wrap at the width of 80 characters on or off (clearDisplay turns it
     // back on); a listing of wide rows is shown unwrapped.
     virtual void setDisplayWrap(bool wrapAt80) = 0;

@@ -1,6 +1,7 @@
 // The commands that fill the right side: View, the volume bit map, blocks and sectors, and the
 // catalog listing, with the flags that say what is shown and the stepping items that follow them.
 #include "app/command_handlers.h"
+#include "app/picture_commands.h"
 #include "app/view_file.h"
 #include "catalog/selection.h"
 #include "prodos/volume_bit_map.h"
@@ -16,6 +17,7 @@ void leavePicture(ShellContext& ctx) {
     ShellState& s = ctx.app.shell;
     if (s.graphicShown) ctx.view.hideImageWindow();
     s.graphicShown = false;
+    s.picture = Picture();
     s.menu.grey(cmd::kExportGraphic);
 }
 
@@ -88,8 +90,16 @@ void viewAppleFile(ShellContext& ctx, Fork fork) {
         s.wrapAt80 = true;
         Outcome translated;
         ViewResult result = viewFile(request, app.settings, translated);
+        if (translated.question && ask(ctx.platform, *translated.question)) {
+            request.tryAnyway = true;
+            translated = Outcome{};
+            result = viewFile(request, app.settings, translated);
+        }
         present(ctx.platform, translated);
-        showViewText(ctx, result);
+        if (result.picture)
+            showViewPicture(ctx, result.choice.action, std::move(*result.picture));
+        else
+            showViewText(ctx, result);
     }
     s.bitMapShown = false;
     s.blockViewShown = false;
@@ -102,7 +112,10 @@ void showViewText(ShellContext& ctx, const ViewResult& result) {
         ctx.view.setDisplayWrap(false);
         ctx.app.shell.wrapAt80 = false;
     }
-    if (!result.text.empty()) ctx.view.insertDisplayText(result.text);
+    if (!result.rich.runs.empty())
+        ctx.view.displayPane().insertRichText(result.rich);
+    else if (!result.text.empty())
+        ctx.view.insertDisplayText(result.text);
     ctx.view.showDisplay();
 }
 

@@ -42,9 +42,6 @@ inline uint8_t byteAt(Bytes s, size_t off) {
 inline uint16_t le16At(Bytes s, size_t off) {
     return off + 2 <= s.size() && off + 2 > off ? le16(s.data() + off) : 0;
 }
-inline uint32_t le24At(Bytes s, size_t off) {
-    return off + 3 <= s.size() && off + 3 > off ? le24(s.data() + off) : 0;
-}
 inline uint32_t le32At(Bytes s, size_t off) {
     return off + 4 <= s.size() && off + 4 > off ? le32(s.data() + off) : 0;
 }

@@ -22,11 +22,6 @@ struct DamageReport {
         ++count;
     }
     bool any() const { return count > 0; }
-    void merge(const DamageReport& other) {
-        for (const Message& m : other.notes)
-            if (notes.size() < kKeptNotes) notes.push_back(m);
-        count += other.count;
-    }
 };
 
 // "The volume is damaged: <first note>. [More faults.] <consequence>"

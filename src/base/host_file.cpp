@@ -43,6 +43,15 @@ HostRead readWholeFile(const std::string& path, std::vector<uint8_t>& out, size_
     return HostRead::Done;
 }
 
+std::vector<uint8_t> readFileStart(const std::string& path, size_t count) {
+    std::vector<uint8_t> out(count, 0);
+    std::ifstream in(hostPath(path), std::ios::binary);
+    if (!in) return {};
+    in.read(reinterpret_cast<char*>(out.data()), std::streamsize(count));
+    out.resize(size_t(in.gcount()));
+    return out;
+}
+
 bool writeFileReplacing(const std::string& path, Bytes bytes) {
     fs::path target = hostPath(path);
     fs::path temp = target;

@@ -21,6 +21,9 @@ enum class HostRead { Done, Unreadable, TooLarge };
 HostRead readWholeFile(const std::string& path, std::vector<uint8_t>& out, size_t spare,
                        uint64_t maxSize = 0x7FFFFFF0u);
 
+// The first `count` bytes of the file, or fewer when it is shorter; none when it cannot be read.
+std::vector<uint8_t> readFileStart(const std::string& path, size_t count);
+
 // Writes the bytes to a temporary file beside `path` and renames it over `path`, so that a
 // failed write never leaves half a file behind. False on any failure (the old file stays).
 bool writeFileReplacing(const std::string& path, Bytes bytes);

@@ -11,6 +11,7 @@ namespace lk {
 inline constexpr std::string_view kAppCaption = "Larkspoon";
 inline constexpr std::string_view kErrorCaption = "Larkspoon Error";
 inline constexpr std::string_view kWarningCaption = "Larkspoon Warning!";
+inline constexpr std::string_view kDebugCaption = "Debug";
 
 enum class MessageIcon : uint8_t { None, Warning, Error, Question, Information };
 
@@ -25,7 +26,6 @@ enum class MessageId : uint16_t {
     // Opening an image
     CouldNotRead,
     TooLargeForImage,
-    CannotOpenKindYet,
     NotTrue2Img,
     UnableToResizeBuffer,
     FileSizeMustBe143360,
@@ -86,6 +86,36 @@ enum class MessageId : uint16_t {
     NoResourceFork,
     NothingToShow,
     QuestionAnsweredNo,
+    // AppleWorks files
+    AppleWorksDbVersion,
+    // Pictures: the decoders, the picture pane, larkspoon-cli picture
+    UnableHiRes,
+    UnableDoubleHiRes,
+    UnableSuperHiRes,
+    PackedPictureError,
+    UnableIcon,
+    IconImagePastEnd,
+    IconRecordPastEnd,
+    CouldNotCreateBitmap,
+    NotAPicture,
+    ViewIsAPicture,
+    // Nibble, TrackStar, FDI and WOZ images
+    CannotReadNibbleImage,
+    CannotReadTrackStarImage,
+    NibbleNotStandard,
+    NibbleSummary,
+    SaveAsChangesImageType,
+    CouldNotSaveImage,
+    NotRealFdi,
+    FdiVersionNotSupported,
+    FdiTracksNotSupported,
+    NotWozImage,
+    WozDamaged,
+    WozNotFiveInch,
+    WozFluxTracks,
+    WozNoSixAndTwo,
+    WozChecksumQuestion,
+    NoImageLoaded,
 
     // Changing ProDOS volumes: creating, pasting, deleting, naming, checking and saving
     CreateNoPlaceImport,
@@ -127,8 +157,6 @@ enum class MessageId : uint16_t {
     TypeLength,
     TypeUnknown,
     NoItemSelected,
-    CouldNotSave,
-    SaveAsWrongType,
     NothingChanged,
     NotAllDeleted,
     NoteWriteMapOutside,
@@ -171,6 +199,7 @@ enum class MessageId : uint16_t {
     FolderNeedsRecursive,
     HostFolderUnreadable,
     CouldNotMakeFolder,
+    NibbleImageReadOnly,
 
     Count // the number of messages: keep it last
 };

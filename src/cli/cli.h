@@ -15,11 +15,14 @@
 #include "base/outcome.h"
 #include "catalog/catalog_tree.h"
 #include "image/disk_image.h"
+#include "translate/translator_choice.h"
+#include "volume/open_image.h"
 
 namespace lk::cli {
 
 // The exit statuses: success; the image or file could not be read, has nothing to show or
-// turned out damaged; a usage error (a number out of range included).
+// turned out damaged; a usage error (a number out of range included, and for `picture` an
+// output file that cannot be written).
 enum ExitCode { kOk = 0, kUnreadable = 1, kUsage = 2 };
 
 // A verb's arguments and options: `withValue` take a value (--name VALUE or --name=VALUE),
@@ -48,6 +51,8 @@ struct Session {
     CatalogTree tree;
     FileDataBuffer file;
     Args args;
+    OpenOptions openOptions; // the open's questions are answered No unless a verb says Yes
+    OpenReport opened;       // what the open found besides the volume
     bool problems = false; // a message was reported: the exit status is kUnreadable
 
     // Prints the outcome's messages on standard error (a question is answered No, since no one
@@ -72,7 +77,11 @@ std::optional<int> startVerb(const VerbSpec& spec, int argc, char** argv, Sessio
 // The node of a path on the opened volume, selected; kNoNode (told) when there is none.
 NodeId selectPath(Session& s, const std::string& path);
 
-// Opens the image for a change: refused (told) unless it holds a ProDOS volume.
+// Reads the file of `path` as View Apple file does, its resource fork with --rsrc; false (told)
+// when there is no such file or nothing to show.
+bool readViewedFile(Session& s, const std::string& path, ViewRequest& request);
+// Opens the image for a change: refused (told) unless it holds a ProDOS volume in a sector image
+// (one converted from nibbles cannot be written back).
 std::optional<int> openForChange(Session& s);
 // The node of a path, "/" standing for the volume, selected; kNoNode (told) when there is none.
 NodeId selectPlace(Session& s, const std::string& path);
@@ -104,6 +113,8 @@ int runView(int argc, char** argv);
 int runBlock(int argc, char** argv);
 int runSector(int argc, char** argv);
 int runBitmap(int argc, char** argv);
+int runPicture(int argc, char** argv);
+int runConvert(int argc, char** argv);
 int runPut(int argc, char** argv);
 int runMkdir(int argc, char** argv);
 int runRm(int argc, char** argv);

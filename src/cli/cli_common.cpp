@@ -107,10 +107,12 @@ std::optional<int> openVerbImage(Session& s) {
     s.image.path = path;
     s.image.fileTitle = splitPath(path).fileName;
     Outcome outcome;
-    lk::openImage(s.image, s.tree, outcome);
+    s.opened = lk::openImage(s.image, s.tree, s.openOptions, outcome);
     s.report(outcome);
-    if (!s.image.bufferValid) return kUnreadable;
-    return std::nullopt;
+    if (s.image.bufferValid) return std::nullopt;
+    // An FDI image that passes its check loads nothing and says nothing in the window.
+    if (!s.problems) s.tell(MessageId::NoImageLoaded, s.image.fileTitle);
+    return kUnreadable;
 }
 
 NodeId selectPath(Session& s, const std::string& path) {
@@ -125,8 +127,13 @@ NodeId selectPath(Session& s, const std::string& path) {
 
 std::optional<int> openForChange(Session& s) {
     if (auto end = openVerbImage(s)) return end;
-    if (!s.image.isDos33) return std::nullopt;
-    s.tell(MessageId::NotProdosVolume, s.image.fileTitle);
+    // File > Save is not offered for an image converted from nibbles either.
+    if (isNibbleKind(s.image.kind))
+        s.tell(MessageId::NibbleImageReadOnly, s.image.fileTitle);
+    else if (s.image.isDos33)
+        s.tell(MessageId::NotProdosVolume, s.image.fileTitle);
+    else
+        return std::nullopt;
     return kUnreadable;
 }
 

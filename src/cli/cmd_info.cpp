@@ -1,4 +1,5 @@
-// larkspoon-cli info IMAGE: what kind of image it is and what volume it holds.
+// larkspoon-cli info IMAGE: what kind of image it is and what volume it holds; for an image
+// decoded from nibbles, what the decoder counted.
 #include "base/format.h"
 #include "cli/cli.h"
 #include "prodos/volume_info.h"
@@ -18,6 +19,13 @@ int runInfo(int argc, char** argv) {
     text += format("volume kind: %s\n", img.isDos33 ? "DOS 3.3" : "ProDOS");
     text += format("volume name: %s\n", volume ? volume->text.c_str() : "");
     text += format("total blocks: %u\n", blocks);
+    if (const std::optional<NibbleCounts>& c = s.opened.counts) {
+        text += format("address fields: %d\n", c->addressFields);
+        text += format("data fields: %d\n", c->dataFields);
+        text += format("bytes written: %d\n", c->bytesWritten);
+        text += format("bad nibbles: %d\n", c->badNibbles);
+        text += format("error bits: $%02X\n", c->errorBits);
+    }
     writeText(s, text);
     return finish(s);
 }

@@ -18,7 +18,8 @@ constexpr Verb kVerbs[] = {
     {"get", lk::cli::runGet},       {"view", lk::cli::runView},
     {"block", lk::cli::runBlock},   {"sector", lk::cli::runSector},
     {"bitmap", lk::cli::runBitmap}, {"catalog", lk::cli::runCatalog},
-    {"export", lk::cli::runExport},
+    {"export", lk::cli::runExport}, {"picture", lk::cli::runPicture},
+    {"convert", lk::cli::runConvert},
     {"put", lk::cli::runPut},       {"mkdir", lk::cli::runMkdir},
     {"rm", lk::cli::runRm},         {"rename", lk::cli::runRename},
     {"cp", lk::cli::runCp},         {"check", lk::cli::runCheck},
@@ -31,7 +32,12 @@ constexpr const char* kUsage =
     "  ls [--json] IMAGE                  every folder and file of the volume\n"
     "  get [--fork data|rsrc] IMAGE PATH [OUT]\n"
     "                                     a file's bytes, to OUT or standard output\n"
-    "  view [--hex] [--rsrc] IMAGE PATH   the text View Apple file shows for a file\n"
+    "  view [--hex] [--rsrc] [--html] [--force] IMAGE PATH\n"
+    "                                     the text View Apple file shows for a file; an\n"
+    "                                     AppleWorks document as HTML with --html, a data\n"
+    "                                     base of another version listed with --force\n"
+    "  picture [--rsrc] IMAGE PATH OUT    the picture View Apple file shows for a file, as a\n"
+    "                                     BMP (Export Graphic's) or, for OUT *.png, a PNG\n"
     "  block IMAGE N                      the text of block N (ProDOS)\n"
     "  sector IMAGE TRACK SECTOR          the text of a sector (DOS 3.3)\n"
     "  bitmap IMAGE                       the volume bit map (ProDOS)\n"
@@ -40,6 +46,9 @@ constexpr const char* kUsage =
     "                                     writes the file as Export As does; KEY is a\n"
     "                                     Translate preference (DOSTXT, DOSINT, DOSAPSFT,\n"
     "                                     DOSBIN)\n"
+    "  convert [--force] IMAGE OUT        writes the image's sectors to OUT, in DOS order\n"
+    "                                     (.do, .dsk) or ProDOS order (.po); --force\n"
+    "                                     converts a disk that is not plainly sound\n"
     "  get -r IMAGE PATH OUTDIR           a folder or the volume (\"/\") into host folders,\n"
     "                                     each file named NAME#TTAAAA (type, aux type)\n"
     "  put [-r] [--type T] [--aux HEX] [--access HEX] IMAGE HOSTPATH... DEST\n"
@@ -56,7 +65,7 @@ constexpr const char* kUsage =
     "names do not matter.\n"
     "N, TRACK and SECTOR are decimal, $hex or hhex, 0xhex or 0octal.\n"
     "Exit status: 0 success, 1 the image or file could not be read, 2 usage error\n"
-    "(a number out of range included).\n"
+    "(a number out of range included; for picture, OUT could not be written).\n"
     "The verbs that change an image save it once at the end, as File > Save does, and\n"
     "leave it as it was when they fail.\n";
 

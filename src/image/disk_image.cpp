@@ -20,10 +20,6 @@ uint64_t blockOffset(const DiskImage& image, uint32_t block) {
     return uint64_t(image.header.dataOffset) + uint64_t(kBlockSize) * block;
 }
 
-bool blockInImage(const DiskImage& image, uint32_t block) {
-    return blockOffset(image, block) + kBlockSize <= dataEnd(image);
-}
-
 Bytes bufferBytes(const DiskImage& image, uint64_t offset, size_t length) {
     if (offset > dataEnd(image) || length > dataEnd(image) - offset) return {};
     return Bytes(image.buffer.data() + offset, length);

@@ -41,7 +41,6 @@ size_t dataEnd(const DiskImage& image);
 uint32_t imageBlockCount(const DiskImage& image);
 // Byte offset of block n in the buffer (64-bit: a hostile header may put it anywhere).
 uint64_t blockOffset(const DiskImage& image, uint32_t block);
-bool blockInImage(const DiskImage& image, uint32_t block);
 // The 512 bytes of a block, or an empty span when the block is not wholly inside the image.
 Bytes blockBytes(const DiskImage& image, uint32_t block);
 MutableBytes blockBytesMutable(DiskImage& image, uint32_t block);

@@ -22,8 +22,36 @@ const char* imageKindName(ImageKind kind) {
         return "NIB";
     case ImageKind::Fdi:
         return "FDI";
+    case ImageKind::Woz:
+        return "WOZ";
     }
     return "unknown";
+}
+
+const char* imageKindText(ImageKind kind) {
+    switch (kind) {
+    case ImageKind::Dsk:
+        return "DSK  ( Apple II 5.25\" floppy )";
+    case ImageKind::TwoImg:
+        return "2IMG  ( Apple II variable size)";
+    case ImageKind::Hdv:
+        return "HDV  ( Apple II harddrive )";
+    case ImageKind::Po:
+        return "PO  ( Apple II 5.25\" floppy)";
+    case ImageKind::Do:
+        return "DO  ( Apple II 5.25\" floppy)";
+    case ImageKind::App:
+        return "APP ( TrackStar 5.25\" floppy)";
+    case ImageKind::Nib:
+        return "NIB ( Raw nibbles 5.25\" floppy)";
+    case ImageKind::Fdi:
+        return "FDI ( Formatted Disk Image )";
+    case ImageKind::Woz:
+        return "WOZ ( Flux-level 5.25\" floppy)";
+    case ImageKind::None:
+        break;
+    }
+    return "Unknown!";
 }
 
 const char* sectorOrderName(uint32_t order) {

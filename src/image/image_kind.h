@@ -16,6 +16,7 @@ enum class ImageKind : int32_t {
     App = 6,
     Nib = 7,
     Fdi = 8,
+    Woz = 9, // a WOZ image of a 5.25-inch disk, decoded to sectors on open
 };
 
 enum class SectorOrder : uint32_t {
@@ -24,12 +25,14 @@ enum class SectorOrder : uint32_t {
     NibbleOrder = 2,
 };
 
-// App and Nib images were converted from nibble data; the shell treats them as read-only.
+// App, Nib and Woz images were converted from nibble data; the shell treats them as read-only.
 inline bool isNibbleKind(ImageKind k) {
-    return k == ImageKind::App || k == ImageKind::Nib;
+    return k == ImageKind::App || k == ImageKind::Nib || k == ImageKind::Woz;
 }
 
 const char* imageKindName(ImageKind kind);
+// The kind as the image's properties describe it.
+const char* imageKindText(ImageKind kind);
 const char* sectorOrderName(uint32_t order);
 
 } // namespace lk

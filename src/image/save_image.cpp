@@ -43,7 +43,7 @@ bool saveImage(DiskImage& image, Outcome& outcome) {
         image.fileSize = trimmed;
     }
     if (writeImage(image, image.path, image.fileSize) == 0) {
-        outcome.add(MessageId::CouldNotSave);
+        outcome.add(MessageId::CouldNotSaveImage);
         return false;
     }
     return true;
@@ -56,6 +56,7 @@ bool saveAsKeepsKind(ImageKind kind, const std::string& path) {
     case ImageKind::Dsk:
     case ImageKind::App:
     case ImageKind::Nib:
+    case ImageKind::Woz:
         return endsWith(path, ".DSK");
     case ImageKind::Do:
         return endsWith(path, ".DO");
@@ -68,7 +69,7 @@ bool saveAsKeepsKind(ImageKind kind, const std::string& path) {
 
 bool saveImageAs(DiskImage& image, const std::string& path, Outcome& outcome) {
     if (!saveAsKeepsKind(image.kind, path)) {
-        outcome.add(MessageId::SaveAsWrongType);
+        outcome.add(MessageId::SaveAsChangesImageType);
         return false;
     }
     PathParts parts = splitPath(path);

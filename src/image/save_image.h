@@ -19,9 +19,9 @@ int32_t trimmedSize(const DiskImage& image);
 // written: "Could NOT save disk image!" is told, unless a trimmed ".HDV" shows no block in use.
 bool saveImage(DiskImage& image, Outcome& outcome);
 
-// Whether a Save As to that path keeps the image's kind: a ".2MG" stays ".2MG", a ".DSK" (and a
-// converted nibble image) ".DSK", a ".DO" ".DO", a ".PO" ".PO", in any case; ".HDV" may go
-// anywhere.
+// Whether a Save As to that path keeps the image's kind: a ".2MG" stays ".2MG", a ".DSK" (and an
+// image converted from nibbles, WOZ included) ".DSK", a ".DO" ".DO", a ".PO" ".PO", in any case;
+// ".HDV" may go anywhere.
 bool saveAsKeepsKind(ImageKind kind, const std::string& path);
 
 // Save As: refuses another kind ("SaveAs cannot be used to change the image type!") with the

@@ -18,4 +18,9 @@ bool heldInOtherOrder(const DiskImage& image);
 // had, whether the write succeeded or not. Returns the bytes written, or 0 on any failure.
 int32_t writeImage(DiskImage& image, const std::string& path, int32_t byteCount);
 
+// Writes the image's sectors (the header of a 2IMG file left out, the length a save writes) to
+// `path` in the given order, whole or not at all. The buffer is left as it is. Returns the bytes
+// written, or 0 on any failure.
+int32_t writeSectorImage(const DiskImage& image, const std::string& path, SectorOrder order);
+
 } // namespace lk

@@ -22,11 +22,16 @@ struct FileFilter {
 };
 
 inline constexpr FileFilter kDiskImageFilters[] = {
-    {"2IMG & DSK Files (*.2MG),(*.DSK)", "*.2mg;*.dsk;*.po;*.do;*.hdv;*.app;*.nib;*.fdi"},
+    {"2IMG & DSK Files (*.2MG),(*.DSK)", "*.2mg;*.dsk;*.po;*.do;*.hdv;*.app;*.nib;*.fdi;*.woz"},
     {"All Files (*.*)", "*.*"},
 };
 
 inline constexpr FileFilter kAllFilesFilter[] = {{"All Files (*.*)", "*.*"}};
+
+// The dialog that keeps the tracks of a TrackStar image as a ".NIB" file.
+inline constexpr FileFilter kNibbleCopyFilters[] = {
+    {"Nibble Files (*.NIB)", "*.2mg;*.dsk;*.po;*.do;*.hdv;*.app;*.nib;*.fdi"},
+};
 
 inline constexpr std::string_view kOpenImageTitle = "Open disk image";
 inline constexpr std::string_view kSaveImageTitle = "Save disk image as:";
@@ -41,6 +46,14 @@ inline constexpr FileFilter kExportFilters[] = {
 };
 
 inline constexpr std::string_view kExportTitle = "Export Apple ][ file as:";
+
+inline constexpr FileFilter kGraphicFilters[] = {
+    {"Bitmaps (*.BMP)", "*.bmp"},
+    {"All Files (*.*)", "*.*"},
+    {"PNG images (*.png)", "*.png"},
+};
+
+inline constexpr std::string_view kGraphicTitle = "Save graphic as:";
 
 // A file the user chose: its full path and the name shown for it.
 struct ChosenFile {
@@ -73,6 +86,10 @@ class ShellPlatform : public Platform {
     virtual std::optional<ChosenFile> chooseImageToOpen(const std::string& folder) = 0;
     // The save-image dialog, starting in `folder`, asking before it replaces a file.
     virtual std::optional<ChosenFile> chooseImageToSave(const std::string& folder) = 0;
+    // The save dialog for the ".NIB" copy of a TrackStar image, starting in `folder` with the
+    // proposed name, asking before it replaces a file.
+    virtual std::optional<ChosenFile> chooseNibbleCopy(const std::string& folder,
+                                                       const std::string& proposedPath) = 0;
     // The import dialog: any number of existing files of one folder.
     virtual std::optional<ImportChoice> chooseImportFiles(const std::string& folder) = 0;
     // The font dialog, starting from `font`, which holds the dialog's font afterwards whatever
@@ -95,6 +112,9 @@ class ShellPlatform : public Platform {
     // Nothing when the user cancels.
     virtual std::optional<ChosenFile> chooseExportFile(const std::string& suggestedName,
                                                        const std::string& folder) = 0;
+    // The Export Graphic dialog, starting in `folder`. It asks before replacing a file that
+    // exists; a name typed without an extension gets ".bmp". Nothing when the user cancels.
+    virtual std::optional<ChosenFile> chooseGraphicFile(const std::string& folder) = 0;
     // The Show Block dialog, its entry showing the text last entered; the typed text, or
     // nothing on Cancel.
     virtual std::optional<std::string> askBlockNumber(const std::string& lastEntry) = 0;

@@ -27,7 +27,7 @@ uint8_t mask(uint32_t block) {
 
 bool volumeWritable(const DiskImage& image, DamageReport& damage) {
     VolumeBitMap map = volumeBitMap(image);
-    if (map.totalBlocks == 0 || !map.complete()) {
+    if (map.totalBlocks == 0 || map.bytes.size() != map.neededBytes) {
         damage.note(MessageId::NoteWriteMapOutside);
         return false;
     }

@@ -66,7 +66,7 @@ class Checker {
 };
 
 bool Checker::claim(uint32_t block, uint32_t who) {
-    if (block >= total_ || !blockInImage(image_, block)) {
+    if (block >= total_ || blockBytes(image_, block).empty()) {
         error(MessageId::CheckBlockOutside, names_[who - 1], block);
         return false;
     }
@@ -220,7 +220,7 @@ void Checker::run() {
     owners_.assign(total_, 0);
     if (total_ > imageBlockCount(image_))
         error(MessageId::CheckVolumeBeyondImage, total_, imageBlockCount(image_));
-    if (!map_.complete()) error(MessageId::CheckMapOutside);
+    if (map_.bytes.size() != map_.neededBytes) error(MessageId::CheckMapOutside);
     uint32_t boot = owner("the boot blocks");
     for (uint32_t b : {0u, 1u}) claim(b, boot);
     uint32_t mapOwner = owner("the volume bit map");

@@ -18,7 +18,6 @@ struct VolumeBitMap {
     uint32_t totalBlocks = 0;
     uint32_t neededBytes = 0;
 
-    bool complete() const { return bytes.size() == neededBytes; }
     // The blocks whose bits are inside the image.
     uint32_t coveredBlocks() const;
     bool blockFree(uint32_t block) const { return (bytes[block / 8] >> (7 - block % 8)) & 1; }

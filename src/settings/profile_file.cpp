@@ -151,19 +151,4 @@ void ProfileFile::terminateLastLine() {
     endsWithNewline_ = true;
 }
 
-std::string readProfileString(const std::string& path, std::string_view section,
-                              std::string_view key, std::string_view fallback) {
-    ProfileFile file(path);
-    file.load();
-    return file.get(section, key, fallback);
-}
-
-bool writeProfileString(const std::string& path, std::string_view section, std::string_view key,
-                        std::string_view value) {
-    ProfileFile file(path);
-    file.load();
-    file.set(section, key, value);
-    return file.save();
-}
-
 } // namespace lk

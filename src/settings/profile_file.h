@@ -52,10 +52,4 @@ class ProfileFile {
     bool endsWithNewline_ = true;
 };
 
-// One read or one write on the file at `path`, as the settings code uses them.
-std::string readProfileString(const std::string& path, std::string_view section,
-                              std::string_view key, std::string_view fallback);
-bool writeProfileString(const std::string& path, std::string_view section, std::string_view key,
-                        std::string_view value);
-
 } // namespace lk

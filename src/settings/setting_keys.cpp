@@ -71,8 +71,7 @@ constexpr SettingKey kKeys[] = {
     {"TrackStar", "SaveTracks", "35", &S::saveTracks, kNumber},
     {"Import", "BufferSize", "14000", &S::bufferSize, kNumber, kIsTrue, kAsDefault, 15},
     // The splitter's place: stored when the window closes, never among the defaults.
-    {"Tree", "Treewide", "", &S::treeWide, kNumber, kIsTrue, WhenMissing::Empty, kWhole, 0,
-     true},
+    {"Tree", "Treewide", "", &S::treeWide, kNumber, kIsTrue, WhenMissing::Empty, kWhole, 0, true},
 };
 
 std::vector<SettingRef> expandKeys() {
@@ -173,10 +172,6 @@ std::optional<SettingRef> findSetting(std::string_view name) {
 void setSettingText(Settings& settings, const SettingRef& ref, std::string text) {
     fill(settings, ref, text);
     settings.texts[ref.textSlot()] = std::move(text);
-}
-
-const std::string& settingText(const Settings& settings, const SettingRef& ref) {
-    return settings.texts[ref.textSlot()];
 }
 
 std::string defaultSettingText(const SettingRef& ref, const std::string& startFolder) {

@@ -76,7 +76,6 @@ std::optional<SettingRef> findSetting(std::string_view name);
 
 // Sets the key's text and the field it fills, read as the table says.
 void setSettingText(Settings& settings, const SettingRef& ref, std::string text);
-const std::string& settingText(const Settings& settings, const SettingRef& ref);
 // The text a default has: the folders' defaults come from the start-up folder.
 std::string defaultSettingText(const SettingRef& ref, const std::string& startFolder);
 
@@ -88,9 +87,5 @@ int settingNumber(std::string_view text);
 uint32_t colorFromText(std::string_view text);
 // The text a colour is written as: upper-case hexadecimal without leading zeros.
 std::string colorText(uint32_t colorRef);
-// The text a switch is written as.
-inline std::string_view switchText(bool on) {
-    return on ? "TRUE" : "FALSE";
-}
 
 } // namespace lk

@@ -56,10 +56,6 @@ QColor colorFromRef(uint32_t c) {
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
 
-uint32_t colorRefOf(const QColor& color) {
-    return uint32_t(color.red()) | (uint32_t(color.green()) << 8) | (uint32_t(color.blue()) << 16);
-}
-
 QFont displayFontFor(const QString& face, int points) {
     QFont font = QFontDatabase::hasFamily(face)
                      ? QFont(face)

@@ -1,5 +1,6 @@
 #include "shell/file_dialogs.h"
 
+#include "graphics/picture_file.h"
 #include "platform/shell_platform.h"
 #include "shell/qt_platform.h"
 
@@ -25,6 +26,12 @@ std::unique_ptr<QFileDialog> makeFileDialog(FileDialogKind kind, const std::stri
         dialog->setFileMode(QFileDialog::AnyFile);
         dialog->setNameFilters(nameFilters(kDiskImageFilters));
         break;
+    case FileDialogKind::NibbleCopy:
+        dialog->setWindowTitle(toQString(kSaveImageTitle));
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setNameFilters(nameFilters(kNibbleCopyFilters));
+        break;
     case FileDialogKind::Import:
         dialog->setWindowTitle(toQString(kImportTitle));
         dialog->setAcceptMode(QFileDialog::AcceptOpen);
@@ -37,6 +44,13 @@ std::unique_ptr<QFileDialog> makeFileDialog(FileDialogKind kind, const std::stri
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setFileMode(QFileDialog::AnyFile);
         dialog->setNameFilters(nameFilters(kExportFilters));
+        break;
+    case FileDialogKind::Graphic:
+        dialog->setWindowTitle(toQString(kGraphicTitle));
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setNameFilters(nameFilters(kGraphicFilters));
+        dialog->setDefaultSuffix(toQString(kGraphicExtension));
         break;
     }
     return dialog;

@@ -1,28 +1,33 @@
-// The picture pane on the right: shows the decoded picture at its top left corner on the
-// background colour.
+// The picture pane on the right: the decoded picture at its own size at the top left corner on
+// the background colour, with scroll bars when the pane is smaller. On a high-density screen
+// each picture pixel covers a whole number of screen pixels, without smoothing, so the picture
+// stays sharp.
 #pragma once
 
 #include <QImage>
-#include <QWidget>
+#include <QScrollArea>
+
+#include "graphics/picture.h"
 
 namespace lk {
 
-class ImageWindow : public QWidget {
+class PictureCanvas;
+
+class ImageWindow : public QScrollArea {
     Q_OBJECT
   public:
     explicit ImageWindow(QWidget* parent = nullptr);
 
     void setPicture(const QImage& picture);
-    const QImage& picture() const { return picture_; }
+    const QImage& picture() const;
     void setBackground(const QColor& color);
     QSize sizeHint() const override;
 
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
   private:
-    QImage picture_;
-    QColor background_ = Qt::white;
+    PictureCanvas* canvas_;
 };
+
+// The picture as the pane and the printer take it; a null image when there is no memory.
+QImage toQImage(const Picture& picture);
 
 } // namespace lk

@@ -17,6 +17,7 @@
 #include "shell/display_window.h"
 #include "shell/find_dialog.h"
 #include "shell/image_window.h"
+#include "shell/picture_printing.h"
 #include "shell/qt_platform.h"
 #include "shell/shell_menus.h"
 #include "shell/tree_icons.h"
@@ -192,6 +193,23 @@ void MainWindow::showDisplay() {
 
 void MainWindow::hideImageWindow() {
     image_->hide();
+}
+
+bool MainWindow::showPicture(const Picture& picture) {
+    QImage image = toQImage(picture);
+    if (image.isNull()) return false;
+    image_->setBackground(colorFromRef(app_.settings.bkgrndColor));
+    image_->setPicture(image);
+    display_->hide();
+    image_->show();
+    image_->setFocus();
+    return true;
+}
+
+std::vector<PrintProblem> MainWindow::printPicture(const PrintSettings& settings,
+                                                   const PageSetup& setup,
+                                                   const std::string& documentName) {
+    return printPictureImage(image_->picture(), settings, setup, toQString(documentName));
 }
 
 void MainWindow::setDisplayWrap(bool wrapAt80) {

@@ -54,6 +54,9 @@ class MainWindow : public QMainWindow, public ShellView {
     void insertDisplayText(std::string_view text) override;
     void showDisplay() override;
     void hideImageWindow() override;
+    bool showPicture(const Picture& picture) override;
+    std::vector<PrintProblem> printPicture(const PrintSettings& settings, const PageSetup& setup,
+                                           const std::string& documentName) override;
     void setDisplayWrap(bool wrapAt80) override;
     void editDisplay(EditAction action) override;
     EditFacts displayEditFacts() override;

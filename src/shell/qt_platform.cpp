@@ -10,13 +10,13 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "app/block_view.h"
 #include "shell/about_dialog.h"
 #include "shell/display_window.h"
 #include "shell/file_dialogs.h"
 #include "shell/help_window.h"
 #include "shell/show_number_dialog.h"
 #include "shell/text_printing.h"
-#include "app/block_view.h"
 
 namespace lk {
 
@@ -126,6 +126,10 @@ std::optional<ChosenFile> QtPlatform::chooseExportFile(const std::string& sugges
     return chosenFile(*dialog);
 }
 
+std::optional<ChosenFile> QtPlatform::chooseGraphicFile(const std::string& folder) {
+    return chooseOneFile(int(FileDialogKind::Graphic), folder);
+}
+
 std::optional<std::string> QtPlatform::askBlockNumber(const std::string& lastEntry) {
     ArrowWhileAsking arrow(*this);
     ShowNumberDialog dialog(owner_, kBlockDialogTitle, {{kBlockPrompt, lastEntry}});
@@ -153,6 +157,13 @@ std::optional<ChosenFile> QtPlatform::chooseImageToOpen(const std::string& folde
 
 std::optional<ChosenFile> QtPlatform::chooseImageToSave(const std::string& folder) {
     return chooseOneFile(int(FileDialogKind::SaveImage), folder);
+}
+
+std::optional<ChosenFile> QtPlatform::chooseNibbleCopy(const std::string& folder,
+                                                       const std::string& proposedPath) {
+    std::unique_ptr<QFileDialog> dialog = makeFileDialog(FileDialogKind::NibbleCopy, folder, owner_);
+    dialog->selectFile(toQString(proposedPath));
+    return chosenFile(*dialog);
 }
 
 std::optional<ImportChoice> QtPlatform::chooseImportFiles(const std::string& folder) {
@@ -241,8 +252,7 @@ bool QtPlatform::choosePrintJob(PageSetup& setup, PrintSettings& settings, bool 
     return true;
 }
 
-int QtPlatform::trackPopupMenu(const std::vector<PopupItem>& items, int screenX, int screenY) {
-    QMenu menu(owner_);
+void fillPopupMenu(QMenu& menu, const std::vector<PopupItem>& items) {
     for (const PopupItem& item : items) {
         if (item.command == 0) {
             menu.addSeparator();
@@ -252,6 +262,11 @@ int QtPlatform::trackPopupMenu(const std::vector<PopupItem>& items, int screenX,
         action->setData(item.command);
         action->setEnabled(item.enabled);
     }
+}
+
+int QtPlatform::trackPopupMenu(const std::vector<PopupItem>& items, int screenX, int screenY) {
+    QMenu menu(owner_);
+    fillPopupMenu(menu, items);
     QAction* chosen = menu.exec(QPoint(screenX, screenY));
     return chosen ? chosen->data().toInt() : 0;
 }

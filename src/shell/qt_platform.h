@@ -16,6 +16,7 @@ class QWidget;
 #include "shell/help_window.h"
 
 class QFileDialog;
+class QMenu;
 
 namespace lk {
 
@@ -34,6 +35,8 @@ class QtPlatform : public ShellPlatform {
 
     std::optional<ChosenFile> chooseImageToOpen(const std::string& folder) override;
     std::optional<ChosenFile> chooseImageToSave(const std::string& folder) override;
+    std::optional<ChosenFile> chooseNibbleCopy(const std::string& folder,
+                                               const std::string& proposedPath) override;
     std::optional<ImportChoice> chooseImportFiles(const std::string& folder) override;
     bool chooseFont(FontChoice& font) override;
     bool runPageSetup(PageSetup& setup) override;
@@ -44,6 +47,7 @@ class QtPlatform : public ShellPlatform {
 
     std::optional<ChosenFile> chooseExportFile(const std::string& suggestedName,
                                                const std::string& folder) override;
+    std::optional<ChosenFile> chooseGraphicFile(const std::string& folder) override;
     std::optional<std::string> askBlockNumber(const std::string& lastEntry) override;
     std::optional<TrackSectorEntry> askTrackSector(const std::string& lastTrack,
                                                    const std::string& lastSector) override;
@@ -72,5 +76,8 @@ QStringList nameFilters(std::span<const FileFilter> filters);
 
 QString toQString(std::string_view text);
 std::string fromQString(const QString& text);
+
+// The items of the tree's context menu (0: a separator), each action holding its command.
+void fillPopupMenu(QMenu& menu, const std::vector<PopupItem>& items);
 
 } // namespace lk

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "shell/qt_platform.h"
 #include "app/block_view.h"
+#include "shell/qt_platform.h"
 
 namespace lk {
 
@@ -23,12 +23,10 @@ ShowNumberDialog::ShowNumberDialog(QWidget* parent, std::string_view title,
         label->setBuddy(edit);
         grid->addWidget(label, row, 0);
         grid->addWidget(edit, row, 1);
-        prompts_.push_back(label);
         entries_.push_back(edit);
         ++row;
     }
-    hint_ = new QLabel(toQString(kEntryHint), this);
-    grid->addWidget(hint_, row++, 0, 1, 2);
+    grid->addWidget(new QLabel(toQString(kEntryHint), this), row++, 0, 1, 2);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-class QLabel;
 class QLineEdit;
 
 namespace lk {
@@ -22,17 +21,12 @@ class ShowNumberDialog : public QDialog {
     };
     ShowNumberDialog(QWidget* parent, std::string_view title, const std::vector<Field>& fields);
 
-    int fieldCount() const { return int(entries_.size()); }
     QLineEdit* entry(int i) const { return entries_[size_t(i)]; }
-    QLabel* prompt(int i) const { return prompts_[size_t(i)]; }
-    QLabel* hint() const { return hint_; }
     // What the user typed into entry i.
     std::string text(int i) const;
 
   private:
-    std::vector<QLabel*> prompts_;
     std::vector<QLineEdit*> entries_;
-    QLabel* hint_ = nullptr;
 };
 
 } // namespace lk

@@ -50,6 +50,13 @@ struct RichText {
         for (const RichRun& r : runs) n += r.text.size();
         return n;
     }
+    // The text without its formats.
+    std::string plainText() const {
+        std::string out;
+        out.reserve(length());
+        for (const RichRun& r : runs) out += r.text;
+        return out;
+    }
 };
 
 } // namespace lk

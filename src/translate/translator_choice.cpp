@@ -4,8 +4,11 @@
 #include <cstring>
 
 #include "translate/applesoft.h"
+#include "translate/appleworks_db.h"
+#include "translate/appleworks_wp.h"
 #include "translate/hex_dump.h"
 #include "translate/integer_basic.h"
+#include "translate/picture_view.h"
 #include "translate/text.h"
 
 namespace lk {
@@ -117,18 +120,20 @@ ViewResult runTranslator(const ViewChoice& choice, const ViewRequest& request,
     case ViewAction::RawText:
         result.text = rawText(data);
         break;
-    // AppleWorks documents and pictures are shown by the fallback until their translators and
-    // decoders take these rows over.
     case ViewAction::AppleWorksWP:
+        result.rich = translateAppleWorksWP(data, settings.fontSize);
+        break;
     case ViewAction::AppleWorksDB:
+        result.text = listAppleWorksDB(data, request.tryAnyway, outcome);
+        result.lineWrapOff = true;
+        break;
     case ViewAction::HiRes:
     case ViewAction::DoubleHiRes:
     case ViewAction::SuperHiRes:
     case ViewAction::PackedSuperHiRes:
     case ViewAction::Icon:
-        result = runTranslator(fallback(settings), request, settings, outcome);
-        result.choice = choice;
-        return result;
+        result.picture = decodeViewPicture(choice.action, request, outcome);
+        break;
     }
     result.text = shownText(std::move(result.text));
     return result;

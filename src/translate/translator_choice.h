@@ -3,11 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "base/bytes.h"
 #include "base/outcome.h"
+#include "graphics/picture.h"
 #include "settings/settings.h"
+#include "translate/rich_text.h"
 
 namespace lk {
 
@@ -39,6 +42,9 @@ struct ViewRequest {
     // View Resource fork, and Shift held while choosing View: both show the fallback.
     bool resourceFork = false;
     bool shiftHeld = false;
+    // The user answered Yes to a translator's question (an AppleWorks data base of another
+    // version): it tries anyway.
+    bool tryAnyway = false;
 
     // Where a program or text starts in the data; DOS 3.3 files begin with a length word. It
     // doubles as the DOS 3.3 mode of the text and BASIC translators.
@@ -56,8 +62,13 @@ struct ViewResult {
     ViewChoice choice;
     // The text for the display, which ends at the first zero byte a translator produced.
     std::string text;
+    // Formatted text (an AppleWorks word processor document), shown in place of `text`.
+    RichText rich;
     // The display shows this text without line wrapping.
     bool lineWrapOff = false;
+    // A decoder's picture, for the picture pane instead of the text. A picture action without
+    // one failed, and the outcome says why.
+    std::optional<Picture> picture;
 };
 
 ViewResult runTranslator(const ViewChoice& choice, const ViewRequest& request,

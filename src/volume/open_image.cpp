@@ -11,6 +11,8 @@
 #include "dos33/dos_error.h"
 #include "prodos/directory_walk.h"
 #include "prodos/file_entry.h"
+#include "nibble/fdi_check.h"
+#include "volume/open_nibble.h"
 
 namespace lk {
 
@@ -171,29 +173,37 @@ std::string beginOpen(DiskImage& image, CatalogTree& tree) {
 }
 
 // The rest of the open, over the file's bytes followed by the spare zero bytes.
-void loadImage(DiskImage& image, CatalogTree& tree, const std::string& ext,
-               std::vector<uint8_t> withSpare, Outcome& outcome) {
+OpenReport loadImage(DiskImage& image, CatalogTree& tree, const std::string& ext,
+                     std::vector<uint8_t> withSpare, const OpenOptions& options,
+                     Outcome& outcome) {
+    OpenReport report;
     image.fileSize = int32_t(withSpare.size() - kSpareBytes);
     image.buffer = std::move(withSpare);
     image.bufferValid = true;
     image.hdvExtended = false;
-    if (!classify(image, ext, outcome)) {
+    bool known = isNibbleExtension(ext)
+                     ? decodeNibbleImage(image, ext, options, report, outcome)
+                     : classify(image, ext, outcome);
+    if (!known) {
         releaseImage(image);
-        return;
+        return report;
     }
     image.isDos33 = hasDos33BootSignature(image);
     bool opened =
         image.isDos33 ? openDos33(image, tree, outcome) : openProdos(image, tree, outcome);
     if (!opened) releaseImage(image);
+    return report;
 }
 
 } // namespace
 
-void openImage(DiskImage& image, CatalogTree& tree, Outcome& outcome) {
+OpenReport openImage(DiskImage& image, CatalogTree& tree, const OpenOptions& options,
+                     Outcome& outcome) {
     std::string ext = beginOpen(image, tree);
-    if (ext == ".FDI" || ext == ".NIB" || ext == ".APP") {
-        outcome.add(MessageId::CannotOpenKindYet, ext);
-        return;
+    if (ext == ".FDI") {
+        // Only the header is read: an FDI image is never loaded.
+        checkFdiFile(Bytes(readFileStart(image.path, kFdiHeaderSize)), outcome);
+        return {};
     }
     std::vector<uint8_t> bytes;
     HostRead read = readWholeFile(image.path, bytes, kSpareBytes, kLargestImageFile);
@@ -202,16 +212,25 @@ void openImage(DiskImage& image, CatalogTree& tree, Outcome& outcome) {
         outcome.add(read == HostRead::TooLarge ? MessageId::TooLargeForImage
                                                : MessageId::CouldNotRead,
                     image.fileTitle);
-        return;
+        return {};
     }
-    loadImage(image, tree, ext, std::move(bytes), outcome);
+    return loadImage(image, tree, ext, std::move(bytes), options, outcome);
 }
 
-void openImageFromMemory(DiskImage& image, CatalogTree& tree, std::vector<uint8_t> bytes,
-                         Outcome& outcome) {
+OpenReport openImageFromMemory(DiskImage& image, CatalogTree& tree, std::vector<uint8_t> bytes,
+                               const OpenOptions& options, Outcome& outcome) {
     std::string ext = beginOpen(image, tree);
+    if (ext == ".FDI") {
+        checkFdiFile(Bytes(bytes), outcome);
+        return {};
+    }
     bytes.resize(bytes.size() + kSpareBytes, 0);
-    loadImage(image, tree, ext, std::move(bytes), outcome);
+    return loadImage(image, tree, ext, std::move(bytes), options, outcome);
+}
+
+void acceptAnswer(OpenOptions& options, const Message& question) {
+    if (question.id == MessageId::NibbleNotStandard) options.acceptNonStandard = true;
+    if (question.id == MessageId::WozChecksumQuestion) options.acceptBadChecksum = true;
 }
 
 } // namespace lk

@@ -1,19 +1,23 @@
-// View Apple file, the volume bit map, blocks and sectors, Catalog and the redraw after a change,
-// run without a window: what the display is given, the flags and the menu items.
-#include "basic_builder.h"
+// What the right side shows, without a window: View Apple file, the bit map, Catalog, and the
+// block and sector views (the numbers their dialogs accept, stepping, and their texts byte for
+// byte), and the redraw after a change.
+#include <gtest/gtest.h>
+
+#include "app/block_view.h"
+#include "base/format.h"
 #include "command_fixture.h"
-#include "volume/catalog_listing.h"
+#include "image/disk_image.h"
+#include "open_helpers.h"
 #include "prodos/volume_bit_map.h"
 #include "prodos/volume_info.h"
 #include "sample_disks.h"
 #include "translate/applesoft.h"
 #include "translate/block_display.h"
 #include "translate/hex_dump.h"
+#include "volume/catalog_listing.h"
 
 namespace lk::test {
 namespace {
-
-using Calls = std::vector<std::string>;
 
 class ViewCommandTest : public CommandTest {
   protected:
@@ -35,9 +39,12 @@ class ViewCommandTest : public CommandTest {
         platform.blockDialog.answers = {entry};
         run(cmd::kDisplayBlock);
     }
-    void showSector(const std::string& track, const std::string& sector) {
-        platform.sectorDialog.answers = {TrackSectorEntry{track, sector}};
-        run(cmd::kDisplaySector);
+    // Runs the command on the node at the path; true when it drew anything.
+    bool viewFile(const std::vector<std::string>& path, int command = cmd::kViewFile) {
+        select(path);
+        int before = view.drawn;
+        run(command);
+        return view.drawn != before;
     }
 };
 
@@ -45,120 +52,73 @@ std::string hexOf(const std::vector<uint8_t>& bytes) {
     return hexDump(Bytes(bytes), bytes.size(), 0, true);
 }
 
-TEST_F(ViewCommandTest, ViewShowsTheChosenTranslation) {
+std::string listing(Bytes program, uint32_t start = 0) {
     Outcome quiet;
-    std::string listing = listApplesoft(Bytes(helloProgram()), 0, kBasicBaseAddress, quiet);
+    return listApplesoft(program, start, kBasicBaseAddress, quiet);
+}
+
+// Shift gives the hex dump; a resource fork is always dumped; empty files, folders and the
+// volume show nothing, silently. A View gives up a copied Apple file (its buffer is reused) and
+// takes the right side from the bit map, a block or a picture.
+TEST_F(ViewCommandTest, ViewShowsTheChosenTranslationOrNothing) {
     struct Case {
         std::vector<std::string> path;
         int command;
         bool shift;
         std::string text;
     } cases[] = {
-        {{"HELLO"}, cmd::kViewFile, false, listing},
-        {{"HELLO"}, cmd::kViewFile, true, hexOf(helloProgram())}, // Shift: the hex dump
+        {{"HELLO"}, cmd::kViewFile, false, listing(Bytes(helloProgram()))},
+        {{"HELLO"}, cmd::kViewFile, true, hexOf(helloProgram())},
         {{"FINDER"}, cmd::kViewResourceFork, false, hexOf(finderResources())},
     };
     for (const Case& c : cases) {
-        select(c.path);
+        showBlock("7");
+        app.shell.appleClipboard = AppleClipboard::Copied;
+        app.shell.graphicShown = true;
         platform.shift = c.shift;
-        view.takeCalls();
-        run(c.command);
+        EXPECT_TRUE(viewFile(c.path, c.command));
         EXPECT_EQ(view.text, c.text) << c.path.back();
-        EXPECT_EQ(view.calls, Calls({"clear", "insert", "show"}));
+        EXPECT_FALSE(app.shell.graphicShown || app.shell.blockViewShown);
+        EXPECT_FALSE(enabled(cmd::kNextBlock) || enabled(cmd::kPasteFile));
+        EXPECT_EQ(app.shell.appleClipboard, AppleClipboard::Empty);
+        EXPECT_EQ(app.shell.selectedEntry, app.tree.item(app.tree.selection())->entryOffset);
     }
-    EXPECT_TRUE(platform.base.messages.empty());
-}
-
-TEST_F(ViewCommandTest, ViewResetsTheRightSideTheClipboardAndTheMenus) {
-    showBlock("7");
-    ASSERT_TRUE(enabled(cmd::kNextBlock));
-    app.shell.appleClipboard = AppleClipboard::Copied;
-    app.shell.graphicShown = true;
-    app.shell.menu.enable(cmd::kPasteFile);
-    app.shell.menu.enable(cmd::kExportGraphic);
-    select({"HELLO"});
-    platform.base.cursorChanges.clear();
-    run(cmd::kViewFile);
-    EXPECT_EQ(app.shell.appleClipboard, AppleClipboard::Empty);
-    EXPECT_FALSE(app.shell.graphicShown || app.shell.blockViewShown || app.shell.bitMapShown);
-    for (int c : {cmd::kPasteFile, cmd::kExportGraphic, cmd::kNextBlock, cmd::kPreviousBlock})
-        EXPECT_FALSE(enabled(c)) << c;
-    EXPECT_EQ(app.shell.selectedEntry, app.tree.item(app.tree.selection())->entryOffset);
-    // The wait cursor while the file is read and translated, the arrow after.
-    EXPECT_EQ(platform.base.cursorChanges, std::vector<bool>({true, false}));
-}
-
-TEST_F(ViewCommandTest, AFileWithNothingToShowLeavesTheRightSideAsItWas) {
+    platform.shift = false;
     run(cmd::kBitMap);
-    app.shell.appleClipboard = AppleClipboard::Copied;
-    select({"EMPTY"});
-    view.takeCalls();
-    run(cmd::kViewFile);
-    EXPECT_TRUE(view.calls.empty());
+    for (std::vector<std::string> nothing : {std::vector<std::string>{"EMPTY"}, {"DOCS"}, {}}) {
+        app.shell.appleClipboard = AppleClipboard::Copied;
+        EXPECT_FALSE(viewFile(nothing)) << nothing.size();
+        EXPECT_EQ(app.shell.appleClipboard, AppleClipboard::Empty); // the read may have used it
+    }
     EXPECT_TRUE(app.shell.bitMapShown);
-    // The copy is given up all the same: the read may have replaced it.
-    EXPECT_EQ(app.shell.appleClipboard, AppleClipboard::Empty);
-    EXPECT_FALSE(platform.base.waitCursor);
+    EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(ViewCommandTest, BlockEntriesAreCheckedOfferedAgainAndStepped) {
+// The dialog offers the last entry; a refused entry or Cancel keeps what is shown; the steps
+// stop at the ends, and the keys of the other kind of volume do nothing.
+TEST_F(ViewCommandTest, BlocksAndSectorsAreCheckedOfferedAgainAndStepped) {
     showBlock("$117");
-    EXPECT_EQ(view.text, blockText(279));
-    EXPECT_TRUE(app.shell.blockViewShown);
-    EXPECT_TRUE(enabled(cmd::kPreviousBlock));
     showBlock("280");
-    EXPECT_EQ(platform.base.lastMessage(),
-              "Block# must be between zero & 279 ($117) for this disk.");
-    EXPECT_EQ(view.text, blockText(279));
-    platform.blockDialog.answers = {std::nullopt}; // Cancel
+    EXPECT_EQ(lastMessage(), "Block# must be between zero & 279 ($117) for this disk.");
+    platform.blockDialog.answers = {std::nullopt};
     run(cmd::kDisplayBlock);
-    EXPECT_EQ(platform.blockDialog.shown, Calls({"", "$117", "280"}));
-    EXPECT_EQ(app.shell.blockView.block, 279u);
-
-    // A step only replaces the text, and stops at the end; the sector keys do nothing.
-    view.takeCalls();
-    for (int key : {cmd::kNextBlock, cmd::kPreviousBlock, cmd::kNextSector}) run(key);
+    EXPECT_EQ(platform.blockDialog.shown, std::vector<std::string>({"", "$117", "280"}));
+    for (int key : {cmd::kNextBlock, cmd::kPreviousBlock, cmd::kDisplaySector}) run(key);
     EXPECT_EQ(view.text, blockText(278));
-    EXPECT_EQ(view.calls, Calls({"set"}));
-    EXPECT_TRUE(app.shell.blockViewShown);
-    run(cmd::kBitMap);
-    run(cmd::kPreviousBlock); // no block shown: nothing
-    EXPECT_EQ(view.text, bitMap());
-}
-
-TEST_F(ViewCommandTest, ADos33DiskShowsSectorsAndItsFilesThroughTheirLists) {
-    showSector("1", "1"); // no sectors on a ProDOS volume
     EXPECT_TRUE(platform.sectorDialog.shown.empty());
+
     open(dosDisk(), "DOS.dsk");
-    view.takeCalls();
-    run(cmd::kDisplayBlock); // nor blocks or a bit map on a DOS 3.3 disk
+    int drawn = view.drawn;
+    run(cmd::kDisplayBlock);
     run(cmd::kBitMap);
-    EXPECT_TRUE(platform.blockDialog.shown.empty());
-    EXPECT_TRUE(view.calls.empty());
-
-    showSector("35", "16");
-    EXPECT_EQ(platform.base.lastMessage(), "Track number must be between zero and 34!");
-    showSector("$22", "h0F");
-    EXPECT_EQ(view.text, blockText(0, 34, 15));
-    EXPECT_TRUE(enabled(cmd::kNextSector) && enabled(cmd::kPreviousSector));
+    EXPECT_EQ(view.drawn, drawn);
+    platform.sectorDialog.answers = {TrackSectorEntry{"35", "16"}, TrackSectorEntry{"$22", "h0F"}};
+    run(cmd::kDisplaySector);
+    EXPECT_EQ(lastMessage(), "Track number must be between zero and 34!");
+    run(cmd::kDisplaySector);
     EXPECT_EQ(platform.sectorDialog.shown.back().track, "35");
-    EXPECT_EQ(platform.sectorDialog.shown.back().sector, "16");
-    for (int key : {cmd::kPreviousSector, cmd::kNextBlock}) run(key); // block keys: nothing
+    for (int key : {cmd::kNextSector, cmd::kPreviousSector, cmd::kNextBlock}) run(key);
     EXPECT_EQ(view.text, blockText(0, 34, 14));
-
-    // The file is read as its whole sector: the length word, the program, zeros.
-    std::vector<uint8_t> sector = withLengthWord(helloProgram());
-    sector.resize(256, 0);
-    Outcome quiet;
-    select({"HELLO"});
-    run(cmd::kViewFile);
-    EXPECT_EQ(view.text, listApplesoft(Bytes(sector), 2, kBasicBaseAddress, quiet));
-    // The volume node has no file behind it: nothing is shown and nothing said.
-    select({});
-    view.takeCalls();
-    run(cmd::kViewFile);
-    EXPECT_TRUE(view.calls.empty());
-    EXPECT_EQ(platform.base.messages.size(), 1u);
 }
 
 TEST_F(ViewCommandTest, CatalogListsTheSelectionAndLeavesTheFlags) {
@@ -166,19 +126,15 @@ TEST_F(ViewCommandTest, CatalogListsTheSelectionAndLeavesTheFlags) {
     app.shell.graphicShown = true;
     app.shell.menu.enable(cmd::kExportGraphic);
     select({"DOCS"});
-    view.takeCalls();
     run(cmd::kCatalog);
     std::string expected;
     ASSERT_EQ(catalogListing(app.image, app.tree, expected), 0);
     EXPECT_EQ(view.text, expected);
-    EXPECT_EQ(view.calls, Calls({"set", "hidePicture", "show"}));
     EXPECT_TRUE(app.shell.bitMapShown); // what the display showed before still counts
-    EXPECT_FALSE(enabled(cmd::kExportGraphic) || app.shell.graphicShown);
-
-    // Nothing selected: "error!", and the display keeps its text.
+    EXPECT_FALSE(enabled(cmd::kExportGraphic));
     onTreeSelected(ctx, kNoNode);
     run(cmd::kCatalog);
-    EXPECT_EQ(platform.base.lastMessage(), "error!");
+    EXPECT_EQ(lastMessage(), "error!");
     EXPECT_EQ(view.text, expected);
 }
 
@@ -188,44 +144,26 @@ void markBlockUsed(AppState& app, uint32_t block) {
     map[block / 8] &= uint8_t(~(0x80 >> (block % 8)));
 }
 
-TEST_F(ViewCommandTest, BitMapReplacesTheRightSideAndIsDrawnAgainAfterAChange) {
-    showBlock("2");
-    app.shell.graphicShown = true;
-    view.takeCalls();
+// The bit map or the block shown is drawn again after a change; a file's text, or the display
+// after another image was opened, is not.
+TEST_F(ViewCommandTest, ARefreshDrawsTheBitMapOrBlockShownAgainOnly) {
     run(cmd::kBitMap);
-    EXPECT_EQ(view.calls, Calls({"hidePicture", "clear", "set", "show"}));
-    EXPECT_EQ(view.text, bitMap());
-    EXPECT_TRUE(app.shell.bitMapShown);
-    EXPECT_FALSE(app.shell.blockViewShown || app.shell.graphicShown);
-    EXPECT_FALSE(enabled(cmd::kNextBlock));
-
-    std::string before = view.text;
     markBlockUsed(app, 200);
-    view.takeCalls();
     refreshAfterChange(ctx);
-    EXPECT_EQ(view.calls, Calls{"set"});
-    EXPECT_NE(view.text, before);
     EXPECT_EQ(view.text, bitMap());
-}
-
-TEST_F(ViewCommandTest, ARefreshDrawsTheBlockShownAgainButNotAFileOrAnotherImage) {
     showBlock("6"); // the bit map's block
     markBlockUsed(app, 201);
     refreshAfterChange(ctx);
     EXPECT_EQ(view.text, blockText(6));
-
-    // Neither a file's text nor the display after another image opened is drawn again.
-    select({"NOTES"});
-    run(cmd::kViewFile);
-    view.takeCalls();
-    refreshAfterChange(ctx);
-    EXPECT_TRUE(view.calls.empty());
-    showBlock("9");
-    open(viewsVolume(), "OTHER.po");
-    EXPECT_FALSE(app.shell.blockViewShown);
-    view.takeCalls();
-    refreshAfterChange(ctx);
-    EXPECT_TRUE(view.calls.empty());
+    for (bool otherImage : {false, true}) {
+        if (otherImage)
+            open(viewsVolume(), "OTHER.po");
+        else
+            viewFile({"NOTES"});
+        int drawn = view.drawn;
+        refreshAfterChange(ctx);
+        EXPECT_EQ(view.drawn, drawn) << otherImage;
+    }
 }
 
 TEST_F(ViewCommandTest, ABitMapCutByTheImagesEndIsToldOnce) {
@@ -234,10 +172,208 @@ TEST_F(ViewCommandTest, ABitMapCutByTheImagesEndIsToldOnce) {
     putLe16(header.data() + 0x27, 279);
     putLe16(header.data() + 0x29, 65535);
     run(cmd::kBitMap);
-    ASSERT_EQ(platform.base.messages.size(), 1u);
-    EXPECT_EQ(platform.base.lastMessage().rfind("The volume is damaged: ", 0), 0u);
     refreshAfterChange(ctx);
-    EXPECT_EQ(platform.base.messages.size(), 1u);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(lastMessage().rfind("The volume is damaged: ", 0), 0u);
+}
+
+// Help and About go through the platform; numbers outside the menus do nothing.
+TEST_F(CommandTest, HelpAndAboutGoThroughThePlatformOtherNumbersDoNothing) {
+    for (int c : {-1, 0, 4, 16, 18, 26, 32, 43, 50, 57, 62, 1000, cmd::kHelpContents, cmd::kAbout})
+        run(c);
+    EXPECT_EQ(platform.helpShown, 1);
+    EXPECT_EQ(platform.aboutShown, 1);
+    EXPECT_TRUE(platform.openDialog.shown.empty());
+    EXPECT_EQ(view.drawn, 0);
+}
+
+TEST(BlockEntry, NumbersAreReadInEveryFormTheDialogsAccept) {
+    struct Case {
+        const char* text;
+        int64_t value;
+    } cases[] = {{"h1F", 31},  {"$1F", 31},
+                 {"0X1f", 31}, {"017", 15},
+                 {"279", 279}, {"H1F", 0},
+                 {"$", 0},     {"12abc", 12},
+                 {"019", 1},   {" 42", 42},
+                 {"$-1", -1},  {"$0x10", 16},
+                 {"0xg", 0},   {"1234567890123", 1234567890}};
+    for (const Case& c : cases) EXPECT_EQ(parseEntryNumber(c.text), c.value) << c.text;
+    // Beyond 32 bits, and negative beyond 32 bits: still out of every range.
+    EXPECT_GT(parseEntryNumber("9999999999"), int64_t(UINT32_MAX));
+    EXPECT_LT(parseEntryNumber("$-FFFFFFFFF"), 0);
+}
+
+// A refused block keeps the one shown (the dialog reads ten characters; an image without blocks
+// has none to show). The track is checked before the sector.
+TEST(BlockEntry, EntriesOutOfRangeAreRefusedAndSectorsNameTheirBlockAndHalf) {
+    BlockViewState b;
+    b.block = 7;
+    Outcome quiet;
+    for (const char* bad : {"-1", "99999999999"})
+        EXPECT_FALSE(acceptBlockEntry(b, bad, 280, quiet));
+    EXPECT_EQ(b.block, 7u);
+    EXPECT_EQ(b.blockEntryText, "9999999999");
+    EXPECT_FALSE(acceptBlockEntry(b, "0", 0, quiet));
+    struct Case {
+        const char* track;
+        const char* sector;
+        const char* message; // none when accepted
+        uint32_t block, half;
+    } cases[] = {
+        {"35", "16", "Track number must be between zero and 34!", 26, 1},
+        {"-1", "0", "Track number must be between zero and 34!", 26, 1},
+        {"34", "16", "Sector number must be between zero and 15!", 26, 1},
+        {"$11", "15", nullptr, 143, 1},
+        {"17", "0", nullptr, 136, 0},
+    };
+    for (const Case& c : cases) {
+        BlockViewState s;
+        s.track = 3;
+        s.block = 26;
+        s.half = 1;
+        test::ScriptedPlatform p;
+        reported(p, [&](Outcome& out) { return acceptSectorEntry(s, c.track, c.sector, out); });
+        EXPECT_EQ(p.lastMessage(), c.message ? c.message : "");
+        EXPECT_EQ(s.block * 2 + s.half, c.block * 2 + c.half) << c.track << "/" << c.sector;
+        EXPECT_EQ(s.sectorEntryText, c.sector);
+    }
+}
+
+// Blocks stop at both ends; sectors wrap across tracks and stop at the ends of the disk; the
+// steps of the other kind of volume, or with nothing shown, do nothing.
+TEST(BlockStepping, StepsStopAtTheEndsAndSectorsWrapAcrossTracks) {
+    struct Case {
+        bool dos33;
+        uint32_t block, track, sector; // before
+        StepCommand step;
+        bool moved;
+        uint32_t afterBlock, afterTrack, afterSector;
+    } cases[] = {
+        {false, 0, 0, 0, StepCommand::PreviousBlock, false, 0, 0, 0},
+        {false, 0, 0, 0, StepCommand::NextBlock, true, 1, 0, 0},
+        {false, 279, 0, 0, StepCommand::NextBlock, false, 279, 0, 0},
+        {false, 279, 0, 0, StepCommand::NextSector, false, 279, 0, 0},
+        {true, 31, 3, 15, StepCommand::NextSector, true, 32, 4, 0},
+        {true, 32, 4, 0, StepCommand::PreviousSector, true, 31, 3, 15},
+        {true, 279, 34, 15, StepCommand::NextSector, false, 279, 34, 15},
+        {true, 279, 34, 15, StepCommand::PreviousSector, true, 279, 34, 14},
+        {true, 0, 0, 0, StepCommand::NextSector, true, 0, 0, 1},
+        {true, 0, 0, 0, StepCommand::PreviousSector, false, 0, 0, 0},
+        {true, 0, 0, 0, StepCommand::NextBlock, false, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        BlockViewState s;
+        s.blockViewShown = true;
+        s.block = c.block, s.track = c.track, s.sector = c.sector, s.half = c.sector & 1;
+        EXPECT_EQ(stepBlockView(s, c.step, c.dos33, 280), c.moved) << c.block << "/" << c.sector;
+        EXPECT_EQ(s.block, c.afterBlock);
+        EXPECT_EQ(s.track * 16 + s.sector, c.afterTrack * 16 + c.afterSector);
+        EXPECT_EQ(s.half, c.afterSector & (c.dos33 ? 1u : 0u));
+    }
+    BlockViewState hidden;
+    EXPECT_FALSE(stepBlockView(hidden, StepCommand::NextBlock, false, 280)) << "nothing shown";
+}
+
+// The rows of bytes 0..255 in block mode: every class of byte in both columns.
+const char* const kBlockRows[16] = {
+    "00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F   ................",
+    "10 11 12 13 14 15 16 17 18 19 1A 1B 1C 1D 1E 1F   ................",
+    "20 21 22 23 24 25 26 27 28 29 2A 2B 2C 2D 2E 2F    !\"#$%&'()*+,-./",
+    "30 31 32 33 34 35 36 37 38 39 3A 3B 3C 3D 3E 3F   0123456789:;<=>?",
+    "40 41 42 43 44 45 46 47 48 49 4A 4B 4C 4D 4E 4F   @ABCDEFGHIJKLMNO",
+    "50 51 52 53 54 55 56 57 58 59 5A 5B 5C 5D 5E 5F   PQRSTUVWXYZ[\\]^_",
+    "60 61 62 63 64 65 66 67 68 69 6A 6B 6C 6D 6E 6F   `abcdefghijklmno",
+    "70 71 72 73 74 75 76 77 78 79 7A 7B 7C 7D 7E 7F   pqrstuvwxyz{|}~\x7F",
+    "80 81 82 83 84 85 86 87 88 89 8A 8B 8C 8D 8E 8F   ................",
+    "90 91 92 93 94 95 96 97 98 99 9A 9B 9C 9D 9E 9F   ................",
+    "A0 A1 A2 A3 A4 A5 A6 A7 A8 A9 AA AB AC AD AE AF   ................",
+    "B0 B1 B2 B3 B4 B5 B6 B7 B8 B9 BA BB BC BD BE BF   ................",
+    "C0 C1 C2 C3 C4 C5 C6 C7 C8 C9 CA CB CC CD CE CF   ................",
+    "D0 D1 D2 D3 D4 D5 D6 D7 D8 D9 DA DB DC DD DE DF   ................",
+    "E0 E1 E2 E3 E4 E5 E6 E7 E8 E9 EA EB EC ED EE EF   ................",
+    "F0 F1 F2 F3 F4 F5 F6 F7 F8 F9 FA FB FC FD FE FF   ................"};
+
+// Bytes 0..255 in track 17, sector 15 of a DOS-order floppy.
+const char* kSector17_15 =
+    "$    00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F        ASCII       Trk/Sec#\n"
+    "\n"
+    "00   00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F   ................   17/15\n"
+    "10   10 11 12 13 14 15 16 17 18 19 1A 1B 1C 1D 1E 1F   ................\n"
+    "20   20 21 22 23 24 25 26 27 28 29 2A 2B 2C 2D 2E 2F    !\"#$%&'()*+,-./  $11/$0F\n"
+    "30   30 31 32 33 34 35 36 37 38 39 3A 3B 3C 3D 3E 3F   0123456789:;<=>?\n"
+    "40   40 41 42 43 44 45 46 47 48 49 4A 4B 4C 4D 4E 4F   @ABCDEFGHIJKLMNO\n"
+    "50   50 51 52 53 54 55 56 57 58 59 5A 5B 5C 5D 5E 5F   PQRSTUVWXYZ[\\]^_\n"
+    "60   60 61 62 63 64 65 66 67 68 69 6A 6B 6C 6D 6E 6F   `abcdefghijklmno\n"
+    "70   70 71 72 73 74 75 76 77 78 79 7A 7B 7C 7D 7E 7F   pqrstuvwxyz{|}~.\n"
+    "80   80 81 82 83 84 85 86 87 88 89 8A 8B 8C 8D 8E 8F   ................\n"
+    "90   90 91 92 93 94 95 96 97 98 99 9A 9B 9C 9D 9E 9F   ................\n"
+    "A0   A0 A1 A2 A3 A4 A5 A6 A7 A8 A9 AA AB AC AD AE AF    !\"#$%&'()*+,-./\n"
+    "B0   B0 B1 B2 B3 B4 B5 B6 B7 B8 B9 BA BB BC BD BE BF   0123456789:;<=>?\n"
+    "C0   C0 C1 C2 C3 C4 C5 C6 C7 C8 C9 CA CB CC CD CE CF   @ABCDEFGHIJKLMNO\n"
+    "D0   D0 D1 D2 D3 D4 D5 D6 D7 D8 D9 DA DB DC DD DE DF   PQRSTUVWXYZ[\\]^_\n"
+    "E0   E0 E1 E2 E3 E4 E5 E6 E7 E8 E9 EA EB EC ED EE EF   `abcdefghijklmno\n"
+    "F0   F0 F1 F2 F3 F4 F5 F6 F7 F8 F9 FA FB FC FD FE FF   pqrstuvwxyz{|}~.";
+
+DiskImage imageOf(std::vector<uint8_t> data, bool dos33, uint32_t dataOffset = 0) {
+    DiskImage image;
+    image.buffer = std::move(data);
+    image.buffer.resize(image.buffer.size() + kSpareBytes, 0);
+    image.bufferValid = true;
+    image.isDos33 = dos33;
+    image.header.dataOffset = dataOffset;
+    return image;
+}
+
+// Block 279 holding bytes 0..255 twice: each row labelled, the block's number beside the first
+// rows, no line feed after the last.
+TEST(BlockDisplay, BlockModeTextByteForByte) {
+    std::vector<uint8_t> data(kFloppySize, 0xEE);
+    for (uint32_t i = 0; i < 512; ++i) data[279 * 512 + i] = uint8_t(i);
+    DiskImage image = imageOf(data, false);
+    BlockViewState s;
+    s.block = 279;
+    std::string expected = " $    00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F        ASCII"
+                           "       Block #\n\n";
+    for (int r = 0; r < 32; ++r)
+        expected += format("%03X   %s%s%s", r * 16, kBlockRows[r % 16],
+                           r == 0   ? "   279"
+                           : r == 2 ? "   $117"
+                                    : "",
+                           r < 31 ? "\n" : "");
+    EXPECT_EQ(blockDisplay(image, s), expected);
+}
+
+TEST(BlockDisplay, BlocksFollowTheDataOffsetAndReadZeroBeyondTheImage) {
+    DiskImage image = imageOf(std::vector<uint8_t>(64 + 3 * 512 + 100, 0x41), false, 64);
+    BlockViewState s;
+    s.block = 3; // 100 bytes inside the image, the rest beyond it
+    std::string text = blockDisplay(image, s);
+    EXPECT_NE(text.find("\n060   41 41 41 41 00 00 00 00 00 00 00 00 00 00 00 00   AAAA........"),
+              std::string::npos)
+        << text;
+    s.block = 0xFFFFFFFF;
+    EXPECT_NE(blockDisplay(image, s).find("   4294967295\n"), std::string::npos);
+}
+
+TEST(BlockDisplay, SectorModeTextByteForByte) {
+    std::vector<uint8_t> data(kFloppySize);
+    for (uint32_t i = 0; i < kFloppySize; ++i) data[i] = uint8_t(0xE0 + i / 256 % 16);
+    for (uint32_t i = 0; i < 256; ++i) data[(17 * 16 + 15) * 256 + i] = uint8_t(i);
+    DiskImage image = imageOf(data, true);
+    BlockViewState s;
+    s.track = 17;
+    s.sector = 15;
+    s.block = 143;
+    s.half = 1;
+    EXPECT_EQ(blockDisplay(image, s), kSector17_15);
+    // The lower half of the same block is sector 14.
+    s.sector = 14;
+    s.half = 0;
+    std::string text = blockDisplay(image, s);
+    EXPECT_NE(text.find("\n00   EE EE EE"), std::string::npos);
+    EXPECT_NE(text.find("   17/14\n"), std::string::npos);
+    EXPECT_NE(text.find("  $11/$0E\n"), std::string::npos);
 }
 
 } // namespace

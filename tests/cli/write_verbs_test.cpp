@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "cli_runner.h"
+#include "nibble_builder.h"
 #include "prodos_builder.h"
 #include "temp_folder.h"
 
@@ -117,6 +118,14 @@ TEST(CliWrite, FailuresLeaveTheFileAsItWas) {
     }
     for (const auto& e : fs::directory_iterator(d.dir.path))
         EXPECT_NE(e.path().extension(), ".tmp") << "a failed save leaves no temporary file";
+    // An image converted from nibbles is never written back.
+    std::vector<uint8_t> floppy = swapSectorOrder(ProdosBuilder(280, "SRC").bytes());
+    std::string woz =
+        d.dir.write("src.woz", wozImage(Bytes(nibbleImage(Bytes(floppy), SectorTable::Dos))));
+    std::vector<uint8_t> wozBefore = readFileBytes(woz);
+    EXPECT_NE(runCli({"mkdir", woz, "/SRC/NEW"}).err.find("converted from nibbles"),
+              std::string::npos);
+    EXPECT_EQ(readFileBytes(woz), wozBefore);
 }
 
 } // namespace

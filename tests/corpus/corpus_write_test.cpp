@@ -16,6 +16,14 @@
 namespace lk::test {
 namespace {
 
+ImageKind openedKind(const std::string& path) {
+    Opened o;
+    o.image.path = o.image.fileTitle = path;
+    Outcome out;
+    openImage(o.image, o.tree, out);
+    return o.image.kind;
+}
+
 std::string digest(Opened& o, const std::string& path) {
     NodeId node = findNodeByPath(o.tree, path);
     if (node == kNoNode) return "absent";
@@ -31,25 +39,26 @@ TEST(ProdosCorpus, SurvivesARoundOfChanges) {
     std::string hostA = dir.write("a.bin", a), hostB = dir.write("b.bin", b);
     int rounds = 0;
     for (const CorpusImage& img : loadCorpus()) {
-        if (img.fs() != "prodos") continue;
+        // Images converted from nibbles are never written back.
+        if (img.fs() != "prodos" || isNibbleKind(openedKind(img.path))) continue;
         SCOPED_TRACE(img.name);
         ++rounds;
         std::string image = dir.file(img.name);
         std::filesystem::copy_file(img.path, image);
-        std::string vol = "/" + img.volume.str("volume");
+        std::string vol = "/" + text(img.volume, "volume");
         const Json* copied = nullptr;
         auto size = [](const Json& f) {
-            return f.integer("eof") + (f.has("rsrc_eof") ? f.integer("rsrc_eof") : 0);
+            return number(f, "eof") + (f.contains("rsrc_eof") ? number(f, "rsrc_eof") : 0);
         };
         for (const Json& f : img.files)
-            if (f.has("sha256") && (!copied || size(f) < size(*copied))) copied = &f;
+            if (f.contains("sha256") && (!copied || size(f) < size(*copied))) copied = &f;
         std::vector<std::vector<std::string>> steps = {{"mkdir", image, vol + "/LKNEW"},
                                                        {"put", image, hostA, hostB, vol + "/LKNEW"},
                                                        {"rename", image, "LKNEW/B.BIN", "RENAMED"},
                                                        {"rm", image, "LKNEW/A.BIN"},
                                                        {"put", image, hostA, "LKNEW/A.AGAIN"}};
         // The smallest file is copied from the original image into the changed one.
-        if (copied) steps.push_back({"cp", img.path, copied->str("path"), image, "LKNEW"});
+        if (copied) steps.push_back({"cp", img.path, text(*copied, "path"), image, "LKNEW"});
         steps.push_back({"check", image});
         for (const auto& args : steps) {
             CliResult r = runCli(args);
@@ -58,12 +67,12 @@ TEST(ProdosCorpus, SurvivesARoundOfChanges) {
         Opened o;
         openBytes(o, image, readFileBytes(image));
         for (const Json& f : img.files)
-            if (f.has("sha256"))
-                EXPECT_EQ(digest(o, f.str("path")), f.str("sha256")) << f.str("path");
-        std::string name = copied ? copied->str("path") : "";
+            if (f.contains("sha256"))
+                EXPECT_EQ(digest(o, text(f, "path")), text(f, "sha256")) << text(f, "path");
+        std::string name = copied ? text(*copied, "path") : "";
         if (copied)
             EXPECT_EQ(digest(o, "LKNEW/" + name.substr(name.rfind('/') + 1)),
-                      copied->str("sha256"));
+                      text(*copied, "sha256"));
         EXPECT_EQ(digest(o, "LKNEW/RENAMED"), sha256Hex(Bytes(b)));
         EXPECT_EQ(digest(o, "LKNEW/A.AGAIN"), sha256Hex(Bytes(a)));
         EXPECT_EQ(digest(o, "LKNEW/A.BIN"), "absent");

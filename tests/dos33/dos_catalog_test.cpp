@@ -1,8 +1,11 @@
+// A DOS 3.3 volume: its catalog and VTOC, refused or damaged, and its files read through their
+// track/sector lists.
 #include <gtest/gtest.h>
 
 #include "catalog/tree_icon.h"
 #include "dos33/dos_catalog.h"
 #include "dos33/dos_entry.h"
+#include "dos33/read_dos_file.h"
 #include "dos33/vtoc.h"
 #include "dos33_builder.h"
 #include "open_helpers.h"
@@ -26,11 +29,7 @@ TEST(DosCatalog, ShowsVolumeAndFilesInCatalogOrder) {
     b.at(cut)[dos::kName + 2] = 0x80; // a zero once bit 7 is cleared ends the name
     Opened o;
     openBytes(o, "disk.dsk", b.bytes());
-    ASSERT_TRUE(o.image.bufferValid) << o.platform.lastMessage();
-    EXPECT_TRUE(o.image.isDos33);
     EXPECT_TRUE(o.platform.messages.empty());
-    EXPECT_FALSE(o.platform.waitCursor);
-
     std::vector<std::string> expected = {"DISK VOLUME 254", "  " + paddedDosName("HELLO"),
                                          "  " + paddedDosName("LOCKED.BIN"),
                                          "  " + paddedDosName("INTEGER")};
@@ -41,28 +40,13 @@ TEST(DosCatalog, ShowsVolumeAndFilesInCatalogOrder) {
     EXPECT_EQ(o.tree.treeItemCount, 15);
 
     NodeId volume = o.tree.root();
-    EXPECT_EQ(o.tree.selection(), volume);
-    EXPECT_EQ(treeIcon(*o.tree.item(o.tree.root())), kIconDisk525);
-    const CatalogItem& v = *o.tree.item(volume);
-    EXPECT_EQ(treeIcon(v), kIconDisk525);
-    EXPECT_EQ(selectedTreeIcon(v), kIconDisk525);
-    EXPECT_TRUE(canHaveChildren(v.kind));
-    EXPECT_EQ(v.entryOffset, 69632u); // the VTOC
-    // Icons by type; a file has no children.
-    std::vector<int> icons;
-    for (NodeId n = o.tree.firstChild(volume); n != kNoNode; n = o.tree.nextSibling(n))
-        icons.push_back(treeIcon(*o.tree.item(n)) + 100 * canHaveChildren(o.tree.item(n)->kind));
-    EXPECT_EQ(std::vector<int>(icons.begin(), icons.begin() + 4),
-              (std::vector<int>{kIconApplesoft, kIconBinary, kIconBlankPage, kIconBlankPage}));
+    EXPECT_EQ(o.tree.item(volume)->entryOffset, 69632u); // the VTOC
+    EXPECT_EQ(treeIcon(*o.tree.item(o.tree.firstChild(volume))), kIconApplesoft);
     // A file's entry offset names its 35-byte entry: HELLO is entry 0 of track 17, sector 15;
     // F2 takes slot 7, counting the deleted and never-used ones: entry 0 of sector 14.
     EXPECT_EQ(o.tree.item(o.tree.firstChild(volume))->entryOffset, 17u * 4096 + 15 * 256 + 0x0B);
     NodeId f2 = childWithText(o.tree, volume, paddedDosName("F2"));
     EXPECT_EQ(o.tree.item(f2)->entryOffset, 17u * 4096 + 14 * 256 + 0x0B);
-
-    Opened blank;
-    openBytes(blank, "blank.do", Dos33Builder(7).bytes());
-    EXPECT_EQ(treeLines(blank.tree), std::vector<std::string>{"DISK VOLUME 007"});
 }
 
 TEST(DosCatalog, RefusesWithTheDosErrorNumber) {
@@ -76,12 +60,8 @@ TEST(DosCatalog, RefusesWithTheDosErrorNumber) {
         {"40 tracks per disk", [](Dos33Builder& b) { b.vtoc()[0x34] = 40; },
          "DOS error #11  VTOC error!"},
         {"catalog track 35", [](Dos33Builder& b) { b.vtoc()[1] = 35; }, "DOS I/O error #12"},
-        {"next catalog track $80", [](Dos33Builder& b) { b.sector(17, 15)[1] = 0x80; },
-         "DOS I/O error #12"},
         {"catalog track 0", [](Dos33Builder& b) { b.vtoc()[1] = 0; }, "DOS I/O error #13"},
         {"catalog sector 16", [](Dos33Builder& b) { b.vtoc()[2] = 16; }, "DOS I/O error #14"},
-        {"next catalog sector 16", [](Dos33Builder& b) { b.sector(17, 14)[2] = 16; },
-         "DOS I/O error #14"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -92,7 +72,6 @@ TEST(DosCatalog, RefusesWithTheDosErrorNumber) {
         openBytes(o, "bad.dsk", b.bytes());
         EXPECT_FALSE(o.image.bufferValid);
         EXPECT_TRUE(o.tree.empty());
-        EXPECT_FALSE(o.platform.waitCursor);
         ASSERT_EQ(o.platform.messages.size(), 1u);
         EXPECT_EQ(o.platform.lastMessage(), c.message);
     }
@@ -152,6 +131,141 @@ TEST(Vtoc, CountsTheFreeSectorsOfTheTracksItCounts) {
     three.buffer = b.bytes();
     three.buffer.resize(three.buffer.size() + kSpareBytes);
     EXPECT_EQ(countFreeSectors(three), 2);
+}
+
+// Reads the file whose entry is at that offset, as the node of that kind.
+int32_t readAt(Opened& o, uint32_t entry, NodeKind kind = NodeKind::DosFile) {
+    CatalogItem node{"", kind, 0, Medium::Floppy525, entry};
+    return reported(o.platform,
+                    [&](Outcome& out) { return readDosFile(o.image, node, o.file, out); });
+}
+
+std::vector<uint8_t> readAll(Opened& o, uint32_t entry) {
+    return readBytes(o.file, readAt(o, entry));
+}
+
+std::vector<uint8_t> paddedTo(std::vector<uint8_t> data, size_t length) {
+    data.resize(length, 0);
+    return data;
+}
+
+// Whole sectors in list order, the list sectors counted as zero bytes at the end.
+TEST(ReadDosFile, LengthCountsListSectorsAndTheTailIsZero) {
+    struct Case {
+        const char* name;
+        size_t bytes;
+        size_t sectors; // data and list sectors
+    } cases[] = {{"EMPTY", 0, 1}, {"ODD", 1000, 5}, {"FULL", 122 * 256, 123}};
+    Dos33Builder b;
+    std::vector<uint32_t> entries;
+    for (const Case& c : cases)
+        entries.push_back(b.addFile(c.name, kDosBinary, Bytes(patternBytes(c.bytes, 3))).entry);
+    Opened o;
+    openBytes(o, "f.dsk", b.bytes());
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(readAll(o, entries[i]), paddedTo(patternBytes(c.bytes, 3), c.sectors * 256));
+        EXPECT_EQ(o.file.dosFileType, kDosBinary);
+    }
+    EXPECT_TRUE(o.platform.messages.empty());
+}
+
+// A track-0 pair ends its list and the next list goes on without a gap; the length in the entry
+// stops the read even when the lists name more.
+TEST(ReadDosFile, ATrackZeroPairEndsItsListAndTheLengthEndsTheFile) {
+    // 200 data sectors in two lists: 122 then 78. Pair 3 of the first list is made (0, 0), so
+    // pairs 4 ... 121 of that list are not read and the second list follows the three sectors.
+    Dos33Builder b;
+    std::vector<uint8_t> data = patternBytes(200 * 256, 9);
+    DosFileLayout f = b.addFile("HOLES", kDosText, Bytes(data));
+    putLe16(b.sector(f.lists[0].track, f.lists[0].sector) + 0x0C + 2 * 3, 0);
+    Opened o;
+    openBytes(o, "h.dsk", b.bytes());
+    std::vector<uint8_t> expected(data.begin(), data.begin() + 3 * 256);
+    expected.insert(expected.end(), data.begin() + 122 * 256, data.end());
+    EXPECT_EQ(readAll(o, f.entry), paddedTo(expected, 202 * 256));
+    for (uint16_t sectors : {2, 0}) { // one data sector; no length at all
+        putLe16(o.image.buffer.data() + f.entry + dos::kSectorCount, sectors);
+        EXPECT_EQ(readAll(o, f.entry), paddedTo(data, sectors * 256u));
+    }
+}
+
+// Errors are returned for the caller to report; what was copied before one stays.
+TEST(ReadDosFile, ReturnsTheDosErrorNumbersAndKeepsWhatWasCopied) {
+    struct Case {
+        const char* what;
+        bool inList; // a byte of the first list sector, else of the entry
+        uint32_t at;
+        uint8_t value;
+        int32_t result;
+        size_t copied = 0; // data bytes read before the error
+    } cases[] = {{"no list", false, 0, 0, -4},
+                 {"deleted", false, 0, 0xFF, -5},
+                 {"entry sector 16", false, 1, 16, -7},
+                 {"next list track", true, 1, 36, -6},
+                 {"pair sector 16", true, 0x0F, 16, -7, 256}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Dos33Builder b;
+        std::vector<uint8_t> data = patternBytes(600, 5);
+        DosFileLayout f = b.addFile("FILE", kDosBinary, Bytes(data));
+        (c.inList ? b.sector(f.lists[0].track, f.lists[0].sector) : b.at(f.entry))[c.at] = c.value;
+        Opened o;
+        openBytes(o, "e.dsk", b.bytes());
+        EXPECT_EQ(readAt(o, f.entry), c.result);
+        EXPECT_TRUE(o.platform.messages.empty());
+        if (c.copied) {
+            data.resize(c.copied);
+            data.push_back(0);
+            ASSERT_TRUE(o.file.fileDataValid);
+            ASSERT_GE(o.file.fileData.size(), data.size());
+            EXPECT_TRUE(std::equal(data.begin(), data.end(), o.file.fileData.begin()));
+        }
+        EXPECT_EQ(readAt(o, f.entry, NodeKind::DosVolume), -100);
+    }
+}
+
+// A chain that copies nothing (only track-0 pairs) must end too.
+TEST(ReadDosFile, ALoopingListChainEndsAndIsReportedOnce) {
+    for (bool trackZeroPairs : {false, true}) {
+        SCOPED_TRACE(trackZeroPairs);
+        Dos33Builder b;
+        std::vector<uint8_t> data = patternBytes(130 * 256, 2);
+        DosFileLayout f = b.addFile("LOOPY", kDosText, Bytes(data));
+        uint8_t* second = b.sector(f.lists[1].track, f.lists[1].sector);
+        second[1] = f.lists[0].track; // back to the first list
+        second[2] = f.lists[0].sector;
+        putLe16(b.at(f.entry) + dos::kSectorCount, 60000); // far more than the lists hold
+        for (const TrackSector& list : f.lists)
+            if (trackZeroPairs) b.sector(list.track, list.sector)[0x0C] = 0;
+        Opened o;
+        openBytes(o, "l.dsk", b.bytes());
+        EXPECT_EQ(readAt(o, f.entry), 60000 * 256);
+        ASSERT_EQ(o.platform.messages.size(), 1u);
+        EXPECT_EQ(o.platform.lastMessage(),
+                  "The volume is damaged: the track/sector lists of LOOPY lead back to track " +
+                      std::to_string(f.lists[0].track) + ", sector " +
+                      std::to_string(f.lists[0].sector) +
+                      ", already read. The parts of the file that could not be read are left as "
+                      "zero bytes.");
+        if (!trackZeroPairs)
+            EXPECT_TRUE(std::equal(data.begin(), data.end(), o.file.fileData.begin()));
+    }
+}
+
+TEST(ReadDosFile, SectorsBeyondAShortImageReadAsZeroAndAreReported) {
+    Dos33Builder b(254, 18);
+    std::vector<uint8_t> data = patternBytes(3 * 256, 8);
+    DosFileLayout f = b.addFile("FAR", kDosBinary, Bytes(data));
+    b.sector(f.lists[0].track, f.lists[0].sector)[0x0C + 2] = 30; // second data sector
+    Opened o;
+    openBytes(o, "far.po", swapSectorOrder(b.bytes()));
+    ASSERT_TRUE(o.image.bufferValid);
+    std::fill(data.begin() + 256, data.begin() + 512, 0);
+    EXPECT_EQ(readAll(o, f.entry), paddedTo(data, 4 * 256));
+    ASSERT_EQ(o.platform.messages.size(), 1u);
+    EXPECT_NE(o.platform.lastMessage().find("FAR names track 30, sector"), std::string::npos);
 }
 
 } // namespace

@@ -1,8 +1,12 @@
+// Reading a ProDOS volume: the files of every storage type, by their EOF, damaged or not, and
+// the volume bit map.
+#include <algorithm>
 #include <gtest/gtest.h>
 
-#include "open_helpers.h"
 #include "base/format.h"
+#include "open_helpers.h"
 #include "prodos/read_file.h"
+#include "prodos/volume_bit_map.h"
 #include "prodos_builder.h"
 
 namespace lk::test {
@@ -10,15 +14,8 @@ namespace {
 
 constexpr uint16_t kVol = ProdosBuilder::kVolumeKey;
 
-// Reads the entry and checks the invariants every read keeps: the length, and the zero spare
-// bytes after it.
 std::vector<uint8_t> readAll(Opened& o, uint32_t entry, Fork fork = Fork::Data) {
-    int32_t n = reported(o.platform, [&](Outcome& out) { return readProdosFile(o.image, entry, fork, o.file, out); });
-    EXPECT_EQ(o.file.fileLength, n);
-    EXPECT_EQ(o.file.fileData.size(), size_t(n) + 4);
-    if (n < 0 || o.file.fileData.size() != size_t(n) + 4) return {};
-    EXPECT_EQ(le32(o.file.fileData.data() + n), 0u);
-    return std::vector<uint8_t>(o.file.fileData.begin(), o.file.fileData.begin() + n);
+    return readBytes(o.file, readFork(o, entry, fork));
 }
 
 std::vector<uint8_t> withZeros(size_t length, std::vector<std::pair<size_t, size_t>> filled) {
@@ -39,12 +36,9 @@ TEST(ReadProdosFile, AssemblesEveryStorageTypeAndBothForks) {
         uint8_t storage;
     } cases[] = {
         {"EMPTY", {}, false, false, kStorageSeedling},
-        {"ONE", patternBytes(1), false, false, kStorageSeedling},
         {"SEED512", patternBytes(512), false, false, kStorageSeedling},
         {"SAP513", patternBytes(513), false, false, kStorageSapling},
         {"SAP128K", patternBytes(131072), false, false, kStorageSapling},
-        {"TREE", patternBytes(200000), false, false, kStorageTree},
-        {"SPARSESAP", withZeros(5000, {{0, 10}, {4000, 5000}}), true, false, kStorageSapling},
         // Read right after a full file of its size, so its holes must be zeroed, not left over.
         {"FULL600K", patternBytes(600000, 9), false, false, kStorageTree},
         {"SPARSETREE", withZeros(600000, {{0, 512}, {599000, 600000}}), true, false, kStorageTree},
@@ -99,8 +93,7 @@ TEST(ReadProdosFile, RefusesWhatIsNoFile) {
     uint32_t dir = o.tree.item(o.tree.firstChild(o.tree.root()))->entryOffset;
     uint32_t vol = o.tree.item(o.tree.root())->entryOffset;
     for (uint32_t entry : {dir, vol, 0xFFFFFFu}) {
-        EXPECT_EQ(reported(o.platform, [&](Outcome& out) { return readProdosFile(o.image, entry, Fork::Data, o.file, out); }), -2);
-        EXPECT_EQ(o.file.fileLength, -2);
+        EXPECT_TRUE(readAll(o, entry).empty());
         EXPECT_FALSE(o.file.fileDataValid);
     }
     EXPECT_EQ(o.platform.messages.size(), 1u);
@@ -108,7 +101,7 @@ TEST(ReadProdosFile, RefusesWhatIsNoFile) {
     uint16_t key = le16(&o.image.buffer[ext + 0x11]);
     o.image.buffer[key * 512 + 256] = 0x05;
     unsigned at = le16(&o.image.buffer[key * 512 + 257]) * 512;
-    EXPECT_EQ(reported(o.platform, [&](Outcome& out) { return readProdosFile(o.image, ext, Fork::Resource, o.file, out); }), -2);
+    EXPECT_TRUE(readAll(o, ext, Fork::Resource).empty());
     EXPECT_EQ(o.platform.lastMessage(),
               "Extended file at: " + std::to_string(at) + " ($" + format("%X", at) + ")");
     EXPECT_FALSE(o.file.fileDataValid);
@@ -143,6 +136,85 @@ TEST(ReadProdosFileDamage, BlocksBeyondTheImageReadAsZeros) {
         EXPECT_EQ(o.platform.messages.size(), 1u);
         EXPECT_EQ(o.platform.lastMessage().rfind("The volume is damaged", 0), 0u);
     }
+}
+
+const std::string kHeading =
+    "Volume Bit Map\n\n"
+    "        00               10               20               30\n"
+    "$       0123456789ABCDEF 0123456789ABCDEF 0123456789ABCDEF 0123456789ABCDEF\n\n";
+
+// An image holding only the blocks up to the end of a bit map at block 6.
+DiskImage mapImage(uint32_t totalBlocks, uint8_t fill, size_t imageBytes = 0) {
+    DiskImage image;
+    size_t mapBytes = (totalBlocks + 7) / 8;
+    if (imageBytes == 0) imageBytes = 6 * 512 + (mapBytes + 511) / 512 * 512;
+    image.buffer.assign(imageBytes + kSpareBytes, 0);
+    std::fill_n(image.buffer.begin() + 6 * 512, std::min(mapBytes, imageBytes - 6 * 512), fill);
+    image.bufferValid = true;
+    putLe16(image.buffer.data() + 2 * 512 + 0x29, uint16_t(totalBlocks));
+    putLe16(image.buffer.data() + 2 * 512 + 0x27, 6);
+    return image;
+}
+
+TEST(VolumeBitMap, FloppyVolumeTextAndCount) {
+    test::ProdosBuilder b(280);
+    test::Opened o;
+    test::openBytes(o, "f.po", b.bytes());
+    std::string free64(16, '-');
+    std::string row = free64 + " " + free64 + " " + free64 + " " + free64 + " ";
+    DamageReport damage;
+    EXPECT_EQ(bitMapText(o.image, damage), kHeading + "0000    +++++++--------- " + free64 + " " +
+                                               free64 + " " + free64 + " \n0040    " + row +
+                                               "\n0080    " + row + "\n00C0    " + row +
+                                               "\n0100    " + free64 + " --------");
+    EXPECT_FALSE(damage.any());
+    EXPECT_EQ(countFreeBlocks(o.image), 273u);
+}
+
+TEST(VolumeBitMap, LargestVolumeShowsAndCountsEveryBlock) {
+    DiskImage image = mapImage(65535, 0xFF);
+    EXPECT_EQ(countFreeBlocks(image), 65535u) << "block 65535's bit is not a block";
+    DamageReport damage;
+    std::string text = bitMapText(image, damage);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '-'), 65535);
+    std::string free16(16, '-');
+    std::string lastRow =
+        "\nFFC0    " + free16 + " " + free16 + " " + free16 + " " + std::string(15, '-');
+    EXPECT_EQ(text.substr(text.size() - lastRow.size()), lastRow);
+
+    image.buffer[6 * 512 + 8191] = 0xAB; // blocks 65528-65534: free, used, free, ...
+    std::fill_n(image.buffer.begin() + 6 * 512, 8191, 0);
+    EXPECT_EQ(countFreeBlocks(image), 4u);
+}
+
+TEST(VolumeBitMap, MapBeyondTheImageIsNeverRead) {
+    // The map starts past the end: nothing is free and nothing is shown.
+    DiskImage outside = mapImage(280, 0xFF);
+    putLe16(outside.buffer.data() + 2 * 512 + 0x27, 40000);
+    EXPECT_EQ(countFreeBlocks(outside), 0u);
+    DamageReport damage;
+    EXPECT_EQ(bitMapText(outside, damage), kHeading + "0000    ");
+    EXPECT_EQ(messageText(damage.notes[0]),
+              "its bit map runs past the end of the image from block 0 on");
+
+    // The map is cut by the end of the image after 100 bytes: 800 blocks are covered.
+    DiskImage cut = mapImage(65535, 0xFF, 6 * 512 + 100);
+    EXPECT_EQ(countFreeBlocks(cut), 800u);
+    DamageReport cutDamage;
+    std::string text = bitMapText(cut, cutDamage);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '-'), 800);
+    EXPECT_EQ(messageText(cutDamage.notes[0]),
+              "its bit map runs past the end of the image from block 800 on");
+}
+
+TEST(VolumeBitMap, MapFollowsTheDataOffset) {
+    DiskImage image = mapImage(16, 0);
+    image.buffer.insert(image.buffer.begin(), 64, 0xFF);
+    image.header.dataOffset = 64;
+    image.buffer[64 + 6 * 512] = 0x0F;
+    EXPECT_EQ(countFreeBlocks(image), 4u);
+    DamageReport damage;
+    EXPECT_EQ(bitMapText(image, damage), kHeading + "0000    ++++----++++++++");
 }
 
 } // namespace

@@ -2,8 +2,10 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
-#include "base/format.h"
 #include "app/display_commands.h"
+#include "appleworks_builder.h"
+#include "shell/catalog_view.h"
+#include "base/format.h"
 #include "shell/display_window.h"
 #include "shell_fixture.h"
 
@@ -101,16 +103,15 @@ TEST_F(PrintTest, PageRangeAndCopiesInTheirOrder) {
         PrintSettings settings;
         std::vector<int> pages; // of the five, counted from 0
     } cases[] = {
-        {job(1, false, 2, 3), {1, 2}},
         {job(2, true), {0, 1, 2, 3, 4, 0, 1, 2, 3, 4}},
-        {job(2, false, 1, 2), {0, 0, 1, 1}},
+        {job(2, false, 2, 3), {1, 1, 2, 2}},
     };
     for (const Case& c : cases) {
         std::vector<std::vector<int>> expected;
         for (int i : c.pages) expected.push_back(p[size_t(i)]);
         EXPECT_EQ(linesOfPages(print(c.settings)), expected) << c.settings.copies;
     }
-    EXPECT_TRUE(platform->base.messages.empty());
+    EXPECT_TRUE(platform->messages.empty());
 }
 
 TEST_F(PrintTest, TheSelectionAloneAndAnEmptyTextStillOnePage) {
@@ -130,44 +131,29 @@ TEST_F(PrintTest, TheSelectionAloneAndAnEmptyTextStillOnePage) {
     EXPECT_FALSE(platform->printDialog.shown.back().second);
 }
 
-TEST_F(PrintTest, TheChoicesAreKeptForTheNextJobAndFailuresReported) {
+// A printer that cannot start is reported, and the wait cursor goes.
+TEST_F(PrintTest, AFailureToStartIsReported) {
     showText("TEXT\n");
     PrintSettings chosen;
-    chosen.copies = 3;
-    chosen.collate = true;
     chosen.outputFile = folder.file("no-such-folder/out.pdf");
     platform->printDialog.answers.push_back(chosen);
     run(cmd::kPrint);
-    ASSERT_EQ(platform->base.messages.size(), 1u);
-    EXPECT_EQ(platform->base.messages[0].text, "StartDoc Error!");
-    EXPECT_EQ(platform->base.messages[0].caption, "Larkspoon Error");
-    EXPECT_EQ(platform->base.messages[0].icon, MessageIcon::Error);
-    EXPECT_FALSE(platform->base.waitCursor);
-
-    run(cmd::kPrint); // cancelled: nothing printed, the choices as they were
-    ASSERT_EQ(platform->printDialog.shown.size(), 2u);
-    EXPECT_EQ(platform->printDialog.shown[1].first.copies, 3);
-    EXPECT_TRUE(platform->printDialog.shown[1].first.collate);
-    EXPECT_EQ(platform->base.messages.size(), 1u);
-
-    // A picture on show is printed as a picture, not as text.
-    state().shell.graphicShown = true;
-    run(cmd::kPrint);
-    EXPECT_EQ(platform->printDialog.shown.size(), 2u);
+    ASSERT_EQ(platform->messages.size(), 1u);
+    EXPECT_EQ(platform->messages[0].text, "StartDoc Error!");
+    EXPECT_EQ(platform->messages[0].caption, "Larkspoon Error");
+    EXPECT_FALSE(platform->waitCursor);
 }
 
-TEST_F(PrintTest, PageSetupKeepsTheMarginsAtLeastTheMinimum) {
-    const PageSetup& kept = state().shell.pageSetup;
-    EXPECT_EQ(kept.margins, (Margins{250, 250, 250, 500}));
-    EXPECT_EQ(kept.minimum, (Margins{250, 40, 250, 460}));
-    PageSetup answer = kept;
-    answer.margins = {100, 1000, 300, 200};
-    platform->pageSetupDialog.answers = {answer, std::nullopt}; // OK, then Cancel
-    run(cmd::kPageSetup);
-    EXPECT_EQ(kept.margins, (Margins{250, 1000, 300, 460}));
-    run(cmd::kPageSetup); // cancelled
-    EXPECT_EQ(kept.margins, (Margins{250, 1000, 300, 460}));
-    EXPECT_EQ(platform->pageSetupDialog.shown.size(), 2u);
+// A formatted document prints its text, the bold words in a bold face.
+TEST_F(PrintTest, AFormattedDocumentPrintsWithItsFormats) {
+    openThroughDialog(folder.write("WORKS.po", appleWorksVolume()), "WORKS.po");
+    window().treeView()->setCurrentIndex(indexOfPath({"LETTER"}));
+    run(cmd::kViewFile);
+    PdfFile pdf = print(PrintSettings{});
+    ASSERT_EQ(pdf.pages.size(), 1u);
+    EXPECT_TRUE(pdf.pages[0].startsWith("LARKSPOON GAZETTE Dear reader,"));
+    EXPECT_TRUE(
+        runTool("pdffonts", {QString::fromStdString(folder.file("print1.pdf"))}).contains("Bold"));
 }
 
 TEST(PrintLayout, PagesInTheOrderTheCopiesAndRangeAsk) {

@@ -1,7 +1,6 @@
 #include "shell_fixture.h"
 
 #include <QAction>
-#include <QMenu>
 
 #include "open_helpers.h"
 #include "shell/catalog_model.h"
@@ -63,25 +62,6 @@ QModelIndex ShellTest::indexOfPath(const std::vector<std::string>& names) {
     NodeId node = state().tree.root();
     for (const std::string& n : names) node = childWithText(state().tree, node, n);
     return window().treeModel()->indexOf(node);
-}
-
-std::string ShellTest::menuText(int index) {
-    std::string line;
-    for (QAction* a : window().menus()->menu(index)->actions()) {
-        if (!line.empty()) line += " | ";
-        line += a->isSeparator()
-                    ? std::string("-")
-                    : std::to_string(a->data().toInt()) + " " + a->text().toStdString();
-    }
-    return line;
-}
-
-std::set<int> ShellTest::enabledItems() {
-    std::set<int> on;
-    for (int index : {0, 2, 3, 4})
-        for (QAction* a : window().menus()->menu(index)->actions())
-            if (!a->isSeparator() && a->isEnabled()) on.insert(a->data().toInt());
-    return on;
 }
 
 bool ShellTest::enabled(int command) {

@@ -6,7 +6,6 @@
 #include <QModelIndex>
 #include <gtest/gtest.h>
 #include <memory>
-#include <set>
 
 #include "prodos_builder.h"
 #include "scripted_shell_platform.h"
@@ -33,11 +32,6 @@ class ShellTest : public ::testing::Test {
     // Shows a text in the display pane as a view does.
     void showText(const std::string& text);
     std::string settingsText() { return folder.readText("Larkspoon.ini"); }
-    // A menu of the bar as one line: "command text" of each item, "-" for a separator, joined
-    // by " | ".
-    std::string menuText(int index);
-    // The enabled items of every menu but Edit (which follows the text pane).
-    std::set<int> enabledItems();
     bool enabled(int command);
     // The text pane's text and selection.
     std::string shownText();

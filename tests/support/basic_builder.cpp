@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <stdexcept>
 
-
 namespace lk::test {
 
 std::vector<uint8_t> applesoftProgram(const std::vector<BasicLine>& lines, uint16_t base) {
@@ -43,13 +42,16 @@ int hexValue(char c) {
 }
 } // namespace
 
-std::vector<uint8_t> integerBody(std::string_view text) {
+namespace {
+std::vector<uint8_t> body(std::string_view text, bool integer) {
     std::vector<uint8_t> out;
     for (size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
         if (c == '{' && i + 3 < text.size() && text[i + 3] == '}') {
             out.push_back(uint8_t(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2])));
             i += 3;
+        } else if (!integer) {
+            out.push_back(uint8_t(c));
         } else if (c == '#' && i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '9') {
             uint32_t value = 0;
             out.push_back(uint8_t(0x80 | text[i + 1]));
@@ -64,6 +66,15 @@ std::vector<uint8_t> integerBody(std::string_view text) {
         }
     }
     return out;
+}
+} // namespace
+
+std::vector<uint8_t> integerBody(std::string_view text) {
+    return body(text, true);
+}
+
+std::vector<uint8_t> applesoftBody(std::string_view text) {
+    return body(text, false);
 }
 
 std::vector<uint8_t> withLengthWord(Bytes program) {

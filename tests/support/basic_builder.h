@@ -23,10 +23,11 @@ std::vector<uint8_t> applesoftProgram(const std::vector<BasicLine>& lines, uint1
 // An Integer BASIC program: each line's length byte, number, body and the $01 end token.
 std::vector<uint8_t> integerProgram(const std::vector<BasicLine>& lines);
 
-// An Integer BASIC line body written compactly: "{61}" is the token $61, "#936" a numeric
-// constant (marker byte, then the value), "\#" a plain "#", and any other character itself
-// with bit 7 set.
+// A line body written compactly: "{61}" is the byte $61 (a token). In Integer BASIC "#936" is a
+// numeric constant (marker byte, then the value), "\#" a plain "#", and any other character
+// itself with bit 7 set; in Applesoft any other character is itself.
 std::vector<uint8_t> integerBody(std::string_view text);
+std::vector<uint8_t> applesoftBody(std::string_view text);
 
 // An Applesoft or Integer BASIC program as a DOS 3.3 file holds it: its length word, then the
 // program.

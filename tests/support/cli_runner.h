@@ -1,6 +1,8 @@
-// Runs larkspoon-cli and captures what it writes.
+// Runs larkspoon-cli and captures what it writes, and reads the JSON it (and the test data)
+// writes.
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +26,16 @@ CliResult runCli(const std::vector<std::string>& args, const std::string& stdout
 // What the CLI wrote, as bytes.
 inline Bytes asBytes(std::string_view out) {
     return Bytes(reinterpret_cast<const uint8_t*>(out.data()), out.size());
+}
+
+using Json = nlohmann::json;
+
+// A text or number field; empty or 0 when it is missing.
+inline std::string text(const Json& j, const char* key) {
+    return j.value(key, std::string());
+}
+inline long number(const Json& j, const char* key) {
+    return j.value(key, 0L);
 }
 
 } // namespace lk::test

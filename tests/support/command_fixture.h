@@ -1,36 +1,46 @@
-// The commands without a window: a view that records what it is asked to show, the scripted
-// platform, and images opened through the program's own open path.
+// The commands without a window: a view that keeps what it is asked to show, a text pane over a
+// plain string, the scripted platform, and images opened through the program's own open path.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-#include "scripted_shell_platform.h"
 #include "app/command_handlers.h"
+#include "scripted_shell_platform.h"
 #include "temp_folder.h"
 
 namespace lk::test {
 
-// A text pane that holds nothing: the commands tested here never search, paste or print.
-class NullDisplayPane : public DisplayPane {
+// A text pane over a string: it searches, replaces and takes pastes as the window's pane does.
+class StringPane : public DisplayPane {
   public:
-    TextRange selection() const override { return {}; }
-    void select(TextRange) override {}
-    std::optional<TextRange> find(std::string_view, int64_t, bool) override { return {}; }
-    void replaceSelection(std::string_view) override {}
-    ClipboardOffer clipboardOffer() const override { return {}; }
-    bool paste(PasteSource) override { return false; }
+    TextRange selection() const override { return range; }
+    void select(TextRange r) override { range = r; }
+    std::optional<TextRange> find(std::string_view what, int64_t from, bool matchCase) override;
+    void replaceSelection(std::string_view with) override;
+    ClipboardOffer clipboardOffer() const override { return offer; }
+    // Takes anything but a picture, and records the form.
+    bool paste(PasteSource source) override {
+        pasted.push_back(source);
+        return source != PasteSource::Bitmap;
+    }
     void insertRichText(const RichText&) override {}
     void setWrapAt80(bool) override {}
-    FontChoice currentFont() const override { return {}; }
+    FontChoice currentFont() const override { return font; }
     std::vector<PrintProblem> print(const PrintSettings&, const PageSetup&,
                                     const std::string&) override {
         return {};
     }
+
+    std::string text;
+    TextRange range;
+    ClipboardOffer offer;
+    std::vector<PasteSource> pasted;
+    FontChoice font;
 };
 
-// Keeps the menu state and the display's text, and every call to the display in order.
+// Keeps the menu state and the display's text, and counts what was drawn.
 class RecordingView : public ShellView {
   public:
     void setCaption(const std::string&) override {}
@@ -38,34 +48,39 @@ class RecordingView : public ShellView {
     void beginTreeRebuild() override {}
     void endTreeRebuild() override {}
     void expandNode(NodeId) override {}
-    void clearDisplay() override {
-        calls.push_back("clear");
-        text.clear();
+    void clearDisplay() override { text.clear(), ++drawn; }
+    void setDisplayText(std::string_view t) override { text = std::string(t), ++drawn; }
+    void insertDisplayText(std::string_view t) override { text += t, ++drawn; }
+    void showDisplay() override {}
+    void hideImageWindow() override { pictureShown = false; }
+    bool showPicture(const Picture& p) override {
+        picture = p;
+        pictureShown = pictureTaken;
+        return pictureTaken;
     }
-    void setDisplayText(std::string_view t) override {
-        calls.push_back("set");
-        text = std::string(t);
+    std::vector<PrintProblem> printPicture(const PrintSettings&, const PageSetup&,
+                                           const std::string& name) override {
+        printedPicture = name;
+        return {};
     }
-    void insertDisplayText(std::string_view t) override {
-        calls.push_back("insert");
-        text += t;
-    }
-    void showDisplay() override { calls.push_back("show"); }
-    void hideImageWindow() override { calls.push_back("hidePicture"); }
-    void setDisplayWrap(bool on) override { calls.push_back(on ? "wrap" : "noWrap"); }
+    void setDisplayWrap(bool) override {}
     void editDisplay(EditAction) override {}
-    EditFacts displayEditFacts() override { return {}; }
+    EditFacts displayEditFacts() override { return facts; }
     DisplayPane& displayPane() override { return pane; }
-    void openFindDialog(FindMode, const FindRecord&) override {}
+    void openFindDialog(FindMode mode, const FindRecord&) override { findDialogs.push_back(mode); }
     void closeWindow() override {}
     void commandDelivered(int) override {}
 
-    std::vector<std::string> takeCalls() { return std::exchange(calls, {}); }
-
     MenuState menu;
-    std::vector<std::string> calls;
     std::string text;
-    NullDisplayPane pane;
+    int drawn = 0; // texts cleared, set or added to
+    EditFacts facts;
+    std::vector<FindMode> findDialogs;
+    StringPane pane;
+    Picture picture;          // the last one shown
+    bool pictureShown = false; // the picture pane shows it
+    bool pictureTaken = true; // whether the picture pane takes a picture
+    std::string printedPicture;
 };
 
 class CommandTest : public ::testing::Test {
@@ -76,6 +91,7 @@ class CommandTest : public ::testing::Test {
     void select(const std::vector<std::string>& names);
     void run(int command) { dispatchCommand(ctx, command); }
     bool enabled(int command) const { return view.menu.isEnabled(command); }
+    std::string lastMessage() const { return platform.lastMessage(); }
 
     TempFolder folder;
     AppState app;

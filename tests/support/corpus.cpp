@@ -25,30 +25,33 @@ bool corpusRequired() {
 }
 
 unsigned hexField(const Json& j, const char* key) {
-    return unsigned(std::stoul(j.str(key).substr(1), nullptr, 16));
+    return unsigned(std::stoul(text(j, key).substr(1), nullptr, 16));
 }
 
 std::vector<CorpusImage> loadCorpus() {
     std::vector<CorpusImage> images;
     if (!corpusPresent()) return images;
-    std::ifstream in(std::filesystem::path(corpusDir()) / "expected.jsonl");
     std::map<std::string, size_t> index;
+    // The WOZ images are read apart from the others; Larkspoon reads both.
+    for (const char* listing : {"expected.jsonl", "expected-woz.jsonl"}) {
+    std::ifstream in(std::filesystem::path(corpusDir()) / listing);
     for (std::string line; std::getline(in, line);) {
         if (line.empty()) continue;
-        Json j = parseJson(line);
-        std::string name = j.str("image");
+        Json j = Json::parse(line);
+        std::string name = text(j, "image");
         if (!index.count(name)) {
             index[name] = images.size();
             images.push_back({name, corpusDir() + "/" + name, {}, {}, {}});
         }
         CorpusImage& img = images[index[name]];
-        std::string kind = j.str("kind");
+        std::string kind = text(j, "kind");
         if (kind == "image")
             img.image = j;
         else if (kind == "volume")
             img.volume = j;
         else if (kind == "file")
             img.files.push_back(j);
+    }
     }
     return images;
 }

@@ -1,4 +1,5 @@
-// The real disk images under ../shared/corpus and their independent reading (expected.jsonl).
+// The real disk images under ../shared/corpus and their independent reading (expected.jsonl,
+// expected-woz.jsonl).
 // Tests that use them skip, saying so, when the folder is absent, unless the environment sets
 // LARKSPOON_REQUIRE_CORPUS (as CI does): then its absence fails them.
 #pragma once
@@ -6,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "json.h"
+#include "cli_runner.h"  // Json
 #include "temp_folder.h" // readFileBytes
 
 namespace lk::test {
@@ -17,7 +18,7 @@ struct CorpusImage {
     Json image;
     Json volume;
     std::vector<Json> files;
-    std::string fs() const { return volume.str("fs"); }
+    std::string fs() const { return volume.value("fs", ""); }
 };
 
 std::string corpusDir();

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "basic_builder.h" // withLengthWord
 #include "base/bytes.h"
+#include "basic_builder.h"  // withLengthWord
 #include "prodos_builder.h" // patternBytes, swapSectorOrder, withTwoImgHeader
 
 namespace lk::test {

@@ -1,5 +1,9 @@
 #include "open_helpers.h"
 
+#include <gtest/gtest.h>
+
+#include "prodos/read_file.h"
+
 namespace lk::test {
 
 namespace {
@@ -10,6 +14,21 @@ void collect(const CatalogTree& tree, NodeId node, int depth, std::vector<std::s
     }
 }
 } // namespace
+
+int32_t readFork(Opened& o, uint32_t entry, Fork fork) {
+    return reported(o.platform, [&](Outcome& out) {
+        return readProdosFile(o.image, entry, fork, o.file, out);
+    });
+}
+
+std::vector<uint8_t> readBytes(const FileDataBuffer& file, int32_t n) {
+    EXPECT_EQ(file.fileLength, n);
+    if (n < 0) return {};
+    EXPECT_EQ(file.fileData.size(), size_t(n) + 4);
+    if (file.fileData.size() != size_t(n) + 4) return {};
+    EXPECT_EQ(le32(file.fileData.data() + n), 0u);
+    return std::vector<uint8_t>(file.fileData.begin(), file.fileData.begin() + n);
+}
 
 std::vector<std::string> treeLines(const CatalogTree& tree) {
     std::vector<std::string> out;

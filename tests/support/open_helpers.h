@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "image/disk_image.h"
-#include "volume/open_image.h"
-#include "catalog/catalog_tree.h"
 #include "base/file_data.h"
+#include "catalog/catalog_tree.h"
+#include "image/disk_image.h"
 #include "scripted_platform.h"
+#include "volume/open_image.h"
 
 namespace lk::test {
 
@@ -21,12 +21,14 @@ struct Opened {
 
 // Opens the bytes as if read from a file of that name; what the open reported is shown on the
 // scripted platform.
-inline void openBytes(Opened& o, const std::string& name, std::vector<uint8_t> bytes) {
+inline OpenReport openBytes(Opened& o, const std::string& name, std::vector<uint8_t> bytes,
+                            const OpenOptions& options = {}) {
     o.image.path = name;
     o.image.fileTitle = name;
     Outcome outcome;
-    openImageFromMemory(o.image, o.tree, std::move(bytes), outcome);
+    OpenReport report = openImageFromMemory(o.image, o.tree, std::move(bytes), options, outcome);
     present(o.platform, outcome);
+    return report;
 }
 
 // Runs a core operation that reports into an outcome, and shows the outcome on the platform.
@@ -41,6 +43,14 @@ template <typename Operation> auto reported(Platform& platform, Operation operat
         return result;
     }
 }
+
+// Reads a fork of the ProDOS file whose entry is at that offset into o.file, showing what the
+// read reported on the platform; its length, or below 0 when it could not be read.
+int32_t readFork(Opened& o, uint32_t entry, Fork fork = Fork::Data);
+
+// The bytes a read of n bytes left in the file buffer, having checked what every read keeps:
+// the length, and four zero bytes after the data. None for a failed read (n below 0).
+std::vector<uint8_t> readBytes(const FileDataBuffer& file, int32_t n);
 
 // The texts of all nodes in tree order, each indented by two spaces per level.
 std::vector<std::string> treeLines(const CatalogTree& tree);

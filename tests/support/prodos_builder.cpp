@@ -4,11 +4,12 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "image/disk_image.h"
+
 namespace lk::test {
 
 namespace {
 constexpr uint32_t kVolumeDirBlocks[] = {2, 3, 4, 5};
-constexpr uint8_t kSectorMap[16] = {0, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 15};
 
 bool allZero(const uint8_t* p, size_t n) {
     return std::all_of(p, p + n, [](uint8_t b) { return b == 0; });
@@ -191,13 +192,15 @@ uint32_t ProdosBuilder::addExtended(uint16_t dir, const std::string& name, uint8
     return addEntry(dir, e);
 }
 
-std::vector<uint8_t> swapSectorOrder(std::vector<uint8_t> image) {
-    std::vector<uint8_t> copy = image;
-    for (size_t t = 0; (t + 1) * 4096 <= image.size(); ++t) {
-        for (size_t p = 0; p < 16; ++p)
-            std::memcpy(&image[t * 4096 + p * 256], &copy[t * 4096 + kSectorMap[p] * 256], 256);
-    }
-    return image;
+std::vector<uint8_t> swapSectorOrder(std::vector<uint8_t> bytes) {
+    DiskImage image;
+    size_t size = bytes.size();
+    image.buffer = std::move(bytes);
+    image.buffer.resize(size + kSpareBytes);
+    image.bufferValid = true;
+    reorderSectors(image, uint32_t(size));
+    image.buffer.resize(size);
+    return image.buffer;
 }
 
 std::vector<uint8_t> withTwoImgHeader(const std::vector<uint8_t>& data, SectorOrder order) {

@@ -62,7 +62,8 @@ class ProdosBuilder {
 FileEntry makeEntry(uint8_t storage, const std::string& name, uint8_t type = 0x04, uint16_t key = 0,
                     uint32_t eof = 0);
 
-// The same volume in DOS 3.3 sector order (the reordering is its own inverse).
+// The same volume in the other sector order, as the image layer reorders it (the reordering is
+// its own inverse).
 std::vector<uint8_t> swapSectorOrder(std::vector<uint8_t> image);
 // The image behind a 64-byte 2IMG header.
 std::vector<uint8_t> withTwoImgHeader(const std::vector<uint8_t>& data, SectorOrder order);

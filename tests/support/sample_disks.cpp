@@ -7,28 +7,14 @@
 
 namespace lk::test {
 
-namespace {
-
-// A line body: Applesoft tokens (bytes of $80 and above) and plain text.
-std::vector<uint8_t> line(std::initializer_list<std::string_view> parts) {
-    std::vector<uint8_t> out;
-    for (std::string_view p : parts) out.insert(out.end(), p.begin(), p.end());
-    return out;
-}
-
-} // namespace
-
+// 10 REM GREETINGS / 20 HOME / 30 FOR I=1 TO 3 / 40 PRINT "HELLO";I / 50 NEXT / 60 END
 std::vector<uint8_t> helloProgram() {
-    const std::string_view rem = "\xB2", home = "\x97", print = "\xBA", forToken = "\x81",
-                           equals = "\xD0", to = "\xC1", next = "\x82", end = "\x80";
-    return applesoftProgram({
-        {10, line({rem, " GREETINGS"})},
-        {20, line({home})},
-        {30, line({forToken, "I", equals, "1", to, "3"})},
-        {40, line({print, "\"HELLO\";I"})},
-        {50, line({next})},
-        {60, line({end})},
-    });
+    return applesoftProgram({{10, applesoftBody("{B2} GREETINGS")},
+                             {20, applesoftBody("{97}")},
+                             {30, applesoftBody("{81}I{D0}1{C1}3")},
+                             {40, applesoftBody("{BA}\"HELLO\";I")},
+                             {50, applesoftBody("{82}")},
+                             {60, applesoftBody("{80}")}});
 }
 
 std::vector<uint8_t> notesText() {
@@ -59,17 +45,19 @@ std::vector<uint8_t> viewsVolume() {
 
 std::vector<uint8_t> dosDisk() {
     Dos33Builder b(254);
-    std::vector<uint8_t> program = helloProgram();
-    std::vector<uint8_t> hello = withLengthWord(program);
     std::vector<uint8_t> notes = highBitText("LINE ONE\rLINE TWO\r");
     notes.push_back(0);
-    std::vector<uint8_t> loader = binaryFile(0x2000, Bytes(patternBytes(300, 2)));
-    std::vector<uint8_t> old = withLengthWord(patternBytes(40, 4));
-    b.addFile("HELLO", kDosApplesoft, Bytes(hello));
+    for (uint8_t c : highBitText("AFTER THE END")) notes.push_back(c);
+    std::vector<uint8_t> liar = binaryFile(0x300, Bytes(patternBytes(10)));
+    putLe16(liar.data() + 2, 0x7000); // a length word far beyond its one sector
+    b.addFile("HELLO", kDosApplesoft, Bytes(withLengthWord(helloProgram())));
     b.addFile("NOTES", kDosText, Bytes(notes));
-    b.addFile("LOADER", kDosBinary, Bytes(loader), true);
-    b.addFile("OLD", kDosInteger, Bytes(old));
+    b.addFile("LOADER", kDosBinary, Bytes(binaryFile(0x2000, Bytes(patternBytes(300, 2)))), true);
+    b.addFile("OLD", kDosInteger, Bytes(withLengthWord(patternBytes(40, 4))));
     b.addFile("BLANK", kDosText, Bytes(std::vector<uint8_t>(10, 0)));
+    b.addFile("ODD", 0x03, Bytes(patternBytes(10, 3)));
+    b.addFile("LIAR", kDosBinary, Bytes(liar));
+    b.addFile("A/B", 0x40, Bytes(highBitText("X")));
     return b.bytes();
 }
 

@@ -20,7 +20,9 @@ std::vector<uint8_t> finderResources();
 std::vector<uint8_t> viewsVolume();
 
 // A DOS 3.3 disk, volume 254: HELLO (Applesoft with its length word), NOTES (text, high bit
-// set, ended by a zero), LOADER (binary, locked), OLD (Integer BASIC), BLANK (text of zeros).
+// set, ended by a zero with more after it), LOADER (binary, locked), OLD (Integer BASIC), BLANK
+// (text of zeros), ODD (an unknown type), LIAR (binary whose length word runs past its sector)
+// and A/B (type $40, a name holding a slash).
 std::vector<uint8_t> dosDisk();
 
 } // namespace lk::test

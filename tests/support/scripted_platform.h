@@ -16,7 +16,8 @@ struct ShownMessage {
     MessageIcon icon;
 };
 
-class ScriptedPlatform : public Platform {
+// Records what a platform was asked to show; `Base` is the platform interface it stands for.
+template <typename Base> class Recording : public Base {
   public:
     void showMessage(std::string_view text, std::string_view caption, MessageIcon icon) override {
         messages.push_back({std::string(text), std::string(caption), icon});
@@ -29,19 +30,17 @@ class ScriptedPlatform : public Platform {
         return a;
     }
     void beep() override { ++beeps; }
-    void setWaitCursor(bool wait) override {
-        waitCursor = wait;
-        cursorChanges.push_back(wait);
-    }
+    void setWaitCursor(bool wait) override { waitCursor = wait; }
 
     std::vector<ShownMessage> messages;
     std::vector<ShownMessage> questions;
     std::deque<bool> answers;
     int beeps = 0;
     bool waitCursor = false;
-    std::vector<bool> cursorChanges;
 
     std::string lastMessage() const { return messages.empty() ? "" : messages.back().text; }
 };
+
+using ScriptedPlatform = Recording<Platform>;
 
 } // namespace lk::test

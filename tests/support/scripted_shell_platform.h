@@ -1,4 +1,4 @@
-// The shell's platform for tests: messages and questions as the core's scripted double, and
+// The shell's platform for tests: messages and questions recorded as the core's double does, and
 // dialogs, popup menus, the About box and the guide answered from scripts and recorded.
 #pragma once
 
@@ -31,21 +31,16 @@ struct ExportDialogStart {
     std::string folder;
 };
 
-class ScriptedShellPlatform : public ShellPlatform {
+class ScriptedShellPlatform : public Recording<ShellPlatform> {
   public:
-    void showMessage(std::string_view text, std::string_view caption, MessageIcon icon) override {
-        base.showMessage(text, caption, icon);
-    }
-    bool askYesNo(std::string_view text, std::string_view caption, MessageIcon icon) override {
-        return base.askYesNo(text, caption, icon);
-    }
-    void beep() override { base.beep(); }
-    void setWaitCursor(bool wait) override { base.setWaitCursor(wait); }
-
     std::optional<ChosenFile> chooseImageToOpen(const std::string& folder) override {
         return openDialog.ask(folder);
     }
     std::optional<ChosenFile> chooseImageToSave(const std::string&) override { return {}; }
+    std::optional<ChosenFile> chooseNibbleCopy(const std::string& folder,
+                                               const std::string& proposedPath) override {
+        return nibbleCopyDialog.ask({folder, proposedPath});
+    }
     std::optional<ImportChoice> chooseImportFiles(const std::string&) override { return {}; }
     bool chooseFont(FontChoice& font) override { return answer(fontDialog, font, font); }
     bool runPageSetup(PageSetup& setup) override { return answer(pageSetupDialog, setup, setup); }
@@ -62,6 +57,9 @@ class ScriptedShellPlatform : public ShellPlatform {
                                                const std::string& folder) override {
         return exportDialog.ask({suggestedName, folder});
     }
+    std::optional<ChosenFile> chooseGraphicFile(const std::string& folder) override {
+        return graphicDialog.ask(folder);
+    }
     std::optional<std::string> askBlockNumber(const std::string& lastEntry) override {
         return blockDialog.ask(lastEntry);
     }
@@ -71,11 +69,13 @@ class ScriptedShellPlatform : public ShellPlatform {
     }
     bool shiftHeld() override { return shift; }
 
-    ScriptedPlatform base;
     ScriptedDialog<std::string, ChosenFile> openDialog; // shown the folder it starts in
+    // Shown the folder it starts in and the proposed name.
+    ScriptedDialog<std::pair<std::string, std::string>, ChosenFile> nibbleCopyDialog;
     // An export answer naming a file that exists stands for the user having agreed to replace it.
     ScriptedDialog<ExportDialogStart, ChosenFile> exportDialog;
-    ScriptedDialog<std::string, std::string> blockDialog; // shown the last entry
+    ScriptedDialog<std::string, ChosenFile> graphicDialog; // shown the folder it starts in
+    ScriptedDialog<std::string, std::string> blockDialog;  // shown the last entry
     ScriptedDialog<TrackSectorEntry, TrackSectorEntry> sectorDialog;
     ScriptedDialog<FontChoice, FontChoice> fontDialog;
     ScriptedDialog<PageSetup, PageSetup> pageSetupDialog;

@@ -3,20 +3,18 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <unistd.h>
+
+#include "base/host_file.h"
 
 namespace lk::test {
 
 namespace fs = std::filesystem;
 
-namespace {
-std::atomic<int> folderCounter{0};
-}
-
 TempFolder::TempFolder() {
+    static std::atomic<int> counter{0};
     fs::path dir = fs::temp_directory_path() / ("larkspoon-folder-" + std::to_string(::getpid()) +
-                                                "-" + std::to_string(folderCounter++));
+                                                "-" + std::to_string(counter++));
     fs::remove_all(dir);
     fs::create_directories(dir);
     path = dir.string();
@@ -32,10 +30,9 @@ std::string TempFolder::file(const std::string& name) const {
 }
 
 std::string TempFolder::write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-    std::string p = file(name);
-    std::ofstream(p, std::ios::binary)
+    std::ofstream(file(name), std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return p;
+    return file(name);
 }
 
 std::string TempFolder::writeText(const std::string& name, const std::string& text) const {
@@ -56,9 +53,9 @@ bool TempFolder::exists(const std::string& name) const {
 }
 
 std::vector<uint8_t> readFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)),
-                                std::istreambuf_iterator<char>());
+    std::vector<uint8_t> bytes;
+    readWholeFile(path, bytes, 0);
+    return bytes;
 }
 
 } // namespace lk::test

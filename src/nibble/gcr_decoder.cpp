@@ -1,0 +1,188 @@
+#include "nibble/gcr_decoder.h"
+
+#include <cstring>
+
+#include "base/format.h"
+#include "image/disk_image.h"
+#include "nibble/gcr_table.h"
+
+namespace lk {
+
+namespace {
+
+// Sector numbers in address fields are physical: the sector image keeps logical order.
+constexpr uint8_t kDosLogical[16] = {0, 7, 14, 6, 13, 5, 12, 4, 11, 3, 10, 2, 9, 1, 8, 15};
+constexpr uint8_t kProdosLogical[16] = {0, 8, 1, 9, 2, 10, 3, 11, 4, 12, 5, 13, 6, 14, 7, 15};
+// The two low bits of each byte are stored swapped.
+constexpr uint8_t kReversed[4] = {0, 2, 1, 3};
+
+constexpr size_t kAddressFieldEnd = 13; // prologue to the end of the epilogue
+constexpr size_t kDataFieldEnd = 348;   // prologue, 342 nibbles, checksum, DE AA
+constexpr size_t kAuxNibbles = 86;      // the low two bits of three bytes each
+constexpr size_t kDataNibbles = 342;
+constexpr size_t kFirstNibble = 3; // after D5 AA AD
+
+bool dataFieldAt(Bytes s, size_t p) {
+    return p + kDataFieldEnd <= s.size() && s[p] == 0xD5 && s[p + 1] == 0xAA && s[p + 2] == 0xAD &&
+           s[p + 346] == 0xDE && s[p + 347] == 0xAA;
+}
+
+// A 4-and-4 pair: the odd bits, then the even bits, each filled up with ones.
+uint8_t fourAndFour(const uint8_t* p) {
+    return uint8_t(((p[0] << 1) | 1) & p[1]);
+}
+
+// Track t turned so that it starts at its first address field; a track without one reads as
+// zero.
+void alignTrack(Bytes nibbles, size_t t, uint8_t* out) {
+    Bytes track = nibbles.subspan(t * kNibbleTrackSize, kNibbleTrackSize);
+    for (size_t p = 0; p + kAddressFieldEnd <= kNibbleTrackSize; ++p) {
+        if (!addressFieldAt(track, p)) continue;
+        std::memcpy(out, track.data() + p, kNibbleTrackSize - p);
+        std::memcpy(out + kNibbleTrackSize - p, track.data(), p);
+        return;
+    }
+    std::memset(out, 0, kNibbleTrackSize);
+}
+
+// The 342 data nibbles of a field as their values (shifted left by two), the running XOR they
+// were written with undone as they are read. A nibble outside the code is counted and kept as
+// read; a field mark or a byte below $96 ends the translation, and the rest is kept as read.
+// The checksum nibble is never compared.
+void fieldValues(const uint8_t* field, uint8_t* values, NibbleCounts& counts) {
+    const uint8_t* nib = field + kFirstNibble;
+    uint8_t prev = 0;
+    size_t k = 0;
+    for (; k < kDataNibbles; ++k) {
+        uint8_t v = kSixAndTwoDecode[nib[k]];
+        if (v > 0xFC) {
+            if (v != kNotInCode) break;
+            ++counts.badNibbles;
+            v = nib[k];
+        }
+        values[k] = prev ^= v;
+    }
+    if (k < kDataNibbles && kSixAndTwoDecode[nib[k]] == kMarkNibble)
+        counts.errorBits |= kErrorMarkInData;
+    for (; k < kDataNibbles; ++k) values[k] = prev ^= nib[k];
+}
+
+// The 256 bytes of a field: six high bits from the main values, two low bits from the
+// auxiliary ones, each of which serves three bytes.
+void placeSector(const uint8_t* values, uint32_t offset, std::vector<uint8_t>& out,
+                 NibbleCounts& counts) {
+    const uint8_t* aux = values;
+    const uint8_t* main = values + kAuxNibbles;
+    uint8_t sector[256];
+    for (size_t i = 0; i < kAuxNibbles; ++i)
+        sector[i] = uint8_t(main[i] | kReversed[(aux[i] >> 2) & 3]);
+    for (size_t i = kAuxNibbles; i < 2 * kAuxNibbles; ++i)
+        sector[i] = uint8_t(main[i] | kReversed[(aux[i - kAuxNibbles] >> 4) & 3]);
+    for (size_t i = 2 * kAuxNibbles; i < 256; ++i)
+        sector[i] = uint8_t(main[i] | kReversed[(aux[i - 2 * kAuxNibbles] >> 6) & 3]);
+    counts.bytesWritten += 256;
+    if (uint64_t(offset) + 256 <= out.size()) {
+        std::memcpy(out.data() + offset, sector, 256);
+        return;
+    }
+    for (uint32_t i = 0; i < 256; ++i) {
+        if (uint64_t(offset) + i < out.size())
+            out[offset + i] = sector[i];
+        else
+            counts.errorBits |= kErrorOutsideImage;
+    }
+}
+
+// The aligned tracks are read as one stream, through a window of two tracks: a field that
+// starts in the first may end in the second.
+struct Scan {
+    Bytes nibbles;
+    const uint8_t* logical;
+    DecodedNibbles& out;
+    bool withReport;
+    bool inAddress = false;
+    uint32_t offset = 0;
+    std::vector<uint8_t> window = std::vector<uint8_t>(2 * kNibbleTrackSize);
+
+    // An address field names where the next data field goes. A sector number the table has
+    // no place for places nothing; a new field replaces one still waiting for its data.
+    void addressField(const uint8_t* f, size_t at) {
+        uint8_t volume = fourAndFour(f + 3), track = fourAndFour(f + 5);
+        uint8_t sector = fourAndFour(f + 7), checksum = fourAndFour(f + 9);
+        ++out.counts.addressFields;
+        inAddress = sector < kSectorsPerTrack;
+        int shown = inAddress ? logical[sector] : sector;
+        if (inAddress) offset = track * 4096u + uint32_t(shown) * 256u;
+        if (withReport)
+            appendFormat(out.report,
+                         "%i\tPosition: $%06X\tTrack: %i\tSector: %i\tVolume: %i\tChecksum: %i\n",
+                         out.counts.addressFields, unsigned(at), track, shown, volume, checksum);
+    }
+
+    void dataField(const uint8_t* f) {
+        uint8_t values[kDataNibbles];
+        fieldValues(f, values, out.counts);
+        ++out.counts.dataFields;
+        placeSector(values, offset, out.sectors, out.counts);
+        inAddress = false;
+    }
+
+    // Only a D5 can start a field, so the scan goes from one D5 to the next. Returns where the
+    // scan goes on, from the start of the window.
+    size_t scanTrack(Bytes s, size_t p, size_t base) {
+        while (p < kNibbleTrackSize) {
+            const void* hit = std::memchr(s.data() + p, 0xD5, kNibbleTrackSize - p);
+            if (!hit) return kNibbleTrackSize;
+            p = size_t(static_cast<const uint8_t*>(hit) - s.data());
+            if (addressFieldAt(s, p)) {
+                addressField(s.data() + p, base + p);
+                p += 12;
+            } else if (inAddress && dataFieldAt(s, p)) {
+                dataField(s.data() + p);
+                p += kDataFieldEnd - 1; // the scan goes on after the field
+            }
+            ++p;
+        }
+        return p;
+    }
+
+    void run() {
+        size_t tracks = nibbles.size() / kNibbleTrackSize;
+        if (tracks == 0) return;
+        alignTrack(nibbles, 0, window.data());
+        size_t p = 0;
+        for (size_t t = 0; t < tracks; ++t) {
+            bool last = t + 1 == tracks;
+            if (!last) alignTrack(nibbles, t + 1, window.data() + kNibbleTrackSize);
+            Bytes s(window.data(), last ? kNibbleTrackSize : 2 * kNibbleTrackSize);
+            p = scanTrack(s, p, t * kNibbleTrackSize) - kNibbleTrackSize;
+            std::memcpy(window.data(), window.data() + kNibbleTrackSize, kNibbleTrackSize);
+        }
+    }
+};
+
+} // namespace
+
+const uint8_t* logicalSectors(SectorTable table) {
+    return table == SectorTable::Prodos ? kProdosLogical : kDosLogical;
+}
+
+bool addressFieldAt(Bytes s, size_t p) {
+    return p + kAddressFieldEnd <= s.size() && s[p] == 0xD5 && s[p + 1] == 0xAA &&
+           s[p + 2] == 0x96 && s[p + 11] == 0xDE && s[p + 12] == 0xAA;
+}
+
+DecodedNibbles decodeNibbles(Bytes nibbles, SectorTable table, bool withReport) {
+    DecodedNibbles out;
+    if (nibbles.size() % kNibbleTrackSize != 0) {
+        out.result = kNotWholeTracks;
+        return out;
+    }
+    out.sectors.assign(nibbles.size() / kNibbleTrackSize * kTrackSize, 0);
+    Scan{nibbles, logicalSectors(table), out, withReport}.run();
+    out.result =
+        out.counts.errorBits ? -int32_t(out.counts.errorBits) : int32_t(out.sectors.size());
+    return out;
+}
+
+} // namespace lk

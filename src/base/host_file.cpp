@@ -23,7 +23,7 @@ HostRead readWholeFile(const std::string& path, std::vector<uint8_t>& out, size_
     out.clear();
     std::error_code ec;
     fs::path p = hostPath(path);
-    if (!fs::is_regular_file(p, ec)) return HostRead::Unreadable;
+    // The size of anything but a regular file (a folder) is an error, or fails the read below.
     uint64_t size = fs::file_size(p, ec);
     if (ec) return HostRead::Unreadable;
     if (size > maxSize) return HostRead::TooLarge;
@@ -76,6 +76,21 @@ bool writeFileReplacing(const std::string& path, Bytes bytes) {
         return false;
     }
     return true;
+}
+
+bool writeNewFile(const std::string& path, Bytes bytes) {
+    fs::path target = hostPath(path);
+#ifdef _WIN32
+    std::FILE* f = _wfopen(target.c_str(), L"wbx");
+#else
+    std::FILE* f = std::fopen(target.c_str(), "wbx");
+#endif
+    std::error_code ec;
+    if (!f) return fs::exists(target, ec) && writeFileReplacing(path, bytes);
+    bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    written = std::fclose(f) == 0 && written;
+    if (!written) fs::remove(target, ec);
+    return written;
 }
 
 PathParts splitPath(const std::string& path) {

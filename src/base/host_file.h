@@ -28,6 +28,11 @@ std::vector<uint8_t> readFileStart(const std::string& path, size_t count);
 // failed write never leaves half a file behind. False on any failure (the old file stays).
 bool writeFileReplacing(const std::string& path, Bytes bytes);
 
+// Writes the bytes to a new file at `path`, made only if no file is there (a failed write removes
+// what it began); a file that is there already is replaced through writeFileReplacing. For the
+// many small files of an extraction, which need no temporary file each.
+bool writeNewFile(const std::string& path, Bytes bytes);
+
 // Splits a path at its last folder separator and the last "." of the name after it; the
 // extension keeps its dot.
 struct PathParts {

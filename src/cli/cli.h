@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 
 #include "base/bytes.h"
 #include "base/file_data.h"
+#include "app/volume_changes.h"
 #include "base/outcome.h"
 #include "catalog/catalog_tree.h"
 #include "image/disk_image.h"
@@ -78,6 +80,21 @@ NodeId selectPath(Session& s, const std::string& path);
 // Reads the file of `path` as View Apple file does, its resource fork with --rsrc; false (told)
 // when there is no such file or nothing to show.
 bool readViewedFile(Session& s, const std::string& path, ViewRequest& request);
+// Opens the image for a change: refused (told) unless it holds a ProDOS volume in a sector image
+// (one converted from nibbles cannot be written back).
+std::optional<int> openForChange(Session& s);
+// The node of a path, "/" standing for the volume, selected; kNoNode (told) when there is none.
+NodeId selectPlace(Session& s, const std::string& path);
+// The folder (or volume) that a path's last name goes into, selected, with that name; kNoNode
+// (told) when it is not there.
+NodeId selectParent(Session& s, const std::string& path, std::string& name);
+// A question no one is there to answer with Yes: its text as a warning, and the command goes on.
+bool warnAndGoOn(Session& s, const Message& question);
+// A changing verb's end: the image saved once when the change was made, as File > Save saves
+// it; the file left as it was when it failed.
+int finishChange(Session& s, bool changed);
+// Runs a change (asking about a long pathname as warnAndGoOn does), reports it and finishes.
+int runChange(Session& s, const std::function<bool(const ChangeAnswers&, Outcome&)>& change);
 
 int usageError(const std::string& message);
 // Writes bytes to standard output; false (told) when they cannot all be written.
@@ -98,5 +115,11 @@ int runSector(int argc, char** argv);
 int runBitmap(int argc, char** argv);
 int runPicture(int argc, char** argv);
 int runConvert(int argc, char** argv);
+int runPut(int argc, char** argv);
+int runMkdir(int argc, char** argv);
+int runRm(int argc, char** argv);
+int runRename(int argc, char** argv);
+int runCp(int argc, char** argv);
+int runCheck(int argc, char** argv);
 
 } // namespace lk::cli

@@ -4,7 +4,9 @@
 
 #include "base/host_file.h"
 #include "catalog/find_path.h"
+#include "app/host_transfer.h"
 #include "cli/cli.h"
+#include "image/save_image.h"
 #include "volume/open_image.h"
 
 #ifdef _WIN32
@@ -24,6 +26,11 @@ bool listed(const std::vector<std::string>& list, const std::string& name) {
 bool parseArgs(const VerbSpec& spec, int argc, char** argv, Args& out, std::string& error) {
     for (int i = 0; i < argc; ++i) {
         std::string a = argv[i];
+        // A one-letter flag is written with one dash: -r.
+        if (a.size() == 2 && a[0] == '-' && listed(spec.flags, a.substr(1))) {
+            out.options.emplace_back(a.substr(1), "");
+            continue;
+        }
         if (a.size() < 3 || a.rfind("--", 0) != 0) {
             out.positional.push_back(a);
             continue;
@@ -116,6 +123,65 @@ NodeId selectPath(Session& s, const std::string& path) {
     }
     s.tree.select(node);
     return node;
+}
+
+std::optional<int> openForChange(Session& s) {
+    if (auto end = openVerbImage(s)) return end;
+    // File > Save is not offered for an image converted from nibbles either.
+    if (isNibbleKind(s.image.kind))
+        s.tell(MessageId::NibbleImageReadOnly, s.image.fileTitle);
+    else if (s.image.isDos33)
+        s.tell(MessageId::NotProdosVolume, s.image.fileTitle);
+    else
+        return std::nullopt;
+    return kUnreadable;
+}
+
+NodeId selectPlace(Session& s, const std::string& path) {
+    if (path == "/") {
+        s.tree.select(s.tree.root());
+        return s.tree.root();
+    }
+    return selectPath(s, path);
+}
+
+NodeId selectParent(Session& s, const std::string& path, std::string& name) {
+    size_t slash = path.find_last_of('/');
+    name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string parent = slash == std::string::npos ? "" : path.substr(0, slash);
+    NodeId node = parent.empty() && slash == 0 ? s.tree.root() : findNodeByPath(s.tree, parent);
+    const CatalogItem* item = s.tree.item(node);
+    if (!item || isFile(item->kind)) {
+        s.tell(MessageId::NoSuchPath, parent.empty() ? "/" : parent);
+        return kNoNode;
+    }
+    s.tree.select(node);
+    return node;
+}
+
+bool warnAndGoOn(Session& s, const Message& question) {
+    std::cerr << messageText(question) << '\n';
+    s.problems = true;
+    return true;
+}
+
+int runChange(Session& s, const std::function<bool(const ChangeAnswers&, Outcome&)>& change) {
+    Outcome outcome;
+    bool done = withLongPathAnswer(
+        [&](const Message& question) { return warnAndGoOn(s, question); }, outcome, change);
+    s.report(outcome);
+    return finishChange(s, done);
+}
+
+int finishChange(Session& s, bool changed) {
+    if (!changed) {
+        s.problems = true;
+        return finish(s);
+    }
+    Outcome saved;
+    saveImage(s.image, saved);
+    s.report(saved);
+    return finish(s);
 }
 
 int usageError(const std::string& message) {

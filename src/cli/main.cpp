@@ -1,4 +1,5 @@
 // larkspoon-cli: Larkspoon's core from the command line, for users and scripts.
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -19,6 +20,9 @@ constexpr Verb kVerbs[] = {
     {"bitmap", lk::cli::runBitmap}, {"catalog", lk::cli::runCatalog},
     {"export", lk::cli::runExport}, {"picture", lk::cli::runPicture},
     {"convert", lk::cli::runConvert},
+    {"put", lk::cli::runPut},       {"mkdir", lk::cli::runMkdir},
+    {"rm", lk::cli::runRm},         {"rename", lk::cli::runRename},
+    {"cp", lk::cli::runCp},         {"check", lk::cli::runCheck},
 };
 
 constexpr const char* kUsage =
@@ -45,16 +49,34 @@ constexpr const char* kUsage =
     "  convert [--force] IMAGE OUT        writes the image's sectors to OUT, in DOS order\n"
     "                                     (.do, .dsk) or ProDOS order (.po); --force\n"
     "                                     converts a disk that is not plainly sound\n"
+    "  get -r IMAGE PATH OUTDIR           a folder or the volume (\"/\") into host folders,\n"
+    "                                     each file named NAME#TTAAAA (type, aux type)\n"
+    "  put [-r] [--type T] [--aux HEX] [--access HEX] IMAGE HOSTPATH... DEST\n"
+    "                                     host files (folders with -r) into the folder\n"
+    "                                     DEST, or one of them as DEST\n"
+    "  mkdir IMAGE PATH                   a new folder\n"
+    "  rm [-r] IMAGE PATH                 deletes a file, or a folder with -r\n"
+    "  rename IMAGE PATH NEWNAME          a new name for a file, folder or the volume\n"
+    "  cp SRC_IMAGE PATH DEST_IMAGE DEST_FOLDER\n"
+    "                                     copies a file (both forks) into another image\n"
+    "  check IMAGE                        checks the volume: exit 0 sound, 1 notes, 2 errors\n"
     "\n"
     "PATH is /VOLUME/FOLDER/FILE or FOLDER/FILE; case and the spaces that pad DOS 3.3\n"
     "names do not matter.\n"
     "N, TRACK and SECTOR are decimal, $hex or hhex, 0xhex or 0octal.\n"
     "Exit status: 0 success, 1 the image or file could not be read, 2 usage error\n"
-    "(a number out of range included; for picture, OUT could not be written).\n";
+    "(a number out of range included; for picture, OUT could not be written).\n"
+    "The verbs that change an image save it once at the end, as File > Save does, and\n"
+    "leave it as it was when they fail.\n";
 
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // A file-size limit makes a write fail instead of ending the program, so that a save leaves
+    // the old file whole and removes its temporary file.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     if (argc < 2) {
         std::fputs(kUsage, stdout);
         return lk::cli::kOk;

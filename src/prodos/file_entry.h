@@ -45,6 +45,19 @@ inline constexpr uint32_t kLastModified = 0x21;
 inline constexpr uint32_t kHeaderPointer = 0x25;
 } // namespace entry
 
+// Fields of a directory's header as offsets in its key block (the header entry's offsets + 4).
+namespace dirHeader {
+inline constexpr uint32_t kCreation = 0x1C;
+inline constexpr uint32_t kEntryLength = 0x23;
+inline constexpr uint32_t kEntriesPerBlock = 0x24;
+inline constexpr uint32_t kFileCount = 0x25;
+inline constexpr uint32_t kBitMapPointer = 0x27; // of the volume directory
+inline constexpr uint32_t kTotalBlocks = 0x29;
+inline constexpr uint32_t kParentPointer = 0x27; // of a subdirectory
+inline constexpr uint32_t kParentEntry = 0x29;
+inline constexpr uint32_t kParentEntryLength = 0x2A;
+} // namespace dirHeader
+
 inline constexpr uint8_t kAccessDestroy = 0x80;
 inline constexpr uint8_t kAccessRename = 0x40;
 inline constexpr uint8_t kAccessBackup = 0x20;

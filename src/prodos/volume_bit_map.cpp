@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 #include "base/format.h"
 #include "prodos/volume_info.h"
@@ -44,9 +45,29 @@ uint32_t countFreeBlocks(const DiskImage& image) {
     uint32_t covered = map.coveredBlocks();
     uint32_t whole = covered / 8;
     uint32_t free = 0;
-    for (uint32_t i = 0; i < whole; ++i) free += uint32_t(std::popcount(map.bytes[i]));
+    uint32_t i = 0;
+    // Eight bytes at a time: imports count the free blocks before every file.
+    for (uint64_t word = 0; i + 8 <= whole; i += 8) {
+        std::memcpy(&word, map.bytes.data() + i, 8);
+        free += uint32_t(std::popcount(word));
+    }
+    for (; i < whole; ++i) free += uint32_t(std::popcount(map.bytes[i]));
     for (uint32_t block = whole * 8; block < covered; ++block) free += map.blockFree(block);
     return free;
+}
+
+bool freeBytesAtLeast(const DiskImage& image, uint64_t bytes) {
+    VolumeBitMap map = volumeBitMap(image);
+    uint64_t needed = (bytes + kBlockSize - 1) / kBlockSize;
+    uint64_t free = 0;
+    for (uint32_t block = map.coveredBlocks(); block > 0 && free < needed; --block) {
+        if (block % 8 == 0 && map.bytes[block / 8 - 1] == 0) {
+            block -= 7; // a byte of used blocks at once
+            continue;
+        }
+        free += map.blockFree(block - 1);
+    }
+    return free >= needed;
 }
 
 std::string bitMapText(const DiskImage& image, DamageReport& damage) {

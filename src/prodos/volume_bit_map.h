@@ -29,6 +29,10 @@ VolumeBitMap volumeBitMap(const DiskImage& image);
 // a last partial byte included. Blocks whose bits lie beyond the image count as in use.
 uint32_t countFreeBlocks(const DiskImage& image);
 
+// Whether the free blocks hold at least `bytes` bytes (countFreeBlocks x 512, counted only as
+// far as needed: from the end of the map, where the free blocks of a filling volume lie).
+bool freeBytesAtLeast(const DiskImage& image, uint64_t bytes);
+
 // The text of Display Volume Bit Map: 64 blocks a row in groups of 16, "-" free and "+" used,
 // each row labelled with its first block in hexadecimal. A map cut short by the end of the
 // image shows the blocks it covers and notes the damage.

@@ -19,9 +19,10 @@ std::string quote(const std::string& s) {
 }
 } // namespace
 
-CliResult runCli(const std::vector<std::string>& args, const std::string& stdoutTo) {
+CliResult runCli(const std::vector<std::string>& args, const std::string& stdoutTo,
+                 const std::string& shellFirst) {
     TempFolder dir;
-    std::string command = quote(LARKSPOON_CLI);
+    std::string command = shellFirst + quote(LARKSPOON_CLI);
     for (const auto& a : args) command += " " + quote(a);
     command += " >" + quote(stdoutTo.empty() ? dir.file("stdout") : stdoutTo) + " 2>" +
                quote(dir.file("stderr"));

@@ -18,8 +18,10 @@ struct CliResult {
 };
 
 // Runs the CLI built with the tests on the given arguments; its standard output goes to
-// `stdoutTo` when one is named (and is not captured then).
-CliResult runCli(const std::vector<std::string>& args, const std::string& stdoutTo = "");
+// `stdoutTo` when one is named (and is not captured then). `shellFirst` is a shell command run
+// before it in the same shell ("ulimit -f 64; ").
+CliResult runCli(const std::vector<std::string>& args, const std::string& stdoutTo = "",
+                 const std::string& shellFirst = "");
 
 // What the CLI wrote, as bytes.
 inline Bytes asBytes(std::string_view out) {

@@ -1,0 +1,118 @@
+#include "shell/preferences_sheet.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <map>
+
+#include "shell/context_help.h"
+#include "shell/qt_platform.h"
+
+namespace lk {
+
+namespace {
+
+constexpr const char* kHelpPage = "preferences.html";
+
+QPushButton* button(QWidget* parent, std::string_view text, QVBoxLayout* layout) {
+    auto* b = new QPushButton(toQString(text), parent);
+    b->setAutoDefault(false);
+    layout->addWidget(b);
+    return b;
+}
+
+} // namespace
+
+PreferencesSheet::PreferencesSheet(QWidget* parent, const PreferenceChoices& choices,
+                                   PreferenceActions& actions, ShellPlatform& platform)
+    : QDialog(parent), tabs_(new QTabWidget(this)) {
+    setWindowTitle(toQString(kPreferencesTitle));
+    auto* help = new ContextHelp(this, QString::fromLatin1(kHelpPage), platform);
+    std::array<QVBoxLayout*, std::size(kPreferencePageTitles)> pages{};
+    for (size_t p = 0; p < pages.size(); ++p) {
+        auto* page = new QWidget(tabs_);
+        pages[p] = new QVBoxLayout(page);
+        tabs_->addTab(page, toQString(kPreferencePageTitles[p]));
+    }
+    // Each switch in its page's group, the groups in the order their first switch comes.
+    std::map<std::pair<size_t, std::string_view>, QVBoxLayout*> groups;
+    for (size_t i = 0; i < kPreferenceSwitchCount; ++i) {
+        const PreferenceSwitch& sw = kPreferenceSwitches[i];
+        QVBoxLayout* page = pages[size_t(sw.page)];
+        QVBoxLayout*& where = groups[{size_t(sw.page), sw.group}];
+        if (!where) {
+            where = page;
+            if (!sw.group.empty()) {
+                auto* box = new QGroupBox(toQString(sw.group), page->parentWidget());
+                where = new QVBoxLayout(box);
+                page->addWidget(box);
+            }
+        }
+        QWidget* owner = where->parentWidget() ? where->parentWidget() : page->parentWidget();
+        QAbstractButton* control = sw.radio
+                                       ? static_cast<QAbstractButton*>(new QRadioButton(owner))
+                                       : static_cast<QAbstractButton*>(new QCheckBox(owner));
+        control->setText(toQString(sw.text));
+        control->setChecked(choices.checked[i]);
+        where->addWidget(control);
+        help->add({control}, sw.key);
+        switches_[i] = control;
+        if (sw.radio) connect(control, &QAbstractButton::toggled, this, [this] { updateChooseFont(); });
+    }
+
+    QVBoxLayout* display = pages[size_t(PreferencePage::Display)];
+    QWidget* displayPage = display->parentWidget();
+    chooseFont_ = button(displayPage, kChooseFontText, display);
+    fontColor_ = button(displayPage, kFontColorText, display);
+    background_ = button(displayPage, kBackgroundText, display);
+    help->add({chooseFont_}, "FontName");
+    help->add({fontColor_}, "FontColor");
+    help->add({background_}, "BkgrndColor");
+    connect(chooseFont_, &QPushButton::clicked, this, [&actions] { actions.chooseFont(); });
+    connect(fontColor_, &QPushButton::clicked, this, [&actions] { actions.chooseFontColor(); });
+    connect(background_, &QPushButton::clicked, this, [&actions] { actions.chooseBackground(); });
+    updateChooseFont();
+
+    QVBoxLayout* conversion = groups[{size_t(PreferencePage::Conversion), "TrackStore"}];
+    auto* tracksRow = new QHBoxLayout;
+    auto* tracksLabel = new QLabel(toQString(kTracksLabel), conversion->parentWidget());
+    tracks_ = new QLineEdit(toQString(choices.saveTracks), conversion->parentWidget());
+    tracks_->setMaxLength(int(kTracksMaxChars));
+    tracks_->setMaximumWidth(tracks_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+    tracksLabel->setBuddy(tracks_);
+    tracksRow->addWidget(tracksLabel);
+    tracksRow->addWidget(tracks_);
+    tracksRow->addStretch();
+    conversion->addLayout(tracksRow);
+    help->add({tracksLabel, tracks_}, "SaveTracks");
+    connect(tracks_, &QLineEdit::textEdited, this,
+            [&actions](const QString& text) { actions.tracksEdited(fromQString(text)); });
+
+    for (QVBoxLayout* page : pages) page->addStretch();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addWidget(buttons);
+}
+
+void PreferencesSheet::updateChooseFont() {
+    if (chooseFont_) chooseFont_->setEnabled(control("OtherFont")->isChecked());
+}
+
+PreferenceChoices PreferencesSheet::choices() const {
+    PreferenceChoices c;
+    for (size_t i = 0; i < kPreferenceSwitchCount; ++i) c.checked[i] = switches_[i]->isChecked();
+    c.saveTracks = fromQString(tracks_->text());
+    return c;
+}
+
+} // namespace lk

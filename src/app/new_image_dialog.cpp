@@ -1,7 +1,8 @@
 #include "app/new_image_dialog.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "base/upper_text.h"
 
 namespace lk {
 
@@ -38,19 +39,13 @@ void floppyType(NewDialogState& s) {
     s.writeProtectEnabled = false;
 }
 
-std::string upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return char(std::toupper(c)); });
-    return text;
-}
-
 } // namespace
 
 NewDialogState openNewDialog(const NewImageChoice& c) {
     NewDialogState s;
     checkOrder(s, c.newOrder == "DOS");
     s.writeProtect = c.newWriteProtect == "TRUE";
-    s.volumeName = upper(c.newVolumeName);
+    s.volumeName = upperText(c.newVolumeName);
     s.sizeIndex = std::max(newImageSizeIndex(c.newSize), 0);
     if (c.newType == "DSK")
         floppyType(s);
@@ -89,7 +84,7 @@ void chooseNewImageSize(NewDialogState& s, int index) {
 NewImageChoice acceptNewDialog(const NewDialogState& s) {
     NewImageChoice c;
     c.newSize = std::string(kNewImageSizes[size_t(s.sizeIndex)].name);
-    c.newVolumeName = upper(s.volumeName.substr(0, 15));
+    c.newVolumeName = upperText(s.volumeName.substr(0, 15));
     c.newOrder = s.dos ? "DOS" : "PRODOS";
     c.newType = s.dsk || s.dos ? "DSK" : s.po ? "PO" : "2IMG";
     if (c.newType == "DSK") c.newSize = std::string(kNewImageSizes[kFloppySizeIndex].name);

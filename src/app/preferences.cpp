@@ -1,9 +1,7 @@
 #include "app/preferences.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "base/format.h"
+#include "base/upper_text.h"
 #include "settings/load_settings.h"
 #include "settings/setting_keys.h"
 
@@ -31,9 +29,7 @@ PreferenceChoices preferenceChoices(Settings& settings) {
         const PreferenceSwitch& sw = kPreferenceSwitches[i];
         std::optional<SettingRef> ref = findSetting(sw.section, sw.key);
         if (!ref) continue;
-        std::string text = settings.texts[ref->textSlot()];
-        std::transform(text.begin(), text.end(), text.begin(),
-                       [](unsigned char ch) { return char(std::toupper(ch)); });
+        std::string text = upperText(settings.texts[ref->textSlot()]);
         c.checked[i] = text == "TRUE";
         setSettingText(settings, *ref, std::move(text));
     }

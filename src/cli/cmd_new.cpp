@@ -1,12 +1,11 @@
 // larkspoon-cli new [--size SIZE] [--type 2img|dsk|po] [--order prodos|dos] [--locked] [--force]
 // NAME: the empty image File > New makes, written as NAME's folder + the volume name + the
 // type's extension.
-#include <algorithm>
-#include <cctype>
 #include <ctime>
 
 #include "app/new_image_dialog.h"
 #include "base/host_file.h"
+#include "base/upper_text.h"
 #include "cli/cli.h"
 #include "image/save_image.h"
 #include "prodos/format_volume.h"
@@ -15,21 +14,15 @@ namespace lk::cli {
 
 namespace {
 
-std::string upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return char(std::toupper(c)); });
-    return text;
-}
-
 // The dialog's choice from the options; nothing (told) for one it cannot make.
 std::optional<NewImageChoice> choiceFromArgs(const Args& args, const std::string& volumeName) {
     NewImageChoice c;
-    c.newOrder = upper(args.value("order", "prodos"));
+    c.newOrder = upperText(args.value("order", "prodos"));
     // DOS order is a 5.25-inch DSK's, as clicking "DOS" in the dialog makes it.
-    c.newType = upper(args.value("type", c.newOrder == "DOS" ? "dsk" : "2img"));
+    c.newType = upperText(args.value("type", c.newOrder == "DOS" ? "dsk" : "2img"));
     c.newSize = args.value("size", c.newType == "DSK" ? "143Kb" : "800Kb");
     for (const NewImageSize& s : kNewImageSizes)
-        if (upper(std::string(s.name)) == upper(c.newSize)) c.newSize = std::string(s.name);
+        if (upperText(std::string(s.name)) == upperText(c.newSize)) c.newSize = std::string(s.name);
     c.newWriteProtect = args.has("locked") ? "TRUE" : "FALSE";
     c.newVolumeName = volumeName;
     if (!newImageSpec(c) || (args.has("locked") && c.newType != "2IMG")) {
@@ -49,7 +42,7 @@ int runNew(int argc, char** argv) {
     const std::string& name = s.args.positional[0];
     size_t slash = name.find_last_of("/\\");
     std::string folder = slash == std::string::npos ? "" : name.substr(0, slash + 1);
-    std::string volumeName = upper(name.substr(folder.size()).substr(0, 15));
+    std::string volumeName = upperText(name.substr(folder.size()).substr(0, 15));
     if (!usableAsFileName(volumeName)) return usageError("NAME must end in a volume name");
     std::optional<NewImageChoice> choice = choiceFromArgs(s.args, volumeName);
     if (!choice) return kUsage;

@@ -28,10 +28,10 @@ struct PreferenceSwitch {
 
 // In the order OK writes them.
 inline constexpr PreferenceSwitch kPreferenceSwitches[] = {
-    {PreferencePage::General, "Prompt before exiting Larkspoon", "Prompts", "QuitPrompt"},
-    {PreferencePage::General, "Prompt before deleting file", "Prompts", "DelPrompt"},
-    {PreferencePage::General, "AutoSave", "Prompts", "AutoSavePrompt"},
-    {PreferencePage::General, "Remember last directory opened", "Prompts", "OpenDir"},
+    {PreferencePage::General, "Prompt before exiting Larkspoon", "Prompts", "QuitPrompt", ""},
+    {PreferencePage::General, "Prompt before deleting file", "Prompts", "DelPrompt", ""},
+    {PreferencePage::General, "AutoSave", "Prompts", "AutoSavePrompt", ""},
+    {PreferencePage::General, "Remember last directory opened", "Prompts", "OpenDir", ""},
     {PreferencePage::Translation, "AppleWorks WP + DB", "Translate", "AWP", "Text files"},
     {PreferencePage::Translation, "Text", "Translate", "TXT", "Text files"},
     {PreferencePage::Translation, "Source", "Translate", "SRC", "Text files"},

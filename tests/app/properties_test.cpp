@@ -9,6 +9,7 @@
 #include "image/new_image.h"
 #include "nibble/gcr_decoder.h"
 #include "nibble_builder.h"
+#include "open_helpers.h"
 #include "prodos/dates.h"
 #include "prodos_builder.h"
 

@@ -33,9 +33,8 @@ PreferenceChoices preferenceChoices(Settings& settings) {
         c.checked[i] = text == "TRUE";
         setSettingText(settings, *ref, std::move(text));
     }
-    c.saveTracks = format("%i", settings.saveTracks);
-    if (std::optional<SettingRef> ref = findSetting("TrackStar", "SaveTracks"))
-        c.saveTracks = settings.texts[ref->textSlot()];
+    // The entry shows the text as the file gives it.
+    c.saveTracks = settings.texts[findSetting("TrackStar", "SaveTracks")->textSlot()];
     return c;
 }
 

@@ -34,6 +34,7 @@ PreferencesSheet::PreferencesSheet(QWidget* parent, const PreferenceChoices& cho
                                    PreferenceActions& actions, ShellPlatform& platform)
     : QDialog(parent), tabs_(new QTabWidget(this)) {
     setWindowTitle(toQString(kPreferencesTitle));
+    tabs_->setUsesScrollButtons(false); // every page's title in view
     auto* help = new ContextHelp(this, QString::fromLatin1(kHelpPage), platform);
     std::array<QVBoxLayout*, std::size(kPreferencePageTitles)> pages{};
     for (size_t p = 0; p < pages.size(); ++p) {
@@ -41,21 +42,27 @@ PreferencesSheet::PreferencesSheet(QWidget* parent, const PreferenceChoices& cho
         pages[p] = new QVBoxLayout(page);
         tabs_->addTab(page, toQString(kPreferencePageTitles[p]));
     }
-    // Each switch in its page's group, the groups in the order their first switch comes.
+    // Each switch in its page's group, the groups two abreast in the order their first switch
+    // comes.
     std::map<std::pair<size_t, std::string_view>, QVBoxLayout*> groups;
+    std::array<QHBoxLayout*, std::size(kPreferencePageTitles)> rows{};
     for (size_t i = 0; i < kPreferenceSwitchCount; ++i) {
         const PreferenceSwitch& sw = kPreferenceSwitches[i];
-        QVBoxLayout* page = pages[size_t(sw.page)];
-        QVBoxLayout*& where = groups[{size_t(sw.page), sw.group}];
+        size_t p = size_t(sw.page);
+        QVBoxLayout*& where = groups[{p, sw.group}];
         if (!where) {
-            where = page;
+            where = pages[p];
             if (!sw.group.empty()) {
-                auto* box = new QGroupBox(toQString(sw.group), page->parentWidget());
+                auto* box = new QGroupBox(toQString(sw.group), pages[p]->parentWidget());
                 where = new QVBoxLayout(box);
-                page->addWidget(box);
+                if (!rows[p] || rows[p]->count() == 2) {
+                    rows[p] = new QHBoxLayout;
+                    pages[p]->addLayout(rows[p]);
+                }
+                rows[p]->addWidget(box, 1);
             }
         }
-        QWidget* owner = where->parentWidget() ? where->parentWidget() : page->parentWidget();
+        QWidget* owner = where->parentWidget();
         QAbstractButton* control = sw.radio
                                        ? static_cast<QAbstractButton*>(new QRadioButton(owner))
                                        : static_cast<QAbstractButton*>(new QCheckBox(owner));
@@ -66,9 +73,10 @@ PreferencesSheet::PreferencesSheet(QWidget* parent, const PreferenceChoices& cho
         switches_[i] = control;
         if (sw.radio) connect(control, &QAbstractButton::toggled, this, [this] { updateChooseFont(); });
     }
-
-    QVBoxLayout* display = pages[size_t(PreferencePage::Display)];
-    QWidget* displayPage = display->parentWidget();
+    // The font and colour buttons beside the font radios.
+    QWidget* displayPage = pages[size_t(PreferencePage::Display)]->parentWidget();
+    auto* display = new QVBoxLayout;
+    rows[size_t(PreferencePage::Display)]->addLayout(display, 1);
     chooseFont_ = button(displayPage, kChooseFontText, display);
     fontColor_ = button(displayPage, kFontColorText, display);
     background_ = button(displayPage, kBackgroundText, display);
@@ -78,7 +86,10 @@ PreferencesSheet::PreferencesSheet(QWidget* parent, const PreferenceChoices& cho
     connect(chooseFont_, &QPushButton::clicked, this, [&actions] { actions.chooseFont(); });
     connect(fontColor_, &QPushButton::clicked, this, [&actions] { actions.chooseFontColor(); });
     connect(background_, &QPushButton::clicked, this, [&actions] { actions.chooseBackground(); });
+    display->addStretch();
     updateChooseFont();
+    for (QHBoxLayout* row : rows)
+        if (row && row->count() == 1) row->addStretch(1);
 
     QVBoxLayout* conversion = groups[{size_t(PreferencePage::Conversion), "TrackStore"}];
     auto* tracksRow = new QHBoxLayout;

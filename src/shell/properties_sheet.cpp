@@ -49,6 +49,9 @@ PropertiesSheet::PropertiesSheet(QWidget* parent, ShellPlatform& platform)
     QGridLayout* advanced = newPage("Advanced", -1);
     for (const auto& f : kAdvancedFields) addField(advanced, f.label, f.key);
 
+    // Each page's texts at its top.
+    for (QGridLayout* grid : {general, volume, image, advanced})
+        grid->setRowStretch(grid->rowCount(), 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -62,7 +65,6 @@ QGridLayout* PropertiesSheet::newPage(std::string_view title, int iconPage) {
     auto* page = new QWidget(tabs_);
     auto* grid = new QGridLayout(page);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(20, 1);
     grid->setHorizontalSpacing(12);
     if (iconPage >= 0) {
         auto* icon = new QLabel(page);

@@ -41,11 +41,6 @@ TEST(NewDialog, RadiosSizeListAndWriteProtectFollowTheRules) {
     // A DSK choice opens as a DSK: the size list off at 143Kb, DOS available.
     s = openNewDialog({"DOS", "TRUE", "x", "DSK", "800Kb"});
     EXPECT_TRUE(s.dsk && s.dos && s.dosEnabled && !s.sizeListEnabled && s.sizeIndex == 0);
-    // Choices the dialog cannot make.
-    for (NewImageChoice bad : {NewImageChoice{"DOS", "FALSE", "X", "2IMG", "800Kb"},
-                               NewImageChoice{"PRODOS", "FALSE", "X", "DSK", "800Kb"},
-                               NewImageChoice{"PRODOS", "FALSE", "X", "PO", "2Mb"}})
-        EXPECT_FALSE(newImageSpec(bad)) << bad.newType << bad.newSize;
 }
 
 // OK writes the image under its volume name where the dialogs last went and opens it; the

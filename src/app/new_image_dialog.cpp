@@ -87,8 +87,10 @@ NewImageChoice acceptNewDialog(const NewDialogState& s) {
     c.newVolumeName = upperText(s.volumeName.substr(0, 15));
     c.newOrder = s.dos ? "DOS" : "PRODOS";
     c.newType = s.dsk || s.dos ? "DSK" : s.po ? "PO" : "2IMG";
-    if (c.newType == "DSK") c.newSize = std::string(kNewImageSizes[kFloppySizeIndex].name);
-    else c.newOrder = "PRODOS";
+    if (c.newType == "DSK")
+        c.newSize = std::string(kNewImageSizes[kFloppySizeIndex].name);
+    else
+        c.newOrder = "PRODOS";
     c.newWriteProtect = s.writeProtect ? "TRUE" : "FALSE";
     return c;
 }

@@ -83,8 +83,8 @@ bool chooseSettingColor(Settings& settings, const std::string& settingsPath,
     return true;
 }
 
-bool chooseSettingFont(Settings& settings, const std::string& settingsPath,
-                       ShellPlatform& platform, FontChoice& chosen) {
+bool chooseSettingFont(Settings& settings, const std::string& settingsPath, ShellPlatform& platform,
+                       FontChoice& chosen) {
     chosen.face = settings.fontName;
     chosen.points = settings.fontSize;
     chosen.colorRef = settings.fontColor;

@@ -32,7 +32,7 @@ bool chooseSettingColor(Settings& settings, const std::string& settingsPath,
 
 // "Choose font": the font dialog starting from the display font; on OK the face and size are
 // written at once. True for OK.
-bool chooseSettingFont(Settings& settings, const std::string& settingsPath,
-                       ShellPlatform& platform, FontChoice& chosen);
+bool chooseSettingFont(Settings& settings, const std::string& settingsPath, ShellPlatform& platform,
+                       FontChoice& chosen);
 
 } // namespace lk

@@ -144,8 +144,8 @@ GeneralPage dosGeneralPage(const DiskImage& image, const CatalogItem& item) {
 } // namespace
 
 std::string storageTypeName(uint8_t s) {
-    constexpr std::string_view kNames[] = {"Deleted", "Seedling", "Sapling", "Tree",
-                                           "Pascal Section", "Extended"};
+    constexpr std::string_view kNames[] = {"Deleted", "Seedling",       "Sapling",
+                                           "Tree",    "Pascal Section", "Extended"};
     if (s < std::size(kNames)) return std::string(kNames[s]);
     if (s == kStorageSubdirectory) return "Subdirectory";
     if (s == kStorageSubdirectoryHeader) return "Subdirectory header";

@@ -37,8 +37,7 @@ class SheetActions : public PreferenceActions {
 
 void commandProperties(ShellContext& ctx) {
     AppState& app = ctx.app;
-    if (app.tree.empty() || app.tree.selection() == kNoNode || app.shell.selectedEntry == 0)
-        return;
+    if (app.tree.empty() || app.tree.selection() == kNoNode || app.shell.selectedEntry == 0) return;
     ctx.view.showProperties(propertySheet(app.image, app.tree), true);
 }
 

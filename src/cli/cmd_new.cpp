@@ -53,8 +53,7 @@ int runNew(int argc, char** argv) {
         return finish(s);
     }
     s.image.path = path;
-    createNewImage(s.image, *newImageSpec(*choice), volumeName,
-                   localDateTime(std::time(nullptr)));
+    createNewImage(s.image, *newImageSpec(*choice), volumeName, localDateTime(std::time(nullptr)));
     Outcome outcome;
     saveImage(s.image, outcome);
     s.report(outcome);

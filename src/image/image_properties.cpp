@@ -12,8 +12,9 @@ struct KnownCreator {
 };
 
 constexpr KnownCreator kCreators[] = {
-    {"RVLW", " (Revival)"}, {"WOOF", " (Bernie ][ the Rescue)"}, {"CTKG", " (Catakig)"},
-    {"XGS!", " (XGS)"},     {"LKSP", " (Larkspoon)"},
+    {"RVLW", " (Revival)"},   {"WOOF", " (Bernie ][ the Rescue)"},
+    {"CTKG", " (Catakig)"},   {"XGS!", " (XGS)"},
+    {"LKSP", " (Larkspoon)"},
 };
 
 void replaceEnd(std::string& s, const char* three) {
@@ -66,8 +67,8 @@ ImagePage imagePage(const DiskImage& image) {
     page.order = sectorOrderText(image.header.imageFormat);
     if (image.kind != ImageKind::TwoImg) return page;
     const TwoImgHeader& h = image.header;
-    page.creator = std::string(h.creator.data(), h.creator.size()) +
-                   std::string(creatorName(h.creator));
+    page.creator =
+        std::string(h.creator.data(), h.creator.size()) + std::string(creatorName(h.creator));
     page.version = h.version;
     page.locked = (h.flags & kTwoImgLockedFlag) != 0;
     page.creatorLine = "Image Creator:\t\t" + page.creator;

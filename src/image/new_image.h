@@ -17,8 +17,8 @@ struct NewImageSize {
 
 // The sizes in the order the New dialog lists them; a size's index is its place here.
 inline constexpr NewImageSize kNewImageSizes[] = {
-    {"143Kb", 143360},    {"800Kb", 819200},    {"1.44Mb", 1457664},  {"1.6Mb", 1638400},
-    {"5Mb", 5242880},     {"10Mb", 10485760},   {"20Mb", 20971520},   {"32Mb", 33553920},
+    {"143Kb", 143360}, {"800Kb", 819200},  {"1.44Mb", 1457664}, {"1.6Mb", 1638400},
+    {"5Mb", 5242880},  {"10Mb", 10485760}, {"20Mb", 20971520},  {"32Mb", 33553920},
 };
 inline constexpr size_t kNewImageSizeCount = std::size(kNewImageSizes);
 

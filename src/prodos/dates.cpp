@@ -28,8 +28,8 @@ std::string dateTimeText(const ProdosDateTime& d) {
     char half = hour >= 12 ? 'P' : 'A';
     if (hour > 12) hour -= 12;
     if (hour == 0) hour = 12;
-    return format("%i/%i/%i     %i:%02i %cM", int(month), int(day), int(year), int(hour),
-                  int(d[2]), half);
+    return format("%i/%i/%i     %i:%02i %cM", int(month), int(day), int(year), int(hour), int(d[2]),
+                  half);
 }
 
 } // namespace lk

@@ -63,8 +63,7 @@ void formatProdosVolume(DiskImage& image, std::string_view volumeName, uint32_t 
         if (block.empty()) return;
         linkBlock(block, b == kVolumeDirectoryBlock ? 0 : uint16_t(b - 1), b == 5 ? 0 : b + 1);
     }
-    writeVolumeHeader(blockBytesMutable(image, kVolumeDirectoryBlock), volumeName, blocks,
-                      created);
+    writeVolumeHeader(blockBytesMutable(image, kVolumeDirectoryBlock), volumeName, blocks, created);
     writeBitMap(image, blocks);
 }
 

@@ -57,7 +57,8 @@ NewImageDialog::NewImageDialog(QWidget* parent, const NewImageChoice& choice,
         chooseNewImageSize(state_, index);
         showState();
     });
-    connect(writeProtect_, &QCheckBox::toggled, this, [this](bool on) { state_.writeProtect = on; });
+    connect(writeProtect_, &QCheckBox::toggled, this,
+            [this](bool on) { state_.writeProtect = on; });
     connect(name_, &QLineEdit::textEdited, this,
             [this](const QString& text) { state_.volumeName = fromQString(text); });
 
@@ -65,8 +66,8 @@ NewImageDialog::NewImageDialog(QWidget* parent, const NewImageChoice& choice,
     nameLabel->setBuddy(name_);
     auto* sizeLabel = new QLabel(QStringLiteral("Size:"), this);
     sizeLabel->setBuddy(size_);
-    QGroupBox* types = radioGroup(this, QStringLiteral("Image type"),
-                                  {radios_[0], radios_[1], radios_[2]});
+    QGroupBox* types =
+        radioGroup(this, QStringLiteral("Image type"), {radios_[0], radios_[1], radios_[2]});
     QGroupBox* orders = radioGroup(this, QStringLiteral("Order"), {radios_[3], radios_[4]});
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -1,7 +1,6 @@
 #include "shell/preferences_sheet.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +13,7 @@
 
 #include "shell/context_help.h"
 #include "shell/qt_platform.h"
+#include "shell/sheet_frame.h"
 
 namespace lk {
 
@@ -63,15 +63,15 @@ PreferencesSheet::PreferencesSheet(QWidget* parent, const PreferenceChoices& cho
             }
         }
         QWidget* owner = where->parentWidget();
-        QAbstractButton* control = sw.radio
-                                       ? static_cast<QAbstractButton*>(new QRadioButton(owner))
-                                       : static_cast<QAbstractButton*>(new QCheckBox(owner));
+        QAbstractButton* control = sw.radio ? static_cast<QAbstractButton*>(new QRadioButton(owner))
+                                            : static_cast<QAbstractButton*>(new QCheckBox(owner));
         control->setText(toQString(sw.text));
         control->setChecked(choices.checked[i]);
         where->addWidget(control);
         help->add({control}, sw.key);
         switches_[i] = control;
-        if (sw.radio) connect(control, &QAbstractButton::toggled, this, [this] { updateChooseFont(); });
+        if (sw.radio)
+            connect(control, &QAbstractButton::toggled, this, [this] { updateChooseFont(); });
     }
     // The font and colour buttons beside the font radios.
     QWidget* displayPage = pages[size_t(PreferencePage::Display)]->parentWidget();
@@ -107,12 +107,7 @@ PreferencesSheet::PreferencesSheet(QWidget* parent, const PreferenceChoices& cho
             [&actions](const QString& text) { actions.tracksEdited(fromQString(text)); });
 
     for (QVBoxLayout* page : pages) page->addStretch();
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_);
-    layout->addWidget(buttons);
+    frameSheet(this, tabs_);
 }
 
 void PreferencesSheet::updateChooseFont() {

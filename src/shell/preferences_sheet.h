@@ -20,16 +20,14 @@ class ShellPlatform;
 class PreferencesSheet : public QDialog {
     Q_OBJECT
   public:
-    PreferencesSheet(QWidget* parent, const PreferenceChoices& choices,
-                     PreferenceActions& actions, ShellPlatform& platform);
+    PreferencesSheet(QWidget* parent, const PreferenceChoices& choices, PreferenceActions& actions,
+                     ShellPlatform& platform);
 
     // The controls' state (what OK gives).
     PreferenceChoices choices() const;
 
     QTabWidget* tabs() const { return tabs_; }
-    QAbstractButton* control(std::string_view key) const {
-        return switches_[preferenceIndex(key)];
-    }
+    QAbstractButton* control(std::string_view key) const { return switches_[preferenceIndex(key)]; }
     QPushButton* chooseFontButton() const { return chooseFont_; }
     QPushButton* fontColorButton() const { return fontColor_; }
     QPushButton* backgroundButton() const { return background_; }

@@ -1,7 +1,6 @@
 #include "shell/properties_sheet.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,6 +10,7 @@
 
 #include "shell/context_help.h"
 #include "shell/qt_platform.h"
+#include "shell/sheet_frame.h"
 #include "shell/tree_icons.h"
 
 namespace lk {
@@ -52,13 +52,7 @@ PropertiesSheet::PropertiesSheet(QWidget* parent, ShellPlatform& platform)
     // Each page's texts at its top.
     for (QGridLayout* grid : {general, volume, image, advanced})
         grid->setRowStretch(grid->rowCount(), 1);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_);
-    layout->addWidget(buttons);
-    tabs_->setCurrentIndex(0);
+    frameSheet(this, tabs_);
 }
 
 QGridLayout* PropertiesSheet::newPage(std::string_view title, int iconPage) {

@@ -45,7 +45,8 @@ class PropertiesTest : public CommandTest {
 
 TEST_F(PropertiesTest, ProdosFileFolderVolumeAndTheirPlaces) {
     ProdosBuilder b(280, "DISK");
-    uint32_t text = b.addFile(ProdosBuilder::kVolumeKey, "NOTES", 0x04, 0, Bytes(patternBytes(1234)));
+    uint32_t text =
+        b.addFile(ProdosBuilder::kVolumeKey, "NOTES", 0x04, 0, Bytes(patternBytes(1234)));
     ProdosDateTime made = prodosDateTime({2004, 12, 5, 14, 7});
     std::copy(made.begin(), made.end(), b.bytes().begin() + text + 0x18);
     uint16_t dir = b.addFolder(ProdosBuilder::kVolumeKey, "DOCS");
@@ -72,8 +73,8 @@ TEST_F(PropertiesTest, ProdosFileFolderVolumeAndTheirPlaces) {
     EXPECT_EQ(s.volume.files, "3    (including any folders)");
 
     // An open sheet follows the selection.
-    onTreeSelected(ctx, childWithText(app.tree, childWithText(app.tree, app.tree.root(), "DOCS"),
-                                      "FORKED"));
+    onTreeSelected(
+        ctx, childWithText(app.tree, childWithText(app.tree, app.tree.root(), "DOCS"), "FORKED"));
     EXPECT_EQ(view.sheet.general.size, "Data: 700 bytes.  Resource: 90 bytes.");
     EXPECT_EQ(view.sheet.general.location, "/DISK/DOCS");
     EXPECT_EQ(view.sheetRaised, 1);

@@ -32,10 +32,11 @@ TEST(CliNew, EveryImageTheDialogMakesChecksSound) {
     EXPECT_EQ(again.status, 1);
     EXPECT_NE(again.err.find("already exists: --force replaces it."), std::string::npos);
     EXPECT_EQ(runCli({"new", "--force", dir.file("disk0")}).status, 0);
-    for (std::vector<std::string> bad : {std::vector<std::string>{"--type", "dsk", "--size", "800Kb"},
-                                         {"--type", "po", "--order", "dos"},
-                                         {"--type", "po", "--locked"},
-                                         {"--size", "2Mb"}}) {
+    for (std::vector<std::string> bad :
+         {std::vector<std::string>{"--type", "dsk", "--size", "800Kb"},
+          {"--type", "po", "--order", "dos"},
+          {"--type", "po", "--locked"},
+          {"--size", "2Mb"}}) {
         bad.insert(bad.begin(), "new");
         bad.push_back(dir.file("bad"));
         EXPECT_EQ(runCli(bad).status, 2) << bad[1] << bad[2];
@@ -49,7 +50,9 @@ TEST(CliNew, InfoAndPropsShowTheSheetsTexts) {
     CliResult info = runCli({"info", image});
     EXPECT_NE(info.out.find("image type: 2IMG  ( Apple II variable size)\n"
                             "image order: ProDOS - order disk image.\n"
-                            "location: " + image + "\n"
+                            "location: " +
+                            image +
+                            "\n"
                             "image creator: LKSP (Larkspoon)\n"
                             "header version: 0\n"
                             "disk locked: Yes\n"),

@@ -56,9 +56,9 @@ TEST(NewImage, HeaderAndBitMapBytes) {
     };
     // 1.44Mb: blocks 2840-2846 free, the last bit past the volume; 5Mb: block 8 (the third map
     // block) in use; 32Mb: blocks 0-21 in use, 22 free, up to block 65534.
-    for (MapCase c : {MapCase{1457664, 355, 0xFE}, MapCase{5242880, 0, 0x00},
-                      MapCase{5242880, 1, 0x7F}, MapCase{33553920, 1, 0x00},
-                      MapCase{33553920, 2, 0x03}, MapCase{33553920, 8191, 0xFE}}) {
+    for (MapCase c :
+         {MapCase{1457664, 355, 0xFE}, MapCase{5242880, 0, 0x00}, MapCase{5242880, 1, 0x7F},
+          MapCase{33553920, 1, 0x00}, MapCase{33553920, 2, 0x03}, MapCase{33553920, 8191, 0xFE}}) {
         DiskImage image;
         createNewImage(image, {ImageKind::Po, c.bytes}, "MAP", kNow);
         EXPECT_EQ(byteAt(blockBytes(image, kNewBitMapBlock + c.mapByte / 512), c.mapByte % 512),

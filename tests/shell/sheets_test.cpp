@@ -48,9 +48,11 @@ TEST(NewImageDialogWidget, ControlsFollowTheRulesAndHelpOpensAtTheirTopics) {
     EXPECT_EQ(d.sizeList()->currentText(), "143Kb");
     EXPECT_FALSE(d.sizeList()->isEnabled() || d.writeProtect()->isEnabled());
     d.radio(NewDialogRadio::Dos)->click();
-    EXPECT_TRUE(d.radio(NewDialogRadio::Dos)->isChecked() && !d.radio(NewDialogRadio::Prodos)->isChecked());
+    EXPECT_TRUE(d.radio(NewDialogRadio::Dos)->isChecked() &&
+                !d.radio(NewDialogRadio::Prodos)->isChecked());
     d.radio(NewDialogRadio::TwoImg)->click();
-    EXPECT_TRUE(d.radio(NewDialogRadio::Prodos)->isChecked() && !d.radio(NewDialogRadio::Dsk)->isChecked());
+    EXPECT_TRUE(d.radio(NewDialogRadio::Prodos)->isChecked() &&
+                !d.radio(NewDialogRadio::Dsk)->isChecked());
     d.nameEdit()->end(false);
     QTest::keyClicks(d.nameEdit(), "/x"); // a separator cannot be typed
     d.writeProtect()->click();
@@ -58,8 +60,8 @@ TEST(NewImageDialogWidget, ControlsFollowTheRulesAndHelpOpensAtTheirTopics) {
     EXPECT_EQ(c.newVolumeName + c.newType + c.newWriteProtect, "UNTITLEDX2IMGTRUE");
     rightClick(d.sizeList());
     rightClick(d.radio(NewDialogRadio::Po));
-    EXPECT_EQ(platform.helpTopics, (std::vector<std::string>{"new-image.html#size",
-                                                             "new-image.html#type"}));
+    EXPECT_EQ(platform.helpTopics,
+              (std::vector<std::string>{"new-image.html#size", "new-image.html#type"}));
 }
 
 // Opened on a file, the sheet leaves the window usable and follows the selection.
@@ -103,10 +105,10 @@ TEST_F(ShellTest, PropertiesSheetIsModelessWithFourTabsAndFollowsTheSelection) {
 TEST(PreferencesSheetWidget, RoundTripOfEveryPage) {
     TempFolder folder;
     Settings settings;
-    std::string ini = folder.writeText("Larkspoon.ini",
-                                       "[Prompts]\nQuitPrompt=true\nOpenDir=FALSE\n"
-                                       "[Translate]\nAWP=FALSE\nDOSINT=FALSE\n[Display]\n"
-                                       "STDFont=TRUE\nA2Font=FALSE\nOtherFont=FALSE\n");
+    std::string ini =
+        folder.writeText("Larkspoon.ini", "[Prompts]\nQuitPrompt=true\nOpenDir=FALSE\n"
+                                          "[Translate]\nAWP=FALSE\nDOSINT=FALSE\n[Display]\n"
+                                          "STDFont=TRUE\nA2Font=FALSE\nOtherFont=FALSE\n");
     loadSettings(settings, ini, folder.path);
     PreferenceChoices before = preferenceChoices(settings);
     struct NoActions : PreferenceActions {
@@ -138,7 +140,8 @@ TEST(PreferencesSheetWidget, RoundTripOfEveryPage) {
     PreferenceChoices shown = preferenceChoices(reread);
     for (size_t i = 0; i < kPreferenceSwitchCount; ++i) {
         const PreferenceSwitch& sw = kPreferenceSwitches[i];
-        EXPECT_EQ(shown.checked[i], sw.radio ? sw.key == "OtherFont" : !before.checked[i]) << sw.key;
+        EXPECT_EQ(shown.checked[i], sw.radio ? sw.key == "OtherFont" : !before.checked[i])
+            << sw.key;
     }
     EXPECT_EQ(after.saveTracks, "40");
 }

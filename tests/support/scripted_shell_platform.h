@@ -4,8 +4,8 @@
 
 #include <deque>
 #include <functional>
-#include <tuple>
 #include <optional>
+#include <tuple>
 
 #include "platform/shell_platform.h"
 #include "scripted_platform.h"

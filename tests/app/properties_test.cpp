@@ -82,7 +82,6 @@ TEST_F(PropertiesTest, ProdosFileFolderVolumeAndTheirPlaces) {
     s = sheetOf({});
     EXPECT_EQ(s.general.type, "Volume");
     EXPECT_EQ(s.general.size, "143360 bytes       3 files");
-    EXPECT_EQ(s.advanced.firstFileBlock, std::string(14, ' '));
     EXPECT_EQ(s.image.kind, "PO  ( Apple II 5.25\" floppy)");
     EXPECT_EQ(s.image.order, "ProDOS - order disk image.");
 }

@@ -10,6 +10,13 @@ namespace lk {
 // File > Open: the open-image dialog, then the open.
 void commandOpen(ShellContext& ctx);
 
+// File > New: the dialog, the new image written beside the others and opened.
+void commandNew(ShellContext& ctx);
+// Apple > Properties: the sheet of the selected item, its volume and the image.
+void commandProperties(ShellContext& ctx);
+// Tools > Preferences: the sheet of the settings.
+void commandPreferences(ShellContext& ctx);
+
 // --- what the right side shows ---
 
 // View Apple file (the data fork) and View Resource fork.

@@ -39,6 +39,9 @@ void dispatchCommand(ShellContext& ctx, int command) {
         return;
     }
     switch (command) {
+    case cmd::kNew:
+        commandNew(ctx);
+        break;
     case cmd::kOpen:
         commandOpen(ctx);
         break;
@@ -102,6 +105,12 @@ void dispatchCommand(ShellContext& ctx, int command) {
         break;
     case cmd::kExportGraphic:
         commandExportGraphic(ctx);
+        break;
+    case cmd::kProperties:
+        commandProperties(ctx);
+        break;
+    case cmd::kPreferences:
+        commandPreferences(ctx);
         break;
     case cmd::kHelpContents:
         ctx.platform.showHelpContents();

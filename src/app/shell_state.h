@@ -7,6 +7,7 @@
 
 #include "graphics/picture.h"
 #include "platform/font_choice.h"
+#include "platform/new_image_choice.h"
 #include "platform/printing.h"
 #include "app/find_record.h"
 #include "app/menu_state.h"
@@ -38,6 +39,8 @@ struct ShellState {
     std::string rememberedFolder;
 
     MenuState menu = initialMenuState();
+    // What File > New asked for last time, for the whole run.
+    NewImageChoice newImage;
 
     // The display pane's search, font dialog and printing, kept for the whole run.
     FindRecord findRecord;

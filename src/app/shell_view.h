@@ -11,6 +11,7 @@
 #include "app/find_record.h"
 #include "graphics/picture.h"
 #include "app/menu_state.h"
+#include "app/properties.h"
 
 namespace lk {
 
@@ -60,6 +61,13 @@ class ShellView {
     virtual void closeWindow() = 0;
     // Told of every command number that reaches the dispatcher, before it runs.
     virtual void commandDelivered(int command) = 0;
+    // The modeless Properties sheet: opened, or its texts replaced, and brought to the front
+    // when `raise`.
+    virtual void showProperties(const PropertySheet& sheet, bool raise) = 0;
+    virtual bool propertiesShown() = 0;
+    // The display settings applied again to the panes, keeping their text: the background and
+    // text colours, and the font too when `font`.
+    virtual void applyDisplayFormat(bool font) = 0;
 };
 
 } // namespace lk

@@ -21,6 +21,9 @@ void onTreeSelected(ShellContext& ctx, NodeId node) {
     app.shell.selectedEntry = querySelection(app.tree);
     updateMenuForSelection(app.shell.menu, selectionFacts(app));
     ctx.view.showMenuState(app.shell.menu);
+    // An open Properties sheet follows the selection.
+    if (app.shell.selectedEntry != 0 && ctx.view.propertiesShown())
+        ctx.view.showProperties(propertySheet(app.image, app.tree), false);
 }
 
 void onTreeDoubleClick(ShellContext& ctx) {

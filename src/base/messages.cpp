@@ -243,6 +243,10 @@ constexpr MessageDef kCatalogue[] = {
     {CouldNotMakeFolder, N, kWarn, kAppCaption, "Could not make the folder %s"},
     {NibbleImageReadOnly, N, kWarn, kAppCaption,
      "%s was converted from nibbles when it was opened: Larkspoon cannot write it back."},
+    {NewImageExists, Q, kAsk, kAppCaption, "%s already exists. Replace it?"},
+    {NewImageNameUnusable, N, kWarn, kAppCaption,
+     "The volume name %s cannot name a file: it may not hold / or \\ or be . or .."},
+    {NewImageExistsUseForce, N, kWarn, kAppCaption, "%s already exists: --force replaces it."},
 };
 
 // The catalogue is indexed by its ids: every line must stand at its id's place.

@@ -200,6 +200,10 @@ enum class MessageId : uint16_t {
     HostFolderUnreadable,
     CouldNotMakeFolder,
     NibbleImageReadOnly,
+    // New images
+    NewImageExists,
+    NewImageNameUnusable,
+    NewImageExistsUseForce,
 
     Count // the number of messages: keep it last
 };

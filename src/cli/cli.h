@@ -121,5 +121,7 @@ int runRm(int argc, char** argv);
 int runRename(int argc, char** argv);
 int runCp(int argc, char** argv);
 int runCheck(int argc, char** argv);
+int runNew(int argc, char** argv);
+int runProps(int argc, char** argv);
 
 } // namespace lk::cli

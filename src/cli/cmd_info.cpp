@@ -1,7 +1,8 @@
 // larkspoon-cli info IMAGE: what kind of image it is and what volume it holds; for an image
-// decoded from nibbles, what the decoder counted.
+// decoded from nibbles, what the decoder counted; then the Image page of the Properties sheet.
 #include "base/format.h"
 #include "cli/cli.h"
+#include "image/image_properties.h"
 #include "prodos/volume_info.h"
 
 namespace lk::cli {
@@ -25,6 +26,16 @@ int runInfo(int argc, char** argv) {
         text += format("bytes written: %d\n", c->bytesWritten);
         text += format("bad nibbles: %d\n", c->badNibbles);
         text += format("error bits: $%02X\n", c->errorBits);
+    }
+    // The Image page of the Properties sheet.
+    ImagePage page = imagePage(img);
+    text += "image type: " + page.kind + "\n";
+    text += "image order: " + page.order + "\n";
+    text += "location: " + page.location + "\n";
+    if (img.kind == ImageKind::TwoImg) {
+        text += "image creator: " + page.creator + "\n";
+        text += format("header version: %i\n", page.version);
+        text += std::string("disk locked: ") + (page.locked ? "Yes" : "No") + "\n";
     }
     writeText(s, text);
     return finish(s);

@@ -23,6 +23,7 @@ constexpr Verb kVerbs[] = {
     {"put", lk::cli::runPut},       {"mkdir", lk::cli::runMkdir},
     {"rm", lk::cli::runRm},         {"rename", lk::cli::runRename},
     {"cp", lk::cli::runCp},         {"check", lk::cli::runCheck},
+    {"new", lk::cli::runNew},       {"props", lk::cli::runProps},
 };
 
 constexpr const char* kUsage =
@@ -60,6 +61,13 @@ constexpr const char* kUsage =
     "  cp SRC_IMAGE PATH DEST_IMAGE DEST_FOLDER\n"
     "                                     copies a file (both forks) into another image\n"
     "  check IMAGE                        checks the volume: exit 0 sound, 1 notes, 2 errors\n"
+    "  new [--size 143Kb|800Kb|1.44Mb|1.6Mb|5Mb|10Mb|20Mb|32Mb] [--type 2img|dsk|po]\n"
+    "      [--order prodos|dos] [--locked] [--force] NAME\n"
+    "                                     an empty ProDOS image as File > New makes it:\n"
+    "                                     NAME's folder, the volume name, the type's ending\n"
+    "                                     (a dsk is 143Kb in either order, a 2img or po\n"
+    "                                     in ProDOS order; only a 2img is --locked)\n"
+    "  props [--json] IMAGE PATH          the Properties of a file, folder or volume (\"/\")\n"
     "\n"
     "PATH is /VOLUME/FOLDER/FILE or FOLDER/FILE; case and the spaces that pad DOS 3.3\n"
     "names do not matter.\n"

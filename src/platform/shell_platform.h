@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "platform/font_choice.h"
+#include "platform/new_image_choice.h"
+#include "platform/preferences.h"
 #include "platform/platform.h"
 #include "platform/printing.h"
 
@@ -123,6 +125,18 @@ class ShellPlatform : public Platform {
                                                            const std::string& lastSector) = 0;
     // Whether the Shift key is held with the command now being run.
     virtual bool shiftHeld() = 0;
+
+    // The New dialog, starting from `choice`, which holds the user's choice on OK; false for
+    // Cancel (the choice left as it was).
+    virtual bool runNewImageDialog(NewImageChoice& choice) = 0;
+    // The modal Preferences sheet, its controls starting from `choices`, which hold them on OK;
+    // its buttons act through `actions` at once. True for OK.
+    virtual bool runPreferences(PreferenceChoices& choices, PreferenceActions& actions) = 0;
+    // The colour dialog, starting from `colorRef` with the 16 custom colours; on OK both hold
+    // what the user chose. True for OK.
+    virtual bool chooseColor(uint32_t& colorRef, CustomColorSet& customColors) = 0;
+    // The user guide, opened at a topic: a page and the anchor of a control's help on it.
+    virtual void showHelpTopic(std::string_view page, std::string_view anchor) = 0;
 };
 
 } // namespace lk

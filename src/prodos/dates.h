@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "base/host_file_read.h"
 
@@ -17,5 +18,9 @@ ProdosDateTime prodosDateTime(const LocalDateTime& time);
 
 // A year field above 99 (a date written counting from 1900 past 1999) brought back by 100.
 void reduceYear(ProdosDateTime& dateTime);
+
+// The date and time as the properties show them: "12/5/2004     2:07 PM". A year field below 40
+// counts from 2000, any other from 1900 (so 100 to 127 are 2000 to 2027 as well).
+std::string dateTimeText(const ProdosDateTime& dateTime);
 
 } // namespace lk

@@ -56,6 +56,10 @@ QColor colorFromRef(uint32_t c) {
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
 
+uint32_t colorRefFrom(const QColor& c) {
+    return uint32_t(c.red()) | uint32_t(c.green()) << 8 | uint32_t(c.blue()) << 16;
+}
+
 QFont displayFontFor(const QString& face, int points) {
     QFont font = QFontDatabase::hasFamily(face)
                      ? QFont(face)

@@ -106,6 +106,7 @@ class DisplayWindow : public QWidget, public DisplayPane {
 
 // A COLORREF value (0x00BBGGRR) as a Qt colour.
 QColor colorFromRef(uint32_t colorRef);
+uint32_t colorRefFrom(const QColor& color);
 // The display font for a face and size: the system's fixed-pitch font when the face is missing.
 QFont displayFontFor(const QString& face, int points);
 

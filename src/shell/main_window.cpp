@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QSplitter>
+#include <QTabWidget>
 #include <algorithm>
 
 #include "app/display_commands.h"
@@ -18,6 +19,7 @@
 #include "shell/find_dialog.h"
 #include "shell/image_window.h"
 #include "shell/picture_printing.h"
+#include "shell/properties_sheet.h"
 #include "shell/qt_platform.h"
 #include "shell/shell_menus.h"
 #include "shell/tree_icons.h"
@@ -250,6 +252,35 @@ void MainWindow::closeWindow() {
 
 void MainWindow::commandDelivered(int command) {
     emit commandDispatched(command);
+}
+
+void MainWindow::showProperties(const PropertySheet& sheet, bool raise) {
+    // One sheet at a time; closed, it is gone.
+    if (!properties_) {
+        properties_ = new PropertiesSheet(this, ctx_.platform);
+        properties_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    properties_->setSheet(sheet);
+    if (!raise) return;
+    properties_->tabs()->setCurrentIndex(0);
+    properties_->show();
+    properties_->raise();
+    properties_->activateWindow();
+}
+
+bool MainWindow::propertiesShown() {
+    return properties_ && properties_->isVisible();
+}
+
+PropertiesSheet* MainWindow::propertiesSheet() const {
+    return properties_.data();
+}
+
+void MainWindow::applyDisplayFormat(bool font) {
+    const Settings& s = app_.settings;
+    if (font) display_->applyFont(toQString(s.fontName), s.fontSize);
+    display_->applyColors(s.fontColor, s.bkgrndColor);
+    image_->setBackground(colorFromRef(s.bkgrndColor));
 }
 
 bool MainWindow::confirmClose() {

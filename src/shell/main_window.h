@@ -17,6 +17,7 @@ class CatalogView;
 class DisplayWindow;
 class FindDialog;
 class ImageWindow;
+class PropertiesSheet;
 class ShellMenus;
 
 class MainWindow : public QMainWindow, public ShellView {
@@ -64,6 +65,12 @@ class MainWindow : public QMainWindow, public ShellView {
     void openFindDialog(FindMode mode, const FindRecord& record) override;
     void closeWindow() override;
     void commandDelivered(int command) override;
+    void showProperties(const PropertySheet& sheet, bool raise) override;
+    bool propertiesShown() override;
+    void applyDisplayFormat(bool font) override;
+
+    // The open Properties sheet, or nullptr.
+    PropertiesSheet* propertiesSheet() const;
 
   signals:
     // Every command number that reaches the dispatcher, for whoever follows the window.
@@ -88,6 +95,7 @@ class MainWindow : public QMainWindow, public ShellView {
     QSplitter* splitter_ = nullptr;
     ShellMenus* menus_ = nullptr;
     QPointer<FindDialog> findDialog_;
+    QPointer<PropertiesSheet> properties_;
     bool closeConfirmed_ = false;
 };
 

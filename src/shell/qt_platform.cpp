@@ -1,6 +1,7 @@
 #include "shell/qt_platform.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -15,6 +16,8 @@
 #include "shell/display_window.h"
 #include "shell/file_dialogs.h"
 #include "shell/help_window.h"
+#include "shell/new_image_dialog.h"
+#include "shell/preferences_sheet.h"
 #include "shell/show_number_dialog.h"
 #include "shell/text_printing.h"
 
@@ -276,12 +279,51 @@ void QtPlatform::showAbout() {
     dialog.exec();
 }
 
-void QtPlatform::showHelpContents() {
+HelpWindow& QtPlatform::openHelp() {
     if (!help_) help_ = new HelpWindow(nullptr);
-    help_->showContents();
     help_->show();
     help_->raise();
     help_->activateWindow();
+    return *help_;
+}
+
+void QtPlatform::showHelpContents() {
+    openHelp().showContents();
+}
+
+void QtPlatform::showHelpTopic(std::string_view page, std::string_view anchor) {
+    QString where = toQString(page);
+    if (!anchor.empty()) where += u'#' + toQString(anchor);
+    openHelp().showPage(where);
+}
+
+bool QtPlatform::runNewImageDialog(NewImageChoice& choice) {
+    ArrowWhileAsking arrow(*this);
+    NewImageDialog dialog(owner_, choice, *this);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    choice = dialog.choice();
+    return true;
+}
+
+bool QtPlatform::runPreferences(PreferenceChoices& choices, PreferenceActions& actions) {
+    ArrowWhileAsking arrow(*this);
+    PreferencesSheet sheet(owner_, choices, actions, *this);
+    if (sheet.exec() != QDialog::Accepted) return false;
+    choices = sheet.choices();
+    return true;
+}
+
+bool QtPlatform::chooseColor(uint32_t& colorRef, CustomColorSet& customColors) {
+    ArrowWhileAsking arrow(*this);
+    // Qt keeps one set of custom colours for every colour dialog: each dialog brings its own.
+    for (size_t i = 0; i < customColors.size(); ++i)
+        QColorDialog::setCustomColor(int(i), colorFromRef(customColors[i]));
+    QColorDialog dialog(colorFromRef(colorRef), owner_);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    for (size_t i = 0; i < customColors.size(); ++i)
+        customColors[i] = colorRefFrom(QColorDialog::customColor(int(i)));
+    colorRef = colorRefFrom(dialog.selectedColor());
+    return true;
 }
 
 } // namespace lk

@@ -52,12 +52,17 @@ class QtPlatform : public ShellPlatform {
     std::optional<TrackSectorEntry> askTrackSector(const std::string& lastTrack,
                                                    const std::string& lastSector) override;
     bool shiftHeld() override;
+    bool runNewImageDialog(NewImageChoice& choice) override;
+    bool runPreferences(PreferenceChoices& choices, PreferenceActions& actions) override;
+    bool chooseColor(uint32_t& colorRef, CustomColorSet& customColors) override;
+    void showHelpTopic(std::string_view page, std::string_view anchor) override;
 
     HelpWindow* helpWindow() const { return help_; }
 
   private:
     class ArrowWhileAsking;
     std::optional<ChosenFile> chooseOneFile(int kind, const std::string& folder);
+    HelpWindow& openHelp();
     // Runs a one-file dialog: the chosen file, or nothing on Cancel.
     std::optional<ChosenFile> chosenFile(QFileDialog& dialog);
 

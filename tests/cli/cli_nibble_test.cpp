@@ -16,8 +16,9 @@ TEST(Cli, NibbleImagesTellTheirCountsAndConvert) {
     std::vector<uint8_t> nibbles = nibbleImage(Bytes(dos), SectorTable::Dos);
     std::string nib = dir.write("disk.nib", nibbles);
     CliResult info = runCli({"info", nib});
-    EXPECT_TRUE(info.out.ends_with("address fields: 560\ndata fields: 560\nbytes written: "
-                                   "143360\nbad nibbles: 0\nerror bits: $00\n"))
+    EXPECT_NE(info.out.find("address fields: 560\ndata fields: 560\nbytes written: "
+                            "143360\nbad nibbles: 0\nerror bits: $00\n"),
+              std::string::npos)
         << info.out;
     EXPECT_EQ(runCli({"convert", nib, dir.file("out.PO")}).status, 0);
     EXPECT_EQ(dir.readBytes("out.PO"), swapSectorOrder(dos));

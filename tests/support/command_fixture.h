@@ -70,6 +70,13 @@ class RecordingView : public ShellView {
     void openFindDialog(FindMode mode, const FindRecord&) override { findDialogs.push_back(mode); }
     void closeWindow() override {}
     void commandDelivered(int) override {}
+    void showProperties(const PropertySheet& s, bool raise) override {
+        sheet = s;
+        sheetShown = true;
+        sheetRaised += raise;
+    }
+    bool propertiesShown() override { return sheetShown; }
+    void applyDisplayFormat(bool font) override { formatsApplied.push_back(font); }
 
     MenuState menu;
     std::string text;
@@ -81,6 +88,10 @@ class RecordingView : public ShellView {
     bool pictureShown = false; // the picture pane shows it
     bool pictureTaken = true; // whether the picture pane takes a picture
     std::string printedPicture;
+    PropertySheet sheet; // the Properties sheet's texts last shown
+    bool sheetShown = false;
+    int sheetRaised = 0;
+    std::vector<bool> formatsApplied; // applyDisplayFormat's `font` each time
 };
 
 class CommandTest : public ::testing::Test {

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
+#include <tuple>
 
 #include "platform/shell_platform.h"
 #include "scripted_platform.h"
@@ -68,6 +70,21 @@ class ScriptedShellPlatform : public Recording<ShellPlatform> {
         return sectorDialog.ask({lastTrack, lastSector});
     }
     bool shiftHeld() override { return shift; }
+    bool runNewImageDialog(NewImageChoice& choice) override {
+        return answer(newImageDialog, choice, choice);
+    }
+    // The sheet as a user works it: the script changes the controls, presses its buttons and
+    // says OK or Cancel (Cancel without a script).
+    bool runPreferences(PreferenceChoices& choices, PreferenceActions& actions) override {
+        preferencesShown.push_back(choices);
+        return preferencesScript && preferencesScript(choices, actions);
+    }
+    bool chooseColor(uint32_t& colorRef, CustomColorSet& customColors) override {
+        return answer(colorDialog, {colorRef, customColors}, colorRef, customColors);
+    }
+    void showHelpTopic(std::string_view page, std::string_view anchor) override {
+        helpTopics.push_back(std::string(page) + "#" + std::string(anchor));
+    }
 
     ScriptedDialog<std::string, ChosenFile> openDialog; // shown the folder it starts in
     // Shown the folder it starts in and the proposed name.
@@ -81,6 +98,13 @@ class ScriptedShellPlatform : public Recording<ShellPlatform> {
     ScriptedDialog<PageSetup, PageSetup> pageSetupDialog;
     // Shown the settings and whether text is selected.
     ScriptedDialog<std::pair<PrintSettings, bool>, PrintSettings> printDialog;
+    ScriptedDialog<NewImageChoice, NewImageChoice> newImageDialog; // shown the last choice
+    std::vector<PreferenceChoices> preferencesShown;
+    std::function<bool(PreferenceChoices&, PreferenceActions&)> preferencesScript;
+    // Shown the colour and the custom colours it starts from; answers with the colour chosen.
+    ScriptedDialog<std::pair<uint32_t, CustomColorSet>, std::pair<uint32_t, CustomColorSet>>
+        colorDialog;
+    std::vector<std::string> helpTopics; // "page#anchor"
     std::vector<std::vector<PopupItem>> popups;
     int popupAnswer = 0;
     int aboutShown = 0;
@@ -93,6 +117,13 @@ class ScriptedShellPlatform : public Recording<ShellPlatform> {
     static bool answer(ScriptedDialog<Shown, Answer>& dialog, Shown start, Answer& result) {
         std::optional<Answer> a = dialog.ask(std::move(start));
         if (a) result = *a;
+        return a.has_value();
+    }
+    template <typename Shown, typename A, typename B>
+    static bool answer(ScriptedDialog<Shown, std::pair<A, B>>& dialog, Shown start, A& first,
+                       B& second) {
+        std::optional<std::pair<A, B>> a = dialog.ask(std::move(start));
+        if (a) std::tie(first, second) = *a;
         return a.has_value();
     }
 };

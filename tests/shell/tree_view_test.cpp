@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
+#include <filesystem>
 #include <set>
 
 #include "catalog/catalog_tree.h"
@@ -20,6 +21,7 @@
 #include "shell/shell_menus.h"
 #include "shell/tree_icons.h"
 #include "shell_fixture.h"
+#include "temp_folder.h"
 
 namespace lk::test {
 namespace {
@@ -159,6 +161,25 @@ TEST(HelpPages, OpenAtTheContentsAndEveryLinkLeadsToAPage) {
         help.showPage(page);
         EXPECT_FALSE(help.browser()->toPlainText().isEmpty()) << page.toStdString();
     }
+}
+
+// An installed guide (share/larkspoon/help beside the program's bin folder) is shown before the
+// one built in, and its pictures of the tree still come from the program.
+TEST(HelpPages, TheGuideInstalledBesideTheProgramComesFirst) {
+    TempFolder install;
+    QString bin = QString::fromStdString(install.path + "/bin");
+    QDir().mkpath(bin);
+    EXPECT_EQ(HelpWindow(nullptr, bin).contentsUrl(), QUrl(QStringLiteral("qrc:/help/index.html")));
+    std::filesystem::create_directories(install.path + "/share/larkspoon/help");
+    install.writeText("share/larkspoon/help/index.html",
+                      "<html><head><title>Installed</title></head><body>"
+                      "<img src=\"qrc:/icons/03-folder.svg\"></body></html>");
+    HelpWindow help(nullptr, bin);
+    help.showContents();
+    EXPECT_EQ(help.browser()->documentTitle(), "Installed");
+    QVariant folder = help.browser()->loadResource(QTextDocument::ImageResource,
+                                                   QUrl(QStringLiteral("qrc:/icons/03-folder.svg")));
+    EXPECT_FALSE(folder.toByteArray().isEmpty());
 }
 
 } // namespace

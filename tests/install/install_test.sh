@@ -64,7 +64,7 @@ blank_volume() {
 }
 
 check_prefix() {
-    need desktop-file-validate xmllint update-mime-database groff
+    need desktop-file-validate xmllint update-mime-database groff mimetype
     prefix=$work/prefix
     cmake --install "$build" --prefix "$prefix" >"$work/install.log" || {
         cat "$work/install.log"
@@ -100,8 +100,17 @@ check_prefix() {
     for ext in dsk do po hdv 2mg nib app woz; do
         grep -q ":\*\.$ext$" "$work/mime/globs2" || fail "no type for *.$ext"
     done
-    for magic in 2IMG WOZ1 WOZ2; do
-        grep -aq "$magic" "$work/mime/magic" || fail "no magic $magic"
+    # Named types as xdg-open finds them: by the name, or by the contents first where they tell.
+    blank_volume "$work/volume.po"
+    printf 'msgid "Open"\nmsgstr "Ouvrir"\n' >"$work/fr.po"
+    { printf '2IMGTEST'; head -c 56 /dev/zero; cat "$work/volume.po"; } >"$work/disk-2mg"
+    { printf 'WOZ2\377\n\r\n'; head -c 300 /dev/zero; } >"$work/disk-woz.bin"
+    head -c 1024 /dev/zero >"$work/DISK.NIB"
+    for pair in volume.po:x-apple2-po disk-2mg:x-apple2-2mg disk-woz.bin:x-apple2-woz \
+        DISK.NIB:x-apple2-nib fr.po:x-gettext-translation; do
+        file=$work/${pair%%:*}
+        type=$(XDG_DATA_HOME=$work/none XDG_DATA_DIRS=$work:/usr/share mimetype -b "$file")
+        [[ $type == */${pair#*:} ]] || fail "${pair%%:*} is taken for $type"
     done
     # The desktop entry opens exactly the types the package defines.
     sed -n 's/^MimeType=//p' "$desktop" | tr ';' '\n' | sed '/^$/d' | sort >"$work/opened"
@@ -130,10 +139,9 @@ check_prefix() {
     done
 
     # Paths inside an image are offered where a verb takes one.
-    blank_volume "$work/test.po"
-    "$cli" mkdir "$work/test.po" /TEST/GAMES && "$cli" check "$work/test.po" >/dev/null ||
+    "$cli" mkdir "$work/volume.po" /TEST/GAMES && "$cli" check "$work/volume.po" >/dev/null ||
         fail "the blank volume"
-    [[ $(completions larkspoon-cli get "$work/test.po" /TEST/G) == /TEST/GAMES ]] ||
+    [[ $(completions larkspoon-cli get "$work/volume.po" /TEST/G) == /TEST/GAMES ]] ||
         fail "no completion of a path in the image"
 }
 

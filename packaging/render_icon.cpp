@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
         painter.setRenderHint(QPainter::Antialiasing);
         svg.render(&painter);
         painter.end();
-        QString folder = QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[2])).arg(size);
+        QString folder =
+            QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[2])).arg(size);
         QString file = folder + QLatin1Char('/') + name + QStringLiteral(".png");
         if (!QDir().mkpath(folder) || !image.save(file, "PNG")) {
             std::fprintf(stderr, "render_icon: cannot write %s\n", qPrintable(file));

@@ -8,8 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
-#include <gtest/gtest.h>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <set>
 
 #include "catalog/catalog_tree.h"
@@ -177,8 +177,8 @@ TEST(HelpPages, TheGuideInstalledBesideTheProgramComesFirst) {
     HelpWindow help(nullptr, bin);
     help.showContents();
     EXPECT_EQ(help.browser()->documentTitle(), "Installed");
-    QVariant folder = help.browser()->loadResource(QTextDocument::ImageResource,
-                                                   QUrl(QStringLiteral("qrc:/icons/03-folder.svg")));
+    QVariant folder = help.browser()->loadResource(
+        QTextDocument::ImageResource, QUrl(QStringLiteral("qrc:/icons/03-folder.svg")));
     EXPECT_FALSE(folder.toByteArray().isEmpty());
 }
 

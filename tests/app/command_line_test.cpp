@@ -15,8 +15,7 @@ TEST(CommandLine, OptionsAreTakenOutAndTheOtherWordsNameImages) {
     } cases[] = {
         {{}, false, false, {}},
         {{"disk.po", "--version"}, true, false, {"disk.po"}},
-        {{"-h"}, false, true, {}},
-        {{"--help", "--unknown", "a.2mg", "b.woz"}, false, true, {"a.2mg", "b.woz"}},
+        {{"-h", "--unknown", "a.2mg", "b.woz"}, false, true, {"a.2mg", "b.woz"}},
         // "--" ends the options; "-" and an empty word are names.
         {{"--", "--version", "-x.po"}, false, false, {"--version", "-x.po"}},
         {{"-", ""}, false, false, {"-", ""}},

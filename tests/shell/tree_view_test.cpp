@@ -164,22 +164,16 @@ TEST(HelpPages, OpenAtTheContentsAndEveryLinkLeadsToAPage) {
 }
 
 // An installed guide (share/larkspoon/help beside the program's bin folder) is shown before the
-// one built in, and its pictures of the tree still come from the program.
+// one built in.
 TEST(HelpPages, TheGuideInstalledBesideTheProgramComesFirst) {
     TempFolder install;
-    QString bin = QString::fromStdString(install.path + "/bin");
-    QDir().mkpath(bin);
-    EXPECT_EQ(HelpWindow(nullptr, bin).contentsUrl(), QUrl(QStringLiteral("qrc:/help/index.html")));
+    std::filesystem::create_directories(install.path + "/bin");
     std::filesystem::create_directories(install.path + "/share/larkspoon/help");
     install.writeText("share/larkspoon/help/index.html",
-                      "<html><head><title>Installed</title></head><body>"
-                      "<img src=\"qrc:/icons/03-folder.svg\"></body></html>");
-    HelpWindow help(nullptr, bin);
+                      "<html><head><title>Installed</title></head></html>");
+    HelpWindow help(nullptr, QString::fromStdString(install.path + "/bin"));
     help.showContents();
     EXPECT_EQ(help.browser()->documentTitle(), "Installed");
-    QVariant folder = help.browser()->loadResource(
-        QTextDocument::ImageResource, QUrl(QStringLiteral("qrc:/icons/03-folder.svg")));
-    EXPECT_FALSE(folder.toByteArray().isEmpty());
 }
 
 } // namespace

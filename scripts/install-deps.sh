@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages Larkspoon builds with, when any is missing. A group
 # "a|b" takes the first package the distribution offers (names differ between releases).
+# The last lines are for the installation tests: the Debian package (dpkg-dev), the desktop
+# entry, the disk image types (as xdg-open finds them) and the manual pages are checked with the
+# tools the desktop uses.
 set -euo pipefail
 GROUPS_NEEDED=(cmake ninja-build g++ clang "libclang-rt-dev|libclang-rt-14-dev|libclang-common-14-dev"
                pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev zlib1g-dev
                libpng-dev libssl-dev qt6-base-dev "qt6-svg-dev|libqt6svg6-dev" libgl-dev
                fonts-dejavu-core
-               poppler-utils)
+               poppler-utils
+               dpkg-dev desktop-file-utils libxml2-utils shared-mime-info libfile-mimeinfo-perl
+               groff-base)
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"; }
 available() { [ -n "$(apt-cache policy "$1" 2>/dev/null | awk '/Candidate:/ {print $2}' | grep -v '(none)')" ]; }

@@ -21,6 +21,16 @@ struct ShellContext {
 
 // --- start-up and closing ---
 
+// What the desktop program's command line asks for, once the platform's own options are taken
+// out.
+struct CommandLine {
+    bool version = false;            // --version: the version is printed and nothing started
+    bool help = false;               // --help: the usage is printed and nothing started
+    std::vector<std::string> images; // the words that are not options, in order
+};
+// Reads the words after the program's name; "--" ends the options. Other options are ignored.
+CommandLine readCommandLine(const std::vector<std::string>& words);
+
 // Takes the folders and file paths from the start-up folder, reads the settings file (creating
 // it when missing) and chooses where the dialogs start.
 void startUp(AppState& app, Platform& platform, const std::string& startFolder);
@@ -69,6 +79,8 @@ void refreshEditMenu(ShellContext& ctx);
 void openImageAndShow(ShellContext& ctx, const ChosenFile& file);
 // Files dropped on the window: the first one is opened, and its folder remembered either way.
 void dropFiles(ShellContext& ctx, const std::vector<std::string>& paths);
+// Images named on the command line, relative to the current folder: opened as a drop of them.
+void openNamedImages(ShellContext& ctx, const std::vector<std::string>& names);
 
 // --- the tree ---
 

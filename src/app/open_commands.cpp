@@ -1,3 +1,5 @@
+#include <filesystem>
+
 #include "app/commands.h"
 #include "base/host_file.h"
 #include "settings/load_settings.h"
@@ -124,6 +126,15 @@ void dropFiles(ShellContext& ctx, const std::vector<std::string>& paths) {
     const std::string& path = paths.front();
     openImageAndShow(ctx, {path, splitPath(path).fileName});
     rememberImageFolder(ctx, path);
+}
+
+void openNamedImages(ShellContext& ctx, const std::vector<std::string>& names) {
+    if (names.empty()) return;
+    // The folder remembered is the image's own, whatever folder the program started in.
+    std::error_code ec;
+    std::filesystem::path path = std::filesystem::absolute(hostPath(names.front()), ec);
+    if (ec) path = hostPath(names.front());
+    dropFiles(ctx, {utf8Path(path.lexically_normal())});
 }
 
 void commandOpen(ShellContext& ctx) {

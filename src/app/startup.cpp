@@ -6,6 +6,23 @@
 
 namespace lk {
 
+CommandLine readCommandLine(const std::vector<std::string>& words) {
+    CommandLine line;
+    bool options = true;
+    for (const std::string& w : words) {
+        if (!options || w.empty() || w[0] != '-' || w == "-") {
+            line.images.push_back(w);
+        } else if (w == "--") {
+            options = false;
+        } else if (w == "--version") {
+            line.version = true;
+        } else if (w == "--help" || w == "-h") {
+            line.help = true;
+        }
+    }
+    return line;
+}
+
 void startUp(AppState& app, Platform& platform, const std::string& startFolder) {
     ShellState& s = app.shell;
     s.folder = s.exportFolder = s.rememberedFolder = startFolder;

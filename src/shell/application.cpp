@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QScreen>
 #include <QSessionManager>
+#include <QTimer>
 
 #include "settings/load_settings.h"
 #include "shell/qt_platform.h"
@@ -49,6 +50,10 @@ void Application::show() {
     window_->show();
 }
 
+void Application::openImages(const std::vector<std::string>& names) {
+    openNamedImages(window_->context(), names);
+}
+
 int runApplication() {
     QApplication::setApplicationName(QStringLiteral("Larkspoon"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion.data(), qsizetype(kVersion.size())));
@@ -64,6 +69,11 @@ int runApplication() {
                          if (!quit) manager.cancel();
                      });
     app.show();
+    std::vector<std::string> words;
+    for (const QString& w : QApplication::arguments().mid(1)) words.push_back(fromQString(w));
+    std::vector<std::string> images = readCommandLine(words).images;
+    // Once the window is on the screen, so that the open's messages have it to stand on.
+    QTimer::singleShot(0, &window, [&app, images] { app.openImages(images); });
     return QApplication::exec();
 }
 

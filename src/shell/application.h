@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/app_state.h"
 #include "shell/main_window.h"
@@ -20,6 +21,8 @@ class Application {
 
     // Places the window by the stored geometry or the screen size and shows it.
     void show();
+    // Opens the first of the images named on the command line, as a drop of them does.
+    void openImages(const std::vector<std::string>& names);
 
     AppState& state() { return state_; }
     ShellPlatform& platform() { return *platform_; }
@@ -31,8 +34,9 @@ class Application {
     std::unique_ptr<MainWindow> window_;
 };
 
-// The program's entry once QApplication exists: starts in the current folder, runs the event
-// loop and returns its exit code. The command line is not used.
+// The program's entry once QApplication exists: starts in the current folder, shows the window,
+// opens the image the command line names (Qt's own options taken out), runs the event loop and
+// returns its exit code.
 int runApplication();
 
 } // namespace lk

@@ -1,6 +1,8 @@
 #include "shell/help_window.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QStyle>
 #include <QTextBrowser>
@@ -25,12 +27,19 @@ QToolButton* toolButton(QWidget* parent, QStyle::StandardPixmap icon, const QStr
 
 } // namespace
 
-QUrl HelpWindow::contentsUrl() {
-    return QUrl(QStringLiteral("qrc:/help/index.html"));
+QUrl HelpWindow::guideFolder(const QString& programFolder) {
+    // An installed guide can be read, and mended, apart from the program; a program run where
+    // it was built still has the guide it carries.
+    QDir installed(QDir(programFolder).filePath(QStringLiteral(LARKSPOON_HELP_FROM_PROGRAM)));
+    if (installed.exists(QStringLiteral("index.html")))
+        return QUrl::fromLocalFile(installed.absolutePath() + QLatin1Char('/'));
+    return QUrl(QStringLiteral("qrc:/help/"));
 }
 
-HelpWindow::HelpWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+HelpWindow::HelpWindow(QWidget* parent, const QString& programFolder)
+    : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)),
+      guide_(guideFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                 : programFolder)) {
     setWindowTitle(tr("Larkspoon Help"));
     setWindowIcon(programIcon());
     auto* contents = toolButton(this, QStyle::SP_DirHomeIcon, tr("Contents"));
@@ -63,7 +72,7 @@ void HelpWindow::showContents() {
 }
 
 void HelpWindow::showPage(const QString& page) {
-    browser_->setSource(QUrl(QStringLiteral("qrc:/help/") + page));
+    browser_->setSource(guide_.resolved(QUrl(page)));
 }
 
 } // namespace lk

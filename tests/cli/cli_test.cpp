@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
+#include <sstream>
 
 #include "appleworks_builder.h"
 #include "app/block_view.h"
+#include "base/version.h"
 #include "basic_builder.h"
 #include "cli_runner.h"
 #include "dos33_builder.h"
@@ -68,6 +71,29 @@ TEST(Cli, UsageAndReadErrorsGiveTheirStatusesAndNoOutput) {
     CliResult usage = runCli({});
     EXPECT_EQ(usage.status, 0);
     EXPECT_EQ(usage.out.rfind("usage: larkspoon-cli", 0), 0u);
+}
+
+// Every verb the overall usage lists answers --help (or -h, wherever it stands) with its own
+// forms, the same words, and does nothing else; --version prints the version.
+TEST(Cli, EachVerbShowsItsUsageAndTheVersionIsPrinted) {
+    Images m;
+    std::string usage = runCli({}).out;
+    std::istringstream lines(usage);
+    std::set<std::string> verbs;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.size() < 3 || line.rfind("  ", 0) != 0 || line[2] == ' ') continue;
+        std::string synopsis = line.substr(2, line.find("  ", 2) - 2);
+        std::string verb = synopsis.substr(0, synopsis.find(' '));
+        CliResult help = runCli({verb, "--help"});
+        EXPECT_EQ(help.status, 0) << verb;
+        EXPECT_NE(help.out.find("usage: larkspoon-cli " + synopsis + "\n"), std::string::npos)
+            << help.out;
+        verbs.insert(verb);
+    }
+    EXPECT_GE(verbs.size(), 17u) << usage;
+    EXPECT_EQ(runCli({"convert", m.prodos, "-h", m.dir.file("out.do")}).status, 0);
+    EXPECT_FALSE(m.dir.exists("out.do"));
+    EXPECT_EQ(runCli({"--version"}).out, std::string(kVersion) + "\n");
 }
 
 TEST(Cli, InfoAndLsDescribeTheVolume) {

@@ -1,4 +1,6 @@
 // The main window: start, open, drop, the splitter, the geometry, quitting, and the keys.
+#include <filesystem>
+
 #include <QClipboard>
 #include <QDropEvent>
 #include <QMimeData>
@@ -82,6 +84,20 @@ TEST_F(ShellTest, DroppingThreeFilesOpensTheFirstANonImageStillRemembersItsFolde
     drop(&window(), {images.write("FIRST.PO", samplerVolume()), writeSampler("SECOND.PO"), notes});
     EXPECT_EQ(window().windowTitle(), "Larkspoon - FIRST.PO");
     EXPECT_NE(settingsText().find("Open=" + images.path + "\n"), std::string::npos);
+}
+
+// An image named on the command line opens as a dropped one: the first of them, a name relative
+// to the current folder included, with its own folder remembered.
+TEST_F(ShellTest, TheImageNamedOnTheCommandLineOpensAsADroppedOne) {
+    start();
+    TempFolder images;
+    images.write("FIRST.PO", samplerVolume());
+    std::string relative = std::filesystem::relative(images.path).string();
+    app->openImages({relative + "/FIRST.PO", writeSampler("SECOND.PO")});
+    EXPECT_EQ(window().windowTitle(), "Larkspoon - FIRST.PO");
+    EXPECT_NE(settingsText().find("Open=" + images.path + "\n"), std::string::npos);
+    app->openImages({});
+    EXPECT_EQ(window().windowTitle(), "Larkspoon - FIRST.PO");
 }
 
 void dragSplitter(QSplitter* splitter, int toX) {

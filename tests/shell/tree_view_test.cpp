@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -20,6 +21,7 @@
 #include "shell/shell_menus.h"
 #include "shell/tree_icons.h"
 #include "shell_fixture.h"
+#include "temp_folder.h"
 
 namespace lk::test {
 namespace {
@@ -159,6 +161,19 @@ TEST(HelpPages, OpenAtTheContentsAndEveryLinkLeadsToAPage) {
         help.showPage(page);
         EXPECT_FALSE(help.browser()->toPlainText().isEmpty()) << page.toStdString();
     }
+}
+
+// An installed guide (share/larkspoon/help beside the program's bin folder) is shown before the
+// one built in.
+TEST(HelpPages, TheGuideInstalledBesideTheProgramComesFirst) {
+    TempFolder install;
+    std::filesystem::create_directories(install.path + "/bin");
+    std::filesystem::create_directories(install.path + "/share/larkspoon/help");
+    install.writeText("share/larkspoon/help/index.html",
+                      "<html><head><title>Installed</title></head></html>");
+    HelpWindow help(nullptr, QString::fromStdString(install.path + "/bin"));
+    help.showContents();
+    EXPECT_EQ(help.browser()->documentTitle(), "Installed");
 }
 
 } // namespace

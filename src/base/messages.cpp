@@ -243,6 +243,11 @@ constexpr MessageDef kCatalogue[] = {
     {CouldNotMakeFolder, N, kWarn, kAppCaption, "Could not make the folder %s"},
     {NibbleImageReadOnly, N, kWarn, kAppCaption,
      "%s was converted from nibbles when it was opened: Larkspoon cannot write it back."},
+
+    {CouldNotPaste, P, kWarn, kAppCaption, "Could not Paste!"},
+    {TooManyFilesSelected, P, kWarn, kAppCaption, "Too many files selected!"},
+    {SaveChangesQuestion, Q, kWarn, kAppCaption,
+     "The changes to %s have not been saved.\nDo you want to save them?"},
 };
 
 // The catalogue is indexed by its ids: every line must stand at its id's place.

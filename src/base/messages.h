@@ -201,6 +201,11 @@ enum class MessageId : uint16_t {
     CouldNotMakeFolder,
     NibbleImageReadOnly,
 
+    // The Apple file commands of the window: import, paste, new folder, and unsaved changes
+    CouldNotPaste,
+    TooManyFilesSelected,
+    SaveChangesQuestion,
+
     Count // the number of messages: keep it last
 };
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/font_choice.h"
+#include "platform/name_dialog.h"
 #include "platform/platform.h"
 #include "platform/printing.h"
 
@@ -73,6 +74,9 @@ struct ImportChoice {
     std::vector<std::string> names;
 };
 
+// The answers to the question about unsaved changes.
+enum class SaveChoice { Save, Discard, Cancel };
+
 // One line of a popup menu; command 0 is a separator.
 struct PopupItem {
     int command = 0;
@@ -123,6 +127,12 @@ class ShellPlatform : public Platform {
                                                            const std::string& lastSector) = 0;
     // Whether the Shift key is held with the command now being run.
     virtual bool shiftHeld() = 0;
+
+    // The Name or New Folder dialog, modal: true for OK, its fields then in `state.fields`;
+    // false for Cancel.
+    virtual bool runNameDialog(NameDialogState& state) = 0;
+    // A question answered by Save, Discard or Cancel.
+    virtual SaveChoice askSaveDiscardCancel(std::string_view text, std::string_view caption) = 0;
 };
 
 } // namespace lk

@@ -5,9 +5,12 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QTemporaryDir>
+#include <memory>
 
 #include "app/commands.h"
 
+class QMimeData;
 class QSplitter;
 
 namespace lk {
@@ -45,6 +48,7 @@ class MainWindow : public QMainWindow, public ShellView {
 
     // ShellView
     void setCaption(const std::string& text) override;
+    void setModified(bool modified) override;
     void showMenuState(const MenuState& menu) override;
     void beginTreeRebuild() override;
     void endTreeRebuild() override;
@@ -65,6 +69,10 @@ class MainWindow : public QMainWindow, public ShellView {
     void closeWindow() override;
     void commandDelivered(int command) override;
 
+    // The drag of a file out of the tree: the data it carries, a file exported into a folder of
+    // the window's own; nullptr when the node cannot be exported (told).
+    QMimeData* dragMimeData(NodeId node);
+
   signals:
     // Every command number that reaches the dispatcher, for whoever follows the window.
     void commandDispatched(int command);
@@ -78,6 +86,7 @@ class MainWindow : public QMainWindow, public ShellView {
     void buildPanes();
     void buildShortcuts();
     void runCommand(int command);
+    void dragFile(NodeId node);
 
     AppState& app_;
     ShellContext ctx_;
@@ -89,6 +98,9 @@ class MainWindow : public QMainWindow, public ShellView {
     ShellMenus* menus_ = nullptr;
     QPointer<FindDialog> findDialog_;
     bool closeConfirmed_ = false;
+    QString caption_;
+    // Files dragged out of the tree, kept until the window closes so that the drop can read them.
+    std::unique_ptr<QTemporaryDir> dragFolder_;
 };
 
 } // namespace lk

@@ -15,6 +15,7 @@
 #include "shell/display_window.h"
 #include "shell/file_dialogs.h"
 #include "shell/help_window.h"
+#include "shell/name_dialog.h"
 #include "shell/show_number_dialog.h"
 #include "shell/text_printing.h"
 
@@ -68,7 +69,7 @@ void QtPlatform::showMessage(std::string_view text, std::string_view caption, Me
         break;
     }
     ArrowWhileAsking arrow(*this);
-    QMessageBox box(qtIcon, toQString(caption), toQString(text), QMessageBox::Ok, owner_);
+    QMessageBox box(qtIcon, toQString(caption), toQString(text), QMessageBox::Ok, boxOwner());
     box.exec();
 }
 
@@ -76,7 +77,7 @@ bool QtPlatform::askYesNo(std::string_view text, std::string_view caption, Messa
     ArrowWhileAsking arrow(*this);
     QMessageBox box(icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon,
                     toQString(caption), toQString(text), QMessageBox::Yes | QMessageBox::No,
-                    owner_);
+                    boxOwner());
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
@@ -276,12 +277,52 @@ void QtPlatform::showAbout() {
     dialog.exec();
 }
 
-void QtPlatform::showHelpContents() {
+HelpWindow& QtPlatform::raisedHelp() {
     if (!help_) help_ = new HelpWindow(nullptr);
-    help_->showContents();
     help_->show();
     help_->raise();
     help_->activateWindow();
+    return *help_;
+}
+
+void QtPlatform::showHelpContents() {
+    raisedHelp().showContents();
+}
+
+void QtPlatform::showHelpPage(const QString& target) {
+    raisedHelp().showPage(target);
+}
+
+QWidget* QtPlatform::boxOwner() const {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : owner_.data();
+}
+
+bool QtPlatform::runNameDialog(NameDialogState& state) {
+    ArrowWhileAsking arrow(*this);
+    NameDialog dialog(state, owner_);
+    // Modal to the main window only, so that the guide opened from it can be read and scrolled.
+    dialog.setWindowModality(Qt::WindowModal);
+    QObject::connect(&dialog, &NameDialog::helpRequested,
+                     [this](const QString& target) { showHelpPage(target); });
+    if (dialog.exec() != QDialog::Accepted) return false;
+    state.fields = dialog.fields();
+    return true;
+}
+
+SaveChoice QtPlatform::askSaveDiscardCancel(std::string_view text, std::string_view caption) {
+    ArrowWhileAsking arrow(*this);
+    QMessageBox box(QMessageBox::Warning, toQString(caption), toQString(text),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, boxOwner());
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
 }
 
 } // namespace lk

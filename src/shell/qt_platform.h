@@ -52,6 +52,11 @@ class QtPlatform : public ShellPlatform {
     std::optional<TrackSectorEntry> askTrackSector(const std::string& lastTrack,
                                                    const std::string& lastSector) override;
     bool shiftHeld() override;
+    bool runNameDialog(NameDialogState& state) override;
+    SaveChoice askSaveDiscardCancel(std::string_view text, std::string_view caption) override;
+
+    // The user guide at a page, "page.html#topic" for a topic of it.
+    void showHelpPage(const QString& target);
 
     HelpWindow* helpWindow() const { return help_; }
 
@@ -60,6 +65,11 @@ class QtPlatform : public ShellPlatform {
     std::optional<ChosenFile> chooseOneFile(int kind, const std::string& folder);
     // Runs a one-file dialog: the chosen file, or nothing on Cancel.
     std::optional<ChosenFile> chosenFile(QFileDialog& dialog);
+
+    // The guide's window, made when first asked for, brought to the front.
+    HelpWindow& raisedHelp();
+    // A message box goes above the dialog that is up, else above the window.
+    QWidget* boxOwner() const;
 
     // The printer Page Setup and Print share, made when first asked for.
     QPrinter& printer(const PageSetup& setup);

@@ -31,17 +31,43 @@ struct ExportDialogStart {
     std::string folder;
 };
 
+// A press of OK in the Name or New Folder dialog with the fields given typed (the others as they
+// stand), or of Cancel.
+struct NameAnswer {
+    std::optional<std::string> name;
+    std::optional<std::string> type;
+    std::optional<std::string> aux;
+    std::optional<uint8_t> access;
+    bool cancel = false;
+
+    static NameAnswer typed(std::string name, std::optional<std::string> type = std::nullopt) {
+        NameAnswer a;
+        a.name = std::move(name);
+        a.type = std::move(type);
+        return a;
+    }
+    static NameAnswer cancelled() {
+        NameAnswer a;
+        a.cancel = true;
+        return a;
+    }
+};
+
 class ScriptedShellPlatform : public Recording<ShellPlatform> {
   public:
     std::optional<ChosenFile> chooseImageToOpen(const std::string& folder) override {
         return openDialog.ask(folder);
     }
-    std::optional<ChosenFile> chooseImageToSave(const std::string&) override { return {}; }
+    std::optional<ChosenFile> chooseImageToSave(const std::string& folder) override {
+        return saveDialog.ask(folder);
+    }
     std::optional<ChosenFile> chooseNibbleCopy(const std::string& folder,
                                                const std::string& proposedPath) override {
         return nibbleCopyDialog.ask({folder, proposedPath});
     }
-    std::optional<ImportChoice> chooseImportFiles(const std::string&) override { return {}; }
+    std::optional<ImportChoice> chooseImportFiles(const std::string& folder) override {
+        return importDialog.ask(folder);
+    }
     bool chooseFont(FontChoice& font) override { return answer(fontDialog, font, font); }
     bool runPageSetup(PageSetup& setup) override { return answer(pageSetupDialog, setup, setup); }
     bool choosePrintJob(PageSetup&, PrintSettings& settings, bool hasSelection) override {
@@ -68,8 +94,39 @@ class ScriptedShellPlatform : public Recording<ShellPlatform> {
         return sectorDialog.ask({lastTrack, lastSector});
     }
     bool shiftHeld() override { return shift; }
+    // Each answer in turn is typed over the fields (as shown, or as typed for the last OK that
+    // was refused) and OK pressed, until the fields pass or an answer cancels.
+    bool runNameDialog(NameDialogState& state) override {
+        nameDialogs.push_back(state);
+        NameDialogFields f = state.fields;
+        for (; !nameAnswers.empty(); nameAnswers.pop_front()) {
+            const NameAnswer& a = nameAnswers.front();
+            if (a.cancel) break;
+            f = {a.name.value_or(f.name), a.type.value_or(f.type), a.aux.value_or(f.aux),
+                 a.access.value_or(f.access)};
+            if (state.accept(f)) {
+                nameAnswers.pop_front();
+                state.fields = f;
+                return true;
+            }
+        }
+        if (!nameAnswers.empty()) nameAnswers.pop_front();
+        return false;
+    }
+    SaveChoice askSaveDiscardCancel(std::string_view text, std::string_view caption) override {
+        questions.push_back({std::string(text), std::string(caption), MessageIcon::Warning});
+        if (saveChoices.empty()) return SaveChoice::Cancel;
+        SaveChoice c = saveChoices.front();
+        saveChoices.pop_front();
+        return c;
+    }
 
     ScriptedDialog<std::string, ChosenFile> openDialog; // shown the folder it starts in
+    ScriptedDialog<std::string, ChosenFile> saveDialog;     // shown the folder it starts in
+    ScriptedDialog<std::string, ImportChoice> importDialog; // shown the folder it starts in
+    std::vector<NameDialogState> nameDialogs;               // as each was shown
+    std::deque<NameAnswer> nameAnswers;
+    std::deque<SaveChoice> saveChoices; // Cancel when they have run out
     // Shown the folder it starts in and the proposed name.
     ScriptedDialog<std::pair<std::string, std::string>, ChosenFile> nibbleCopyDialog;
     // An export answer naming a file that exists stands for the user having agreed to replace it.

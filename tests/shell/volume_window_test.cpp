@@ -164,7 +164,7 @@ TEST(NameDialogOnQt, KeepsWhatWasTypedAndOpensTheGuideAtTheTopic) {
 // With "AutoSavePrompt" FALSE a change marks the title, and closing asks about it instead of
 // the Quit question: Cancel keeps the window, Save writes the image and closes.
 TEST_F(VolumeWindow, ClosingWithUnsavedChangesAsksToSaveThem) {
-    start("[Prompts]\nAutoSavePrompt=FALSE\n");
+    start("[Prompts]\nQuitPrompt=TRUE\nAutoSavePrompt=FALSE\n");
     std::string path = writeSampler();
     openThroughDialog(path, "SAMPLER.po");
     platform->nameAnswers = {{}};

@@ -36,21 +36,7 @@ struct ExportDialogStart {
 struct NameAnswer {
     std::optional<std::string> name;
     std::optional<std::string> type;
-    std::optional<std::string> aux;
-    std::optional<uint8_t> access;
     bool cancel = false;
-
-    static NameAnswer typed(std::string name, std::optional<std::string> type = std::nullopt) {
-        NameAnswer a;
-        a.name = std::move(name);
-        a.type = std::move(type);
-        return a;
-    }
-    static NameAnswer cancelled() {
-        NameAnswer a;
-        a.cancel = true;
-        return a;
-    }
 };
 
 class ScriptedShellPlatform : public Recording<ShellPlatform> {
@@ -99,18 +85,16 @@ class ScriptedShellPlatform : public Recording<ShellPlatform> {
     bool runNameDialog(NameDialogState& state) override {
         nameDialogs.push_back(state);
         NameDialogFields f = state.fields;
-        for (; !nameAnswers.empty(); nameAnswers.pop_front()) {
-            const NameAnswer& a = nameAnswers.front();
-            if (a.cancel) break;
-            f = {a.name.value_or(f.name), a.type.value_or(f.type), a.aux.value_or(f.aux),
-                 a.access.value_or(f.access)};
-            if (state.accept(f)) {
-                nameAnswers.pop_front();
-                state.fields = f;
-                return true;
-            }
+        while (!nameAnswers.empty()) {
+            NameAnswer a = nameAnswers.front();
+            nameAnswers.pop_front();
+            if (a.cancel) return false;
+            f.name = a.name.value_or(f.name);
+            f.type = a.type.value_or(f.type);
+            if (!state.accept(f)) continue;
+            state.fields = f;
+            return true;
         }
-        if (!nameAnswers.empty()) nameAnswers.pop_front();
         return false;
     }
     SaveChoice askSaveDiscardCancel(std::string_view text, std::string_view caption) override {

@@ -6,6 +6,7 @@
 #include "catalog/catalog_tree.h"
 #include "base/file_data.h"
 #include "prodos/file_entry.h"
+#include "prodos/paste.h"
 #include "settings/settings.h"
 #include "app/shell_state.h"
 
@@ -21,6 +22,11 @@ struct AppState {
     FileEntry workingEntry;
     // The host file being imported.
     TransferBuffer transfer;
+    // The Apple file copied last, kept for Paste Apple file, also into another image.
+    AppleFileCopy copied;
+    // The image holds changes not yet written to its file (saving after each change is off, or
+    // the save failed).
+    bool modified = false;
 };
 
 } // namespace lk

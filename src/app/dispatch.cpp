@@ -1,6 +1,7 @@
 #include "app/command_handlers.h"
 #include "app/display_commands.h"
 #include "app/picture_commands.h"
+#include "app/volume_commands.h"
 
 namespace lk {
 
@@ -45,6 +46,12 @@ void dispatchCommand(ShellContext& ctx, int command) {
     case cmd::kOpen:
         commandOpen(ctx);
         break;
+    case cmd::kSave:
+        commandSave(ctx);
+        break;
+    case cmd::kSaveAs:
+        commandSaveAs(ctx);
+        break;
     case cmd::kPrint:
         // A shown picture is printed as a picture.
         if (ctx.app.shell.graphicShown)
@@ -76,8 +83,26 @@ void dispatchCommand(ShellContext& ctx, int command) {
     case cmd::kViewResourceFork:
         viewAppleFile(ctx, Fork::Resource);
         break;
+    case cmd::kImport:
+        commandImport(ctx);
+        break;
     case cmd::kExportAs:
         commandExportAs(ctx);
+        break;
+    case cmd::kCopyFile:
+        commandCopyFile(ctx);
+        break;
+    case cmd::kPasteFile:
+        commandPasteFile(ctx);
+        break;
+    case cmd::kNewFolder:
+        commandNewFolder(ctx);
+        break;
+    case cmd::kRename:
+        commandRename(ctx);
+        break;
+    case cmd::kDeleteFile:
+        commandDeleteFile(ctx);
         break;
     case cmd::kBitMap:
         commandBitMap(ctx);

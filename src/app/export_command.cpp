@@ -2,6 +2,7 @@
 // user chooses.
 #include "app/command_handlers.h"
 #include "app/export_file.h"
+#include "app/volume_commands.h"
 #include "base/host_file.h"
 #include "catalog/selection.h"
 
@@ -31,6 +32,25 @@ void commandExportAs(ShellContext& ctx) {
     }
     // The next export starts where this one went.
     s.exportFolder = parts.folder;
+}
+
+std::optional<std::string> exportForDrag(ShellContext& ctx, NodeId node,
+                                         const std::string& folder) {
+    AppState& app = ctx.app;
+    const CatalogItem* item = app.tree.item(node);
+    if (!item || !isFile(item->kind)) return std::nullopt;
+    onTreeSelected(ctx, node);
+    FileDataBuffer exported;
+    Outcome outcome;
+    int32_t n = prepareExport(app.image, app.tree, app.settings, exported, outcome);
+    present(ctx.platform, outcome);
+    if (n <= 0) return std::nullopt;
+    std::string path = utf8Path(hostPath(folder) / hostPath(hostFileName(app.image, *item)));
+    if (writeExportFile(path, exported.bytes()) == 0) {
+        show(ctx.platform, message(MessageId::CouldNotWriteFile, splitPath(path).fileName));
+        return std::nullopt;
+    }
+    return path;
 }
 
 } // namespace lk

@@ -29,6 +29,11 @@ std::string suggestedExportName(const DiskImage& image, const CatalogItem& node)
     return name;
 }
 
+std::string hostFileName(const DiskImage& image, const CatalogItem& node) {
+    std::string name = suggestedExportName(image, node);
+    return name.empty() || name == "." || name == ".." ? "_" : name;
+}
+
 int32_t prepareExport(const DiskImage& image, const CatalogTree& tree, const Settings& settings,
                       FileDataBuffer& out, Outcome& outcome) {
     const CatalogItem* node = tree.item(tree.selection());

@@ -31,6 +31,10 @@ int32_t prepareExport(const DiskImage& image, const CatalogTree& tree, const Set
 // cannot stand in a host file name (folder separators, control characters) read "_".
 std::string suggestedExportName(const DiskImage& image, const CatalogItem& node);
 
+// The suggested name as a file's name on the host, never one the host gives a meaning of its own
+// (an empty name, "." or ".." read "_").
+std::string hostFileName(const DiskImage& image, const CatalogItem& node);
+
 // The save dialogs' default extension: a chosen name without one gets "." + extension.
 std::string withDefaultExtension(const std::string& path, std::string_view extension);
 

@@ -43,13 +43,6 @@ struct Extractor {
         ok = false;
     }
 
-    // The node's name as a host file name: no folder separators or control characters, and
-    // never a name the host gives a meaning of its own.
-    std::string hostName(const CatalogItem& item) const {
-        std::string name = suggestedExportName(image, item);
-        return name.empty() || name == "." || name == ".." ? "_" : name;
-    }
-
     void writeFork(const CatalogItem& item, Fork fork, const fs::path& path, NodeId node) {
         FileDataBuffer data;
         Outcome read;
@@ -64,7 +57,7 @@ struct Extractor {
         const CatalogItem& item = *tree.item(node);
         const Volume& volume = volumeOf(image);
         TranslationType t = volume.translationType(image, item);
-        std::string name = hostName(item);
+        std::string name = hostFileName(image, item);
         writeFork(item, Fork::Data,
                   folder / hostPath(typedHostName(name, t.fileType, t.auxType, false)), node);
         if (volume.hasResourceFork(image, item))
@@ -80,7 +73,7 @@ struct Extractor {
     void node(NodeId node, const fs::path& folder) {
         const CatalogItem& item = *tree.item(node);
         if (isFile(item.kind)) return file(node, folder);
-        fs::path inner = folder / hostPath(hostName(item));
+        fs::path inner = folder / hostPath(hostFileName(image, item));
         std::error_code ec;
         fs::create_directory(inner, ec);
         if (!fs::is_directory(inner, ec))

@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "app/commands.h"
+#include "app/volume_commands.h"
 #include "base/host_file.h"
 #include "settings/load_settings.h"
 #include "volume/open_image.h"
@@ -97,6 +98,8 @@ OpenReport openAsking(ShellContext& ctx, const ChosenFile& file, Outcome& outcom
 void openImageAndShow(ShellContext& ctx, const ChosenFile& file) {
     AppState& app = ctx.app;
     ShellState& s = app.shell;
+    // Changes waiting for Save are saved or dropped first, or the open does not happen.
+    if (!saveChangesFirst(ctx)) return;
     Outcome outcome;
     OpenReport report = openAsking(ctx, file, outcome);
     present(ctx.platform, outcome);
@@ -119,6 +122,7 @@ void openImageAndShow(ShellContext& ctx, const ChosenFile& file) {
     s.blockViewShown = false;
     ctx.platform.setWaitCursor(false);
     ctx.view.setCaption(mainTitle(app.image.bufferValid ? app.image.fileTitle : ""));
+    markModified(ctx, false);
 }
 
 void dropFiles(ShellContext& ctx, const std::vector<std::string>& paths) {

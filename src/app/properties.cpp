@@ -220,7 +220,7 @@ std::string accessText(uint8_t access) {
     for (const AccessBox& box : kAccessBoxes) {
         if (!(access & box.bit)) continue;
         if (!text.empty()) text += ", ";
-        text += box.label;
+        text += box.sheetLabel;
     }
     return text;
 }

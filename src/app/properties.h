@@ -11,21 +11,12 @@
 #include "catalog/tree_icon.h"
 #include "image/disk_image.h"
 #include "image/image_properties.h"
+#include "platform/access_boxes.h"
 
 namespace lk {
 
 inline constexpr std::string_view kNotForDos33 = "Does not apply to DOS 3.3!";
 inline constexpr std::string_view kAccessNotKnown = "Access is not known!";
-
-// The access boxes in their order on the pages, each with its bit of the access byte.
-struct AccessBox {
-    uint8_t bit;
-    std::string_view label;
-};
-inline constexpr AccessBox kAccessBoxes[] = {
-    {0x01, "Read"},   {0x02, "Write"},  {0x04, "Invisible"},
-    {0x20, "Backup"}, {0x40, "Rename"}, {0x80, "Destroy"},
-};
 
 struct GeneralPage {
     TreeIcon icon = kIconBlankPage;

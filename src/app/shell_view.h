@@ -21,6 +21,8 @@ class ShellView {
   public:
     virtual ~ShellView() = default;
     virtual void setCaption(const std::string& text) = 0;
+    // Marks the title while the image holds changes not yet saved.
+    virtual void setModified(bool modified) = 0;
     virtual void showMenuState(const MenuState& menu) = 0;
     // Around the rebuild of the whole tree by an open: the tree view stops following the tree
     // node by node and shows the result at once.

@@ -133,7 +133,7 @@ bool renameFile(DiskImage& image, CatalogTree& tree, const NameFields& fields,
 }
 
 bool autoSave(DiskImage& image, const Settings& settings, Outcome& outcome) {
-    if (!settings.autoSave || isNibbleKind(image.kind)) return true;
+    if (!settings.autoSave || isNibbleKind(image.kind)) return false;
     return saveImage(image, outcome);
 }
 

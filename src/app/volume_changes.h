@@ -52,7 +52,8 @@ bool renameFile(DiskImage& image, CatalogTree& tree, const NameFields& fields,
                 const ChangeAnswers& answers, Outcome& outcome);
 
 // The save after a change: unless "AutoSavePrompt" is "FALSE" or the image was converted from
-// nibbles. False when a save was due and failed (told).
+// nibbles. True when the file now holds the change; false when no save was due, or when it
+// failed (told).
 bool autoSave(DiskImage& image, const Settings& settings, Outcome& outcome);
 
 } // namespace lk

@@ -247,6 +247,11 @@ constexpr MessageDef kCatalogue[] = {
     {NewImageNameUnusable, N, kWarn, kAppCaption,
      "The volume name %s cannot name a file: it may not hold / or \\ or be . or .."},
     {NewImageExistsUseForce, N, kWarn, kAppCaption, "%s already exists: --force replaces it."},
+
+    {CouldNotPaste, P, kWarn, kAppCaption, "Could not Paste!"},
+    {TooManyFilesSelected, P, kWarn, kAppCaption, "Too many files selected!"},
+    {SaveChangesQuestion, Q, kWarn, kAppCaption,
+     "The changes to %s have not been saved.\nDo you want to save them?"},
 };
 
 // The catalogue is indexed by its ids: every line must stand at its id's place.

@@ -205,6 +205,11 @@ enum class MessageId : uint16_t {
     NewImageNameUnusable,
     NewImageExistsUseForce,
 
+    // The Apple file commands of the window: import, paste, new folder, and unsaved changes
+    CouldNotPaste,
+    TooManyFilesSelected,
+    SaveChangesQuestion,
+
     Count // the number of messages: keep it last
 };
 

@@ -11,6 +11,7 @@
 #include "platform/font_choice.h"
 #include "platform/new_image_choice.h"
 #include "platform/preferences.h"
+#include "platform/name_dialog.h"
 #include "platform/platform.h"
 #include "platform/printing.h"
 
@@ -75,6 +76,9 @@ struct ImportChoice {
     std::vector<std::string> names;
 };
 
+// The answers to the question about unsaved changes.
+enum class SaveChoice { Save, Discard, Cancel };
+
 // One line of a popup menu; command 0 is a separator.
 struct PopupItem {
     int command = 0;
@@ -137,6 +141,11 @@ class ShellPlatform : public Platform {
     virtual bool chooseColor(uint32_t& colorRef, CustomColorSet& customColors) = 0;
     // The user guide, opened at a topic: a page and the anchor of a control's help on it.
     virtual void showHelpTopic(std::string_view page, std::string_view anchor) = 0;
+    // The Name or New Folder dialog, modal: true for OK, its fields then in `state.fields`;
+    // false for Cancel.
+    virtual bool runNameDialog(NameDialogState& state) = 0;
+    // A question answered by Save, Discard or Cancel.
+    virtual SaveChoice askSaveDiscardCancel(std::string_view text, std::string_view caption) = 0;
 };
 
 } // namespace lk

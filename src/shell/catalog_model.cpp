@@ -90,7 +90,11 @@ QVariant CatalogModel::data(const QModelIndex& index, int role) const {
 }
 
 Qt::ItemFlags CatalogModel::flags(const QModelIndex& index) const {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    const CatalogItem* item = tree_.item(nodeOf(index));
+    if (!item) return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    // A file can be dragged out to the desktop; a folder or the volume cannot.
+    return isFile(item->kind) ? f | Qt::ItemIsDragEnabled : f;
 }
 
 void CatalogModel::beginRebuild() {

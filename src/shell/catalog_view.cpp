@@ -15,7 +15,8 @@ CatalogView::CatalogView(CatalogModel* model, QWidget* parent) : QTreeView(paren
     setUniformRowHeights(true); // keeps a tree of thousands of files quick to lay out
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setDragDropMode(QAbstractItemView::NoDragDrop);
+    // Files are dragged out to the desktop as Export As would write them; nothing is dropped in.
+    setDragDropMode(QAbstractItemView::DragOnly);
     setAcceptDrops(false);
     setAnimated(false);
     setFrameShape(QFrame::StyledPanel);
@@ -64,6 +65,12 @@ void CatalogView::mouseDoubleClickEvent(QMouseEvent* event) {
     QTreeView::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid())
         emit nodeDoubleClicked();
+}
+
+void CatalogView::startDrag(Qt::DropActions) {
+    QModelIndex index = currentIndex();
+    if (index.isValid() && (model_->flags(index) & Qt::ItemIsDragEnabled))
+        emit nodeDragged(model_->nodeOf(index));
 }
 
 } // namespace lk

@@ -23,10 +23,13 @@ class CatalogView : public QTreeView {
     void nodeSelected(lk::NodeId node);
     void nodeDoubleClicked();
     void nodeRightClicked(lk::NodeId node, QPoint screenPos);
+    // A file is being dragged out of the tree.
+    void nodeDragged(lk::NodeId node);
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
 
   private:
     void onCurrentChanged(const QModelIndex& current);

@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include <QCloseEvent>
+#include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGridLayout>
@@ -13,6 +14,7 @@
 #include <algorithm>
 
 #include "app/display_commands.h"
+#include "app/volume_commands.h"
 #include "shell/catalog_model.h"
 #include "shell/catalog_view.h"
 #include "shell/display_window.h"
@@ -106,6 +108,7 @@ void MainWindow::buildPanes() {
     connect(tree_, &CatalogView::nodeDoubleClicked, this, [this] { onTreeDoubleClick(ctx_); });
     connect(tree_, &CatalogView::nodeRightClicked, this,
             [this](NodeId n, QPoint at) { onTreeRightClick(ctx_, n, at.x(), at.y()); });
+    connect(tree_, &CatalogView::nodeDragged, this, &MainWindow::dragFile);
 }
 
 void MainWindow::buildShortcuts() {
@@ -149,7 +152,14 @@ WindowGeometry MainWindow::currentGeometry() const {
 }
 
 void MainWindow::setCaption(const std::string& text) {
-    setWindowTitle(toQString(text));
+    caption_ = toQString(text);
+    setModified(isWindowModified());
+}
+
+void MainWindow::setModified(bool modified) {
+    // Qt marks the title where "[*]" stands while the window is modified.
+    setWindowTitle(modified ? caption_ + QStringLiteral("[*]") : caption_);
+    setWindowModified(modified);
 }
 
 void MainWindow::showMenuState(const MenuState& menu) {
@@ -285,7 +295,7 @@ void MainWindow::applyDisplayFormat(bool font) {
 
 bool MainWindow::confirmClose() {
     if (closeConfirmed_) return true;
-    if (!confirmQuit(app_, ctx_.platform)) return false;
+    if (!confirmCloseWindow(ctx_)) return false;
     storeGeometry(app_, currentGeometry());
     closeConfirmed_ = true;
     return true;
@@ -298,7 +308,27 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
+QMimeData* MainWindow::dragMimeData(NodeId node) {
+    if (!dragFolder_) dragFolder_ = std::make_unique<QTemporaryDir>();
+    if (!dragFolder_->isValid()) return nullptr;
+    std::optional<std::string> path = exportForDrag(ctx_, node, fromQString(dragFolder_->path()));
+    if (!path) return nullptr;
+    auto* data = new QMimeData;
+    data->setUrls({QUrl::fromLocalFile(toQString(*path))});
+    return data;
+}
+
+void MainWindow::dragFile(NodeId node) {
+    QMimeData* data = dragMimeData(node);
+    if (!data) return;
+    auto* drag = new QDrag(tree_);
+    drag->setMimeData(data);
+    drag->exec(Qt::CopyAction);
+}
+
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    // A file dragged out of the tree is an Apple file, not an image to open.
+    if (event->source() == tree_) return;
     if (!localFiles(event->mimeData()).empty()) event->acceptProposedAction();
 }
 

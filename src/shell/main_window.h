@@ -5,9 +5,12 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QTemporaryDir>
+#include <memory>
 
 #include "app/commands.h"
 
+class QMimeData;
 class QSplitter;
 
 namespace lk {
@@ -46,6 +49,7 @@ class MainWindow : public QMainWindow, public ShellView {
 
     // ShellView
     void setCaption(const std::string& text) override;
+    void setModified(bool modified) override;
     void showMenuState(const MenuState& menu) override;
     void beginTreeRebuild() override;
     void endTreeRebuild() override;
@@ -72,6 +76,10 @@ class MainWindow : public QMainWindow, public ShellView {
     // The open Properties sheet, or nullptr.
     PropertiesSheet* propertiesSheet() const;
 
+    // The drag of a file out of the tree: the data it carries, a file exported into a folder of
+    // the window's own; nullptr when the node cannot be exported (told).
+    QMimeData* dragMimeData(NodeId node);
+
   signals:
     // Every command number that reaches the dispatcher, for whoever follows the window.
     void commandDispatched(int command);
@@ -85,6 +93,7 @@ class MainWindow : public QMainWindow, public ShellView {
     void buildPanes();
     void buildShortcuts();
     void runCommand(int command);
+    void dragFile(NodeId node);
 
     AppState& app_;
     ShellContext ctx_;
@@ -97,6 +106,9 @@ class MainWindow : public QMainWindow, public ShellView {
     QPointer<FindDialog> findDialog_;
     QPointer<PropertiesSheet> properties_;
     bool closeConfirmed_ = false;
+    QString caption_;
+    // Files dragged out of the tree, kept until the window closes so that the drop can read them.
+    std::unique_ptr<QTemporaryDir> dragFolder_;
 };
 
 } // namespace lk

@@ -93,7 +93,7 @@ void PropertiesSheet::addAccess(QGridLayout* grid, int page) {
     auto* box = new QGroupBox(QStringLiteral("Access"), grid->parentWidget());
     auto* boxes = new QGridLayout(box);
     for (size_t i = 0; i < std::size(kAccessBoxes); ++i) {
-        auto* check = new QCheckBox(toQString(kAccessBoxes[i].label), box);
+        auto* check = new QCheckBox(toQString(kAccessBoxes[i].sheetLabel), box);
         // Shown, not changed: nothing on the sheet changes the image.
         check->setEnabled(false);
         boxes->addWidget(check, int(i / 3), int(i % 3));

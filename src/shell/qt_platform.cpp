@@ -16,6 +16,7 @@
 #include "shell/display_window.h"
 #include "shell/file_dialogs.h"
 #include "shell/help_window.h"
+#include "shell/name_dialog.h"
 #include "shell/new_image_dialog.h"
 #include "shell/preferences_sheet.h"
 #include "shell/show_number_dialog.h"
@@ -71,7 +72,7 @@ void QtPlatform::showMessage(std::string_view text, std::string_view caption, Me
         break;
     }
     ArrowWhileAsking arrow(*this);
-    QMessageBox box(qtIcon, toQString(caption), toQString(text), QMessageBox::Ok, owner_);
+    QMessageBox box(qtIcon, toQString(caption), toQString(text), QMessageBox::Ok, boxOwner());
     box.exec();
 }
 
@@ -79,7 +80,7 @@ bool QtPlatform::askYesNo(std::string_view text, std::string_view caption, Messa
     ArrowWhileAsking arrow(*this);
     QMessageBox box(icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::NoIcon,
                     toQString(caption), toQString(text), QMessageBox::Yes | QMessageBox::No,
-                    owner_);
+                    boxOwner());
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
@@ -164,7 +165,8 @@ std::optional<ChosenFile> QtPlatform::chooseImageToSave(const std::string& folde
 
 std::optional<ChosenFile> QtPlatform::chooseNibbleCopy(const std::string& folder,
                                                        const std::string& proposedPath) {
-    std::unique_ptr<QFileDialog> dialog = makeFileDialog(FileDialogKind::NibbleCopy, folder, owner_);
+    std::unique_ptr<QFileDialog> dialog =
+        makeFileDialog(FileDialogKind::NibbleCopy, folder, owner_);
     dialog->selectFile(toQString(proposedPath));
     return chosenFile(*dialog);
 }
@@ -324,6 +326,36 @@ bool QtPlatform::chooseColor(uint32_t& colorRef, CustomColorSet& customColors) {
         customColors[i] = colorRefFrom(QColorDialog::customColor(int(i)));
     colorRef = colorRefFrom(dialog.selectedColor());
     return true;
+}
+
+QWidget* QtPlatform::boxOwner() const {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : owner_.data();
+}
+
+bool QtPlatform::runNameDialog(NameDialogState& state) {
+    ArrowWhileAsking arrow(*this);
+    NameDialog dialog(state, *this, owner_);
+    // Modal to the main window only, so that the guide opened from it can be read and scrolled.
+    dialog.setWindowModality(Qt::WindowModal);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    state.fields = dialog.fields();
+    return true;
+}
+
+SaveChoice QtPlatform::askSaveDiscardCancel(std::string_view text, std::string_view caption) {
+    ArrowWhileAsking arrow(*this);
+    QMessageBox box(QMessageBox::Warning, toQString(caption), toQString(text),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, boxOwner());
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
 }
 
 } // namespace lk

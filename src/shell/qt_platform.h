@@ -56,15 +56,21 @@ class QtPlatform : public ShellPlatform {
     bool runPreferences(PreferenceChoices& choices, PreferenceActions& actions) override;
     bool chooseColor(uint32_t& colorRef, CustomColorSet& customColors) override;
     void showHelpTopic(std::string_view page, std::string_view anchor) override;
+    bool runNameDialog(NameDialogState& state) override;
+    SaveChoice askSaveDiscardCancel(std::string_view text, std::string_view caption) override;
 
     HelpWindow* helpWindow() const { return help_; }
 
   private:
     class ArrowWhileAsking;
     std::optional<ChosenFile> chooseOneFile(int kind, const std::string& folder);
-    HelpWindow& openHelp();
     // Runs a one-file dialog: the chosen file, or nothing on Cancel.
     std::optional<ChosenFile> chosenFile(QFileDialog& dialog);
+
+    // The guide's window, made when first asked for, brought to the front.
+    HelpWindow& openHelp();
+    // A message box goes above the dialog that is up, else above the window.
+    QWidget* boxOwner() const;
 
     // The printer Page Setup and Print share, made when first asked for.
     QPrinter& printer(const PageSetup& setup);

@@ -43,7 +43,8 @@ class StringPane : public DisplayPane {
 // Keeps the menu state and the display's text, and counts what was drawn.
 class RecordingView : public ShellView {
   public:
-    void setCaption(const std::string&) override {}
+    void setCaption(const std::string& t) override { caption = t; }
+    void setModified(bool m) override { modified = m; }
     void showMenuState(const MenuState& m) override { menu = m; }
     void beginTreeRebuild() override {}
     void endTreeRebuild() override {}
@@ -79,6 +80,8 @@ class RecordingView : public ShellView {
     void applyDisplayFormat(bool font) override { formatsApplied.push_back(font); }
 
     MenuState menu;
+    std::string caption;
+    bool modified = false; // the title marks changes not yet saved
     std::string text;
     int drawn = 0; // texts cleared, set or added to
     EditFacts facts;

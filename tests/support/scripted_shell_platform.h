@@ -33,17 +33,29 @@ struct ExportDialogStart {
     std::string folder;
 };
 
+// A press of OK in the Name or New Folder dialog with the fields given typed (the others as they
+// stand), or of Cancel.
+struct NameAnswer {
+    std::optional<std::string> name;
+    std::optional<std::string> type;
+    bool cancel = false;
+};
+
 class ScriptedShellPlatform : public Recording<ShellPlatform> {
   public:
     std::optional<ChosenFile> chooseImageToOpen(const std::string& folder) override {
         return openDialog.ask(folder);
     }
-    std::optional<ChosenFile> chooseImageToSave(const std::string&) override { return {}; }
+    std::optional<ChosenFile> chooseImageToSave(const std::string& folder) override {
+        return saveDialog.ask(folder);
+    }
     std::optional<ChosenFile> chooseNibbleCopy(const std::string& folder,
                                                const std::string& proposedPath) override {
         return nibbleCopyDialog.ask({folder, proposedPath});
     }
-    std::optional<ImportChoice> chooseImportFiles(const std::string&) override { return {}; }
+    std::optional<ImportChoice> chooseImportFiles(const std::string& folder) override {
+        return importDialog.ask(folder);
+    }
     bool chooseFont(FontChoice& font) override { return answer(fontDialog, font, font); }
     bool runPageSetup(PageSetup& setup) override { return answer(pageSetupDialog, setup, setup); }
     bool choosePrintJob(PageSetup&, PrintSettings& settings, bool hasSelection) override {
@@ -85,8 +97,37 @@ class ScriptedShellPlatform : public Recording<ShellPlatform> {
     void showHelpTopic(std::string_view page, std::string_view anchor) override {
         helpTopics.push_back(std::string(page) + "#" + std::string(anchor));
     }
+    // Each answer in turn is typed over the fields (as shown, or as typed for the last OK that
+    // was refused) and OK pressed, until the fields pass or an answer cancels.
+    bool runNameDialog(NameDialogState& state) override {
+        nameDialogs.push_back(state);
+        NameDialogFields f = state.fields;
+        while (!nameAnswers.empty()) {
+            NameAnswer a = nameAnswers.front();
+            nameAnswers.pop_front();
+            if (a.cancel) return false;
+            f.name = a.name.value_or(f.name);
+            f.type = a.type.value_or(f.type);
+            if (!state.accept(f)) continue;
+            state.fields = f;
+            return true;
+        }
+        return false;
+    }
+    SaveChoice askSaveDiscardCancel(std::string_view text, std::string_view caption) override {
+        questions.push_back({std::string(text), std::string(caption), MessageIcon::Warning});
+        if (saveChoices.empty()) return SaveChoice::Cancel;
+        SaveChoice c = saveChoices.front();
+        saveChoices.pop_front();
+        return c;
+    }
 
-    ScriptedDialog<std::string, ChosenFile> openDialog; // shown the folder it starts in
+    ScriptedDialog<std::string, ChosenFile> openDialog;     // shown the folder it starts in
+    ScriptedDialog<std::string, ChosenFile> saveDialog;     // shown the folder it starts in
+    ScriptedDialog<std::string, ImportChoice> importDialog; // shown the folder it starts in
+    std::vector<NameDialogState> nameDialogs;               // as each was shown
+    std::deque<NameAnswer> nameAnswers;
+    std::deque<SaveChoice> saveChoices; // Cancel when they have run out
     // Shown the folder it starts in and the proposed name.
     ScriptedDialog<std::pair<std::string, std::string>, ChosenFile> nibbleCopyDialog;
     // An export answer naming a file that exists stands for the user having agreed to replace it.

@@ -193,6 +193,9 @@ void refreshAfterChange(ShellContext& ctx) {
     // The map was checked when it was first shown; a change is not a reason to say it again.
     if (s.bitMapShown && !ctx.app.image.isDos33) putBitMap(ctx);
     if (s.blockViewShown) putBlockView(ctx);
+    // An open Properties sheet shows the volume as it now is (a new name, the free blocks).
+    if (s.selectedEntry != 0 && ctx.view.propertiesShown())
+        ctx.view.showProperties(propertySheet(ctx.app.image, ctx.app.tree), false);
 }
 
 } // namespace lk

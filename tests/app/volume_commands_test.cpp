@@ -98,10 +98,12 @@ TEST_F(VolumeCommands, NameDialogSuggestsRefusesAndRenames) {
     run(cmd::kRename);
     EXPECT_EQ(lastMessage(), "Duplicate Name!");
     select({});
+    view.sheetShown = true; // an open Properties sheet shows the new name
     platform.nameAnswers = {{.name = "New.Vol", .type = "BIN"}};
     run(cmd::kRename);
     EXPECT_TRUE(platform.nameDialogs.back().typeReadOnly);
     EXPECT_EQ(platform.nameDialogs.back().fields.type, "Volume");
+    EXPECT_EQ(view.sheet.general.name, "NEW.VOL");
     EXPECT_EQ(treeLines(saved().tree), (Strings{"NEW.VOL", "  HELLO", "  ND.FILE"}));
 }
 

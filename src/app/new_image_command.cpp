@@ -13,8 +13,8 @@ void commandNew(ShellContext& ctx) {
     NewImageChoice choice = s.newImage;
     if (!ctx.platform.runNewImageDialog(choice)) return;
     s.newImage = choice;
-    std::optional<NewImageSpec> spec = newImageSpec(choice);
-    if (!spec) return;
+    std::optional<NewImageSpec> shape = newImageSpec(choice);
+    if (!shape) return;
     const std::string& name = choice.newVolumeName;
     if (!usableAsFileName(name)) {
         show(ctx.platform, message(MessageId::NewImageNameUnusable, name.c_str()));
@@ -32,7 +32,7 @@ void commandNew(ShellContext& ctx) {
     fresh.path = path;
     fresh.fileTitle = name;
     ctx.platform.setWaitCursor(true);
-    createNewImage(fresh, *spec, name, localDateTime(std::time(nullptr)));
+    createNewImage(fresh, *shape, name, localDateTime(std::time(nullptr)));
     ctx.platform.setWaitCursor(false);
     Outcome outcome;
     if (!saveImage(fresh, outcome)) {

@@ -100,18 +100,18 @@ std::optional<NewImageSpec> newImageSpec(const NewImageChoice& c) {
     bool dos = c.newOrder == "DOS";
     bool locked = c.newWriteProtect == "TRUE";
     if (size < 0 || (!dos && c.newOrder != "PRODOS")) return std::nullopt;
-    NewImageSpec spec;
-    spec.dataBytes = kNewImageSizes[size_t(size)].bytes;
+    NewImageSpec shape;
+    shape.dataBytes = kNewImageSizes[size_t(size)].bytes;
     if (c.newType == "DSK") {
         if (size != kFloppySizeIndex) return std::nullopt;
-        spec.kind = ImageKind::Dsk;
-        spec.order = dos ? SectorOrder::DosOrder : SectorOrder::ProdosOrder;
-        return spec;
+        shape.kind = ImageKind::Dsk;
+        shape.order = dos ? SectorOrder::DosOrder : SectorOrder::ProdosOrder;
+        return shape;
     }
     if (dos || (c.newType != "2IMG" && c.newType != "PO")) return std::nullopt;
-    spec.kind = c.newType == "PO" ? ImageKind::Po : ImageKind::TwoImg;
-    spec.locked = locked && spec.kind == ImageKind::TwoImg;
-    return spec;
+    shape.kind = c.newType == "PO" ? ImageKind::Po : ImageKind::TwoImg;
+    shape.locked = locked && shape.kind == ImageKind::TwoImg;
+    return shape;
 }
 
 bool usableAsFileName(const std::string& name) {
@@ -122,8 +122,8 @@ bool usableAsFileName(const std::string& name) {
 }
 
 std::string newImagePath(const std::string& folder, const NewImageChoice& c) {
-    std::optional<NewImageSpec> spec = newImageSpec(c);
-    std::string file = c.newVolumeName + newImageExtension(spec ? spec->kind : ImageKind::TwoImg);
+    std::optional<NewImageSpec> shape = newImageSpec(c);
+    std::string file = c.newVolumeName + newImageExtension(shape ? shape->kind : ImageKind::TwoImg);
     if (folder.empty()) return file;
     char last = folder.back();
     return last == '/' || last == '\\' ? folder + file : folder + "/" + file;

@@ -33,9 +33,9 @@ size_t conversionLength(std::string_view format, size_t at) {
 }
 
 // Formats one value by its conversion: the flags and width kept, the length replaced by "ll".
-void appendConversion(std::string& out, std::string_view spec, const MessageArg& arg) {
-    char conversion = spec.back();
-    std::string head(spec.substr(0, spec.size() - 1));
+void appendConversion(std::string& out, std::string_view directive, const MessageArg& arg) {
+    char conversion = directive.back();
+    std::string head(directive.substr(0, directive.size() - 1));
     while (!head.empty() && std::strchr("hlLqjzt", head.back())) head.pop_back();
     char buffer[128];
     if (conversion == 's') {
@@ -78,9 +78,10 @@ std::string fillFormat(std::string_view format, const std::vector<MessageArg>& a
             out += '%';
             continue;
         }
-        std::string_view spec = format.substr(i, n);
-        MessageArg missing = spec.back() == 's' ? MessageArg(std::string()) : MessageArg(int64_t(0));
-        appendConversion(out, spec, next < args.size() ? args[next] : missing);
+        std::string_view directive = format.substr(i, n);
+        MessageArg missing =
+            directive.back() == 's' ? MessageArg(std::string()) : MessageArg(int64_t(0));
+        appendConversion(out, directive, next < args.size() ? args[next] : missing);
         ++next;
         i += n - 1;
     }

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "app/volume_changes.h"
 #include "base/bytes.h"
 #include "base/file_data.h"
-#include "app/volume_changes.h"
 #include "base/outcome.h"
 #include "catalog/catalog_tree.h"
 #include "image/disk_image.h"
@@ -53,7 +53,7 @@ struct Session {
     Args args;
     OpenOptions openOptions; // the open's questions are answered No unless a verb says Yes
     OpenReport opened;       // what the open found besides the volume
-    bool problems = false; // a message was reported: the exit status is kUnreadable
+    bool problems = false;   // a message was reported: the exit status is kUnreadable
 
     // Prints the outcome's messages on standard error (a question is answered No, since no one
     // is there to answer) and remembers whether there were any.
@@ -69,11 +69,11 @@ struct Session {
 
 // Reads the verb's arguments into s.args. Nothing when the verb may go on; otherwise the exit
 // status to end with (the user has been told why).
-std::optional<int> parseVerb(const VerbSpec& spec, int argc, char** argv, Session& s);
+std::optional<int> parseVerb(const VerbSpec& verb, int argc, char** argv, Session& s);
 // Opens the image named by the first word.
 std::optional<int> openVerbImage(Session& s);
 // Both, for the verbs that need nothing in between.
-std::optional<int> startVerb(const VerbSpec& spec, int argc, char** argv, Session& s);
+std::optional<int> startVerb(const VerbSpec& verb, int argc, char** argv, Session& s);
 // The node of a path on the opened volume, selected; kNoNode (told) when there is none.
 NodeId selectPath(Session& s, const std::string& path);
 

@@ -2,9 +2,9 @@
 #include <cstdio>
 #include <iostream>
 
+#include "app/host_transfer.h"
 #include "base/host_file.h"
 #include "catalog/find_path.h"
-#include "app/host_transfer.h"
 #include "cli/cli.h"
 #include "image/save_image.h"
 #include "volume/open_image.h"
@@ -23,11 +23,11 @@ bool listed(const std::vector<std::string>& list, const std::string& name) {
 }
 
 // Options are --name, --name=value or --name value; anything else is a positional word.
-bool parseArgs(const VerbSpec& spec, int argc, char** argv, Args& out, std::string& error) {
+bool parseArgs(const VerbSpec& verb, int argc, char** argv, Args& out, std::string& error) {
     for (int i = 0; i < argc; ++i) {
         std::string a = argv[i];
         // A one-letter flag is written with one dash: -r.
-        if (a.size() == 2 && a[0] == '-' && listed(spec.flags, a.substr(1))) {
+        if (a.size() == 2 && a[0] == '-' && listed(verb.flags, a.substr(1))) {
             out.options.emplace_back(a.substr(1), "");
             continue;
         }
@@ -41,7 +41,7 @@ bool parseArgs(const VerbSpec& spec, int argc, char** argv, Args& out, std::stri
             value = name.substr(eq + 1);
             name = name.substr(0, eq);
         }
-        if (listed(spec.withValue, name)) {
+        if (listed(verb.withValue, name)) {
             if (eq == std::string::npos) {
                 if (i + 1 >= argc) {
                     error = "--" + name + " needs a value";
@@ -49,7 +49,7 @@ bool parseArgs(const VerbSpec& spec, int argc, char** argv, Args& out, std::stri
                 }
                 value = argv[++i];
             }
-        } else if (!listed(spec.flags, name) || eq != std::string::npos) {
+        } else if (!listed(verb.flags, name) || eq != std::string::npos) {
             error = "unknown option " + a;
             return false;
         }
@@ -82,23 +82,23 @@ std::vector<std::string> Args::values(const std::string& name) const {
 void Session::report(const Outcome& outcome) {
     for (const Message& m : outcome.messages) std::cerr << messageText(m) << '\n';
     if (outcome.question)
-        std::cerr << messageText(message(MessageId::QuestionAnsweredNo,
-                                         messageText(*outcome.question)))
+        std::cerr << messageText(
+                         message(MessageId::QuestionAnsweredNo, messageText(*outcome.question)))
                   << '\n';
     if (outcome.hasMessages() || outcome.question) problems = true;
 }
 
-std::optional<int> parseVerb(const VerbSpec& spec, int argc, char** argv, Session& s) {
+std::optional<int> parseVerb(const VerbSpec& verb, int argc, char** argv, Session& s) {
     std::string error;
-    if (!parseArgs(spec, argc, argv, s.args, error)) return usageError(error);
+    if (!parseArgs(verb, argc, argv, s.args, error)) return usageError(error);
     size_t n = s.args.positional.size();
-    if (n < spec.minWords || n > spec.maxWords)
-        return usageError(std::string(spec.name) + " takes " + std::string(spec.words));
+    if (n < verb.minWords || n > verb.maxWords)
+        return usageError(std::string(verb.name) + " takes " + std::string(verb.words));
     return std::nullopt;
 }
 
-std::optional<int> startVerb(const VerbSpec& spec, int argc, char** argv, Session& s) {
-    if (auto end = parseVerb(spec, argc, argv, s)) return end;
+std::optional<int> startVerb(const VerbSpec& verb, int argc, char** argv, Session& s) {
+    if (auto end = parseVerb(verb, argc, argv, s)) return end;
     return openVerbImage(s);
 }
 

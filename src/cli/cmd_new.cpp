@@ -37,8 +37,8 @@ std::optional<NewImageChoice> choiceFromArgs(const Args& args, const std::string
 
 int runNew(int argc, char** argv) {
     Session s;
-    VerbSpec spec{"new", {"size", "type", "order"}, {"locked", "force"}, 1, 1, "NAME"};
-    if (auto end = parseVerb(spec, argc, argv, s)) return *end;
+    VerbSpec verb{"new", {"size", "type", "order"}, {"locked", "force"}, 1, 1, "NAME"};
+    if (auto end = parseVerb(verb, argc, argv, s)) return *end;
     const std::string& name = s.args.positional[0];
     size_t slash = name.find_last_of("/\\");
     std::string folder = slash == std::string::npos ? "" : name.substr(0, slash + 1);

@@ -43,11 +43,11 @@ const char* newImageExtension(ImageKind kind);
 // What makeNewImage gives for more volume data than kNewImageLimit.
 inline constexpr int32_t kNewImageTooLarge = -2;
 
-// Makes `image` a new image of the spec, every data byte zero: the buffer (held in ProDOS block
+// Makes `image` a new image of `shape`, every data byte zero: the buffer (held in ProDOS block
 // order, as the volume to come needs), a 64-byte 2IMG header in front for TwoImg, and a header
 // that tells the truth for every kind (data offset, data length, blocks and order), so that the
 // first save restores the file's order from this image's values. The path is left to the
 // caller. Returns the length of the whole file.
-int32_t makeNewImage(DiskImage& image, const NewImageSpec& spec);
+int32_t makeNewImage(DiskImage& image, const NewImageSpec& shape);
 
 } // namespace lk

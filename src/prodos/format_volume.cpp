@@ -67,11 +67,11 @@ void formatProdosVolume(DiskImage& image, std::string_view volumeName, uint32_t 
     writeBitMap(image, blocks);
 }
 
-int32_t createNewImage(DiskImage& image, const NewImageSpec& spec, std::string_view volumeName,
+int32_t createNewImage(DiskImage& image, const NewImageSpec& shape, std::string_view volumeName,
                        const LocalDateTime& now) {
-    int32_t length = makeNewImage(image, spec);
+    int32_t length = makeNewImage(image, shape);
     if (length < 0) return length;
-    formatProdosVolume(image, volumeName, spec.dataBytes / kBlockSize, prodosDateTime(now));
+    formatProdosVolume(image, volumeName, shape.dataBytes / kBlockSize, prodosDateTime(now));
     return length;
 }
 

@@ -23,9 +23,9 @@ inline constexpr uint16_t kNewBitMapBlock = 6;
 void formatProdosVolume(DiskImage& image, std::string_view volumeName, uint32_t blocks,
                         const ProdosDateTime& created);
 
-// A new image of the spec holding an empty volume named `volumeName`, created `now`. Returns the
+// A new image of `shape` holding an empty volume named `volumeName`, created `now`. Returns the
 // length of the whole file, or kNewImageTooLarge.
-int32_t createNewImage(DiskImage& image, const NewImageSpec& spec, std::string_view volumeName,
+int32_t createNewImage(DiskImage& image, const NewImageSpec& shape, std::string_view volumeName,
                        const LocalDateTime& now);
 
 } // namespace lk

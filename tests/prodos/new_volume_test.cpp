@@ -17,11 +17,11 @@ namespace {
 constexpr LocalDateTime kNow{2024, 3, 9, 17, 45, 0};
 
 // Writes a new image as the command does (path, create, save) and opens the file again.
-void makeAndReopen(Opened& o, const TempFolder& folder, const NewImageSpec& spec,
+void makeAndReopen(Opened& o, const TempFolder& folder, const NewImageSpec& shape,
                    const std::string& name) {
-    std::string file = name + newImageExtension(spec.kind);
+    std::string file = name + newImageExtension(shape.kind);
     o.image.path = folder.file(file);
-    ASSERT_GT(createNewImage(o.image, spec, name, kNow), 0);
+    ASSERT_GT(createNewImage(o.image, shape, name, kNow), 0);
     Outcome saved;
     ASSERT_TRUE(saveImage(o.image, saved));
     openBytes(o, file, folder.readBytes(file));

@@ -10,7 +10,11 @@ std::unique_ptr<QFileDialog> makeFileDialog(FileDialogKind kind, const std::stri
                                             QWidget* owner) {
     auto dialog = std::make_unique<QFileDialog>(owner);
     dialog->setDirectory(toQString(folder));
-    dialog->setDefaultSuffix(toQString(kDefaultExtension));
+    // A name typed without an extension is given ".txt" when it names a file to write. Qt would
+    // add it to every name without one, even to a file picked from the list, so the dialogs that
+    // open files take names as they are: a host file called "PRODOS" can be imported.
+    if (kind != FileDialogKind::OpenImage && kind != FileDialogKind::Import)
+        dialog->setDefaultSuffix(toQString(kDefaultExtension));
     dialog->setOption(QFileDialog::HideNameFilterDetails);
     switch (kind) {
     case FileDialogKind::OpenImage:
@@ -50,7 +54,7 @@ std::unique_ptr<QFileDialog> makeFileDialog(FileDialogKind kind, const std::stri
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setFileMode(QFileDialog::AnyFile);
         dialog->setNameFilters(nameFilters(kGraphicFilters));
-        dialog->setDefaultSuffix(toQString(kGraphicExtension));
+        dialog->setDefaultSuffix(toQString(kGraphicExtension)); // over the ".txt" set above
         break;
     }
     return dialog;

@@ -48,13 +48,14 @@ TEST(FileDialogs, OpenImageStartsInTheFolderAndFindsImagesInEitherCase) {
     EXPECT_TRUE(filters[1].startsWith("All Files (*.*)"));
 }
 
+// A host file without an extension ("PRODOS", an exported "NAME#TTAAAA") is taken as it is named.
 TEST(FileDialogs, ImportGivesTheFolderAndEveryNameChosen) {
     TempFolder folder;
     folder.writeText("A.TXT", "a");
-    folder.writeText("B.BIN", "b");
+    folder.writeText("TOOL", "b");
     QtPlatform platform;
     whenModal<QFileDialog>([](QFileDialog* d) {
-        d->selectFile("\"A.TXT\" \"B.BIN\"");
+        d->selectFile("\"A.TXT\" \"TOOL\"");
         static_cast<QDialog*>(d)->accept();
     });
     std::optional<ImportChoice> chosen = platform.chooseImportFiles(folder.path);
@@ -62,7 +63,7 @@ TEST(FileDialogs, ImportGivesTheFolderAndEveryNameChosen) {
     EXPECT_EQ(absolute(chosen->folder), absolute(folder.path));
     std::vector<std::string> names = chosen->names;
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"A.TXT", "B.BIN"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"A.TXT", "TOOL"}));
 }
 
 TEST(FileDialogs, ExportOffersTheSuggestedNameAddsTxtAndAsksBeforeReplacing) {

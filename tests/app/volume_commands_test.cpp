@@ -17,14 +17,8 @@ using Strings = std::vector<std::string>;
 class VolumeCommands : public CommandTest {
   protected:
     // Host files written into a folder of their own and chosen, in this order, for Import.
-    void chooseHostFiles(const std::vector<std::pair<std::string, std::vector<uint8_t>>>& files) {
-        ImportChoice choice{folder.file("host"), {}};
-        std::filesystem::create_directory(choice.folder);
-        for (const auto& [name, bytes] : files) {
-            folder.write("host/" + name, bytes);
-            choice.names.push_back(name);
-        }
-        platform.importDialog.answers.push_back(choice);
+    void chooseHostFiles(const HostFiles& files) {
+        platform.importDialog.answers.push_back(writeHostFiles(folder, files));
     }
     // The image file as saved (the open one's unless named), opened again and checked whole.
     Opened& saved(const std::string& path = "") {

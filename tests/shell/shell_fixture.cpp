@@ -42,7 +42,7 @@ void save(const QImage& shot, const char* name) {
 }
 
 void save(QWidget& widget, const char* name) {
-    QTest::qWait(30);
+    QTest::qWait(50); // drawn first
     save(widget.grab().toImage(), name);
 }
 

@@ -32,7 +32,6 @@ template <typename W> void whenModal(std::function<void(W*)> answer) {
     QTimer::singleShot(0, [answer] {
         W* w = qobject_cast<W*>(QApplication::activeModalWidget());
         ASSERT_NE(w, nullptr);
-        QTest::qWait(50);
         answer(w);
     });
 }

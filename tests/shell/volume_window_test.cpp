@@ -35,19 +35,14 @@ TEST_F(VolumeWindow, AUserChangesTwoImagesAndQuits) {
           "[Tree]\nTreewide=240\n");
     std::string first = writeSampler();
     std::string second = folder.write("SECOND.po", ProdosBuilder(280, "SECOND").bytes());
-    const std::vector<std::pair<std::string, std::vector<uint8_t>>> host = {
-        {"notes.txt", patternBytes(300, 1)},
-        {"picture.pic", patternBytes(8192, 2)},
-        {"tool", patternBytes(20000, 3)}};
-    ImportChoice choice{folder.file("host"), {}};
-    std::filesystem::create_directory(choice.folder);
-    for (const auto& [name, bytes] : host) choice.names.push_back(name);
-    for (const auto& [name, bytes] : host) folder.write("host/" + name, bytes);
+    const HostFiles host = {{"notes.txt", patternBytes(300, 1)},
+                            {"picture.pic", patternBytes(8192, 2)},
+                            {"tool", patternBytes(20000, 3)}};
 
     openThroughDialog(first, "SAMPLER.po");
     QSignalSpy resets(window().treeModel(), &QAbstractItemModel::modelReset);
     clickItem({"DOCUMENTS"});
-    platform->importDialog.answers = {choice};
+    platform->importDialog.answers = {writeHostFiles(folder, host)};
     platform->nameAnswers = {{}, {}, {}, {.name = "LETTERS"}, {.name = "MAIL"}};
     trigger(cmd::kImport);
     trigger(cmd::kNewFolder);
@@ -93,7 +88,7 @@ TEST(NameDialogOnQt, KeepsWhatWasTypedAndOpensTheGuideAtTheTopic) {
                               return tried.size() == 2;
                           }};
     whenModal<NameDialog>([](NameDialog* d) {
-        save(d->grab().toImage(), "screenshot-name-dialog.png");
+        save(*d, "screenshot-name-dialog.png");
         EXPECT_TRUE(d->accessBox(0)->isChecked() && !d->accessBox(2)->isChecked());
         d->typeEdit()->setFocus();
         QTest::keyClick(d->typeEdit(), Qt::Key_F1);
@@ -119,7 +114,7 @@ TEST(NameDialogOnQt, KeepsWhatWasTypedAndOpensTheGuideAtTheTopic) {
     EXPECT_FALSE(platform.runNameDialog(volume));
 
     whenModal<QMessageBox>([](QMessageBox* box) {
-        save(box->grab().toImage(), "screenshot-delete-question.png");
+        save(*box, "screenshot-delete-question.png");
         box->button(QMessageBox::No)->click();
     });
     EXPECT_FALSE(ask(platform, message(MessageId::DeleteFolderQuestion)));

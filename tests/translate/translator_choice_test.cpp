@@ -7,7 +7,6 @@
 
 #include "basic_builder.h"
 #include "dos33/dos_entry.h"
-#include "prodos_builder.h"
 #include "settings/setting_keys.h"
 #include "translate/hex_dump.h"
 #include "translate/text.h"
@@ -76,8 +75,8 @@ TEST(TranslatorChoice, SwitchesAndSizesDecide) {
 // text ends at the first zero once bit 7 is cleared; a binary file without pictures shows as
 // raw text as far as its length word says, but no further than the file.
 TEST(TranslatorChoice, DosFilesAreShownByTheirTypeLetter) {
-    std::vector<uint8_t> program =
-        test::padded(test::withLengthWord(test::applesoftProgram({{10, {'A'}}})), 512);
+    std::vector<uint8_t> program = test::withLengthWord(test::applesoftProgram({{10, {'A'}}}));
+    program.resize(512, 0);
     std::vector<uint8_t> text = {0xC8, 0xC9, 0x8D, 0x80, 0xC1},
                          binary = {0, 0x20, 3, 0, 'A', 0, 'B', 'C'};
     std::vector<uint8_t> longBinary = binary;

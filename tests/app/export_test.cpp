@@ -22,8 +22,7 @@ namespace {
 
 // The sample DOS 3.3 disk, opened, and Export As's bytes for its files.
 struct ExportDisk {
-    Opened o;
-    ExportDisk() { openBytes(o, "export.dsk", dosDisk()); }
+    Opened o{"export.dsk", dosDisk()};
     NodeId node(const std::string& name) {
         return childWithText(o.tree, o.tree.root(), paddedDosName(name));
     }
@@ -49,11 +48,6 @@ Settings allPreferences(const char* value) {
     return s;
 }
 
-std::vector<uint8_t> withZeros(std::vector<uint8_t> bytes, size_t length) {
-    bytes.resize(length, 0);
-    return bytes;
-}
-
 // Text up to its first zero (bit 7 cleared when asked), BASIC and binary files as long as their
 // length words say, without them when asked; other types as their whole sectors.
 TEST(ExportDos, EachTypeIsAdjustedByItsPreference) {
@@ -70,9 +64,9 @@ TEST(ExportDos, EachTypeIsAdjustedByItsPreference) {
         {"HELLO", allPreferences("FALSE"), withLengthWord(helloProgram())},
         {"OLD", Settings(), withLengthWord(patternBytes(40, 4))}, // the one off by default
         {"LOADER", on, patternBytes(300, 2)},
-        {"ODD", on, withZeros(patternBytes(10, 3), 512)},
+        {"ODD", on, padded(patternBytes(10, 3), 512)},
         // A length word beyond the file is held to the file's bytes, less the header.
-        {"LIAR", on, withZeros(patternBytes(10), 512 - 4)},
+        {"LIAR", on, padded(patternBytes(10), 512 - 4)},
     };
     for (const Case& c : cases) EXPECT_EQ(d.exported(c.name, c.settings), c.expected) << c.name;
     EXPECT_TRUE(d.o.platform.messages.empty());

@@ -79,22 +79,7 @@ TEST(MenuState, EnablingFollowsImageKindAndSelection) {
               StepItems::Sector);
 }
 
-TEST(MenuState, AcceleratorsOfGreyedItemsAreHeldBackOthersDelivered) {
-    const MenuState start = initialMenuState();
-    struct Case {
-        const char* name;
-        const MenuState& state;
-        int command;
-        bool delivered;
-    } cases[] = {
-        {"F9 at start: Display Block greyed", start, 38, false},
-        {"F12 never has an item", start, 26, true},
-        {"F11 on ProDOS, no block shown", kProdos, 39, false},
-        {"F10 on DOS 3.3: no block item", kDos, 40, true},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(acceleratorDelivered(c.state, c.command), c.delivered) << c.name;
-}
+// Whether a greyed item's key is held back is tested with the keys themselves, in the window.
 
 TEST(TreePopup, ItemStatesFollowTheSelection) {
     struct Case {

@@ -1,6 +1,6 @@
 // What the right side shows, without a window: View Apple file, the bit map, Catalog, and the
-// block and sector views (the numbers their dialogs accept, stepping, and their texts byte for
-// byte), and the redraw after a change.
+// block and sector views (the numbers their dialogs accept, stepping, and their texts), and the
+// redraw after a change.
 #include <gtest/gtest.h>
 
 #include "app/block_view.h"
@@ -275,77 +275,61 @@ TEST(BlockStepping, StepsStopAtTheEndsAndSectorsWrapAcrossTracks) {
     EXPECT_FALSE(stepBlockView(hidden, StepCommand::NextBlock, false, 280)) << "nothing shown";
 }
 
-// The rows of bytes 0..255 in block mode: every class of byte in both columns.
-const char* const kBlockRows[16] = {
-    "00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F   ................",
-    "10 11 12 13 14 15 16 17 18 19 1A 1B 1C 1D 1E 1F   ................",
-    "20 21 22 23 24 25 26 27 28 29 2A 2B 2C 2D 2E 2F    !\"#$%&'()*+,-./",
-    "30 31 32 33 34 35 36 37 38 39 3A 3B 3C 3D 3E 3F   0123456789:;<=>?",
-    "40 41 42 43 44 45 46 47 48 49 4A 4B 4C 4D 4E 4F   @ABCDEFGHIJKLMNO",
-    "50 51 52 53 54 55 56 57 58 59 5A 5B 5C 5D 5E 5F   PQRSTUVWXYZ[\\]^_",
-    "60 61 62 63 64 65 66 67 68 69 6A 6B 6C 6D 6E 6F   `abcdefghijklmno",
-    "70 71 72 73 74 75 76 77 78 79 7A 7B 7C 7D 7E 7F   pqrstuvwxyz{|}~\x7F",
-    "80 81 82 83 84 85 86 87 88 89 8A 8B 8C 8D 8E 8F   ................",
-    "90 91 92 93 94 95 96 97 98 99 9A 9B 9C 9D 9E 9F   ................",
-    "A0 A1 A2 A3 A4 A5 A6 A7 A8 A9 AA AB AC AD AE AF   ................",
-    "B0 B1 B2 B3 B4 B5 B6 B7 B8 B9 BA BB BC BD BE BF   ................",
-    "C0 C1 C2 C3 C4 C5 C6 C7 C8 C9 CA CB CC CD CE CF   ................",
-    "D0 D1 D2 D3 D4 D5 D6 D7 D8 D9 DA DB DC DD DE DF   ................",
-    "E0 E1 E2 E3 E4 E5 E6 E7 E8 E9 EA EB EC ED EE EF   ................",
-    "F0 F1 F2 F3 F4 F5 F6 F7 F8 F9 FA FB FC FD FE FF   ................"};
-
-// Bytes 0..255 in track 17, sector 15 of a DOS-order floppy.
-const char* kSector17_15 =
-    "$    00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F        ASCII       Trk/Sec#\n"
-    "\n"
-    "00   00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F   ................   17/15\n"
-    "10   10 11 12 13 14 15 16 17 18 19 1A 1B 1C 1D 1E 1F   ................\n"
-    "20   20 21 22 23 24 25 26 27 28 29 2A 2B 2C 2D 2E 2F    !\"#$%&'()*+,-./  $11/$0F\n"
-    "30   30 31 32 33 34 35 36 37 38 39 3A 3B 3C 3D 3E 3F   0123456789:;<=>?\n"
-    "40   40 41 42 43 44 45 46 47 48 49 4A 4B 4C 4D 4E 4F   @ABCDEFGHIJKLMNO\n"
-    "50   50 51 52 53 54 55 56 57 58 59 5A 5B 5C 5D 5E 5F   PQRSTUVWXYZ[\\]^_\n"
-    "60   60 61 62 63 64 65 66 67 68 69 6A 6B 6C 6D 6E 6F   `abcdefghijklmno\n"
-    "70   70 71 72 73 74 75 76 77 78 79 7A 7B 7C 7D 7E 7F   pqrstuvwxyz{|}~.\n"
-    "80   80 81 82 83 84 85 86 87 88 89 8A 8B 8C 8D 8E 8F   ................\n"
-    "90   90 91 92 93 94 95 96 97 98 99 9A 9B 9C 9D 9E 9F   ................\n"
-    "A0   A0 A1 A2 A3 A4 A5 A6 A7 A8 A9 AA AB AC AD AE AF    !\"#$%&'()*+,-./\n"
-    "B0   B0 B1 B2 B3 B4 B5 B6 B7 B8 B9 BA BB BC BD BE BF   0123456789:;<=>?\n"
-    "C0   C0 C1 C2 C3 C4 C5 C6 C7 C8 C9 CA CB CC CD CE CF   @ABCDEFGHIJKLMNO\n"
-    "D0   D0 D1 D2 D3 D4 D5 D6 D7 D8 D9 DA DB DC DD DE DF   PQRSTUVWXYZ[\\]^_\n"
-    "E0   E0 E1 E2 E3 E4 E5 E6 E7 E8 E9 EA EB EC ED EE EF   `abcdefghijklmno\n"
-    "F0   F0 F1 F2 F3 F4 F5 F6 F7 F8 F9 FA FB FC FD FE FF   pqrstuvwxyz{|}~.";
-
-DiskImage imageOf(std::vector<uint8_t> data, bool dos33, uint32_t dataOffset = 0) {
-    DiskImage image;
-    image.buffer = std::move(data);
-    image.buffer.resize(image.buffer.size() + kSpareBytes, 0);
-    image.bufferValid = true;
-    image.isDos33 = dos33;
-    image.header.dataOffset = dataOffset;
-    return image;
-}
-
-// Block 279 holding bytes 0..255 twice: each row labelled, the block's number beside the first
-// rows, no line feed after the last.
-TEST(BlockDisplay, BlockModeTextByteForByte) {
-    std::vector<uint8_t> data(kFloppySize, 0xEE);
-    for (uint32_t i = 0; i < 512; ++i) data[279 * 512 + i] = uint8_t(i);
-    DiskImage image = imageOf(data, false);
+// Bytes 0..255 in either mode: the heading, each row labelled, the place beside the first rows
+// in decimal and hex, no line feed after the last row; sector mode also shows high-bit text but
+// not $7F.
+TEST(BlockDisplay, RowsPlacesAndTheTextColumnOfEitherMode) {
+    auto hex = [](int first) {
+        std::string s;
+        for (int k = 0; k < 16; ++k) s += format("%02X ", first + k);
+        return s + "  ";
+    };
+    const std::string columns = "$    " + hex(0).substr(0, 47) + "        ASCII       ";
+    std::vector<uint8_t> data(kFloppySize);
+    for (uint32_t i = 0; i < kFloppySize; ++i) data[i] = uint8_t(0xE0 + i / 256 % 16);
+    for (uint32_t i = 0; i < 512; ++i) data[279 * 512 + i] = uint8_t(i); // T34 S14-15 of a .DSK
     BlockViewState s;
     s.block = 279;
-    std::string expected = " $    00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F        ASCII"
-                           "       Block #\n\n";
-    for (int r = 0; r < 32; ++r)
-        expected += format("%03X   %s%s%s", r * 16, kBlockRows[r % 16],
-                           r == 0   ? "   279"
-                           : r == 2 ? "   $117"
-                                    : "",
-                           r < 31 ? "\n" : "");
-    EXPECT_EQ(blockDisplay(image, s), expected);
+    std::string block = blockDisplay(memoryImage(data), s);
+    s.track = 34, s.sector = 15, s.half = 1;
+    std::string sector = blockDisplay(memoryImage(data, true), s);
+    struct Case {
+        const std::string& text;
+        std::string first;
+        std::vector<std::string> rows;
+        std::string last;
+        long lines;
+    } cases[] = {
+        {block,
+         " " + columns + "Block #\n\n000   " + hex(0) + "................   279\n",
+         {"\n020   " + hex(0x20) + " !\"#$%&'()*+,-./   $117\n",
+          "\n070   " + hex(0x70) + "pqrstuvwxyz{|}~\x7F\n",
+          "\n1C0   " + hex(0xC0) + "................\n"},
+         "\n1F0   " + hex(0xF0) + "................",
+         33},
+        {sector,
+         columns + "Trk/Sec#\n\n00   " + hex(0) + "................   34/15\n",
+         {"\n20   " + hex(0x20) + " !\"#$%&'()*+,-./  $22/$0F\n",
+          "\n70   " + hex(0x70) + "pqrstuvwxyz{|}~.\n",
+          "\nC0   " + hex(0xC0) + "@ABCDEFGHIJKLMNO\n"},
+         "\nF0   " + hex(0xF0) + "pqrstuvwxyz{|}~.",
+         17},
+    };
+    for (const Case& c : cases) {
+        EXPECT_TRUE(c.text.starts_with(c.first)) << c.text;
+        for (const std::string& row : c.rows) EXPECT_NE(c.text.find(row), std::string::npos) << row;
+        EXPECT_TRUE(c.text.ends_with(c.last)) << c.text;
+        EXPECT_EQ(std::count(c.text.begin(), c.text.end(), '\n'), c.lines);
+    }
+    s.block = 271, s.track = 33, s.sector = 14, s.half = 0; // a lower half: sector 14, not 1
+    std::string lower = blockDisplay(memoryImage(data, true), s);
+    EXPECT_NE(lower.find("\n00   EE EE EE"), std::string::npos);
+    EXPECT_NE(lower.find("   33/14\n"), std::string::npos);
 }
 
 TEST(BlockDisplay, BlocksFollowTheDataOffsetAndReadZeroBeyondTheImage) {
-    DiskImage image = imageOf(std::vector<uint8_t>(64 + 3 * 512 + 100, 0x41), false, 64);
+    DiskImage image = memoryImage(std::vector<uint8_t>(64 + 3 * 512 + 100, 0x41));
+    image.header.dataOffset = 64;
     BlockViewState s;
     s.block = 3; // 100 bytes inside the image, the rest beyond it
     std::string text = blockDisplay(image, s);
@@ -354,26 +338,6 @@ TEST(BlockDisplay, BlocksFollowTheDataOffsetAndReadZeroBeyondTheImage) {
         << text;
     s.block = 0xFFFFFFFF;
     EXPECT_NE(blockDisplay(image, s).find("   4294967295\n"), std::string::npos);
-}
-
-TEST(BlockDisplay, SectorModeTextByteForByte) {
-    std::vector<uint8_t> data(kFloppySize);
-    for (uint32_t i = 0; i < kFloppySize; ++i) data[i] = uint8_t(0xE0 + i / 256 % 16);
-    for (uint32_t i = 0; i < 256; ++i) data[(17 * 16 + 15) * 256 + i] = uint8_t(i);
-    DiskImage image = imageOf(data, true);
-    BlockViewState s;
-    s.track = 17;
-    s.sector = 15;
-    s.block = 143;
-    s.half = 1;
-    EXPECT_EQ(blockDisplay(image, s), kSector17_15);
-    // The lower half of the same block is sector 14.
-    s.sector = 14;
-    s.half = 0;
-    std::string text = blockDisplay(image, s);
-    EXPECT_NE(text.find("\n00   EE EE EE"), std::string::npos);
-    EXPECT_NE(text.find("   17/14\n"), std::string::npos);
-    EXPECT_NE(text.find("  $11/$0E\n"), std::string::npos);
 }
 
 } // namespace

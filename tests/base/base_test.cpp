@@ -69,8 +69,7 @@ TEST(ReadHostFile, BytesWithSpareZerosAndTheTimesInLocalTimeOrNothing) {
     EXPECT_EQ(readHostFile(path, t), 3000u);
     std::time_t after = std::time(nullptr);
     EXPECT_EQ(t.length, 3000u);
-    bytes.resize(3004, 0);
-    EXPECT_EQ(t.bytes, bytes);
+    EXPECT_EQ(t.bytes, padded(bytes, 3004));
     EXPECT_EQ(t.hostFileTime, localDateTime(when));
     EXPECT_TRUE(t.importTime == localDateTime(before) || t.importTime == localDateTime(after));
     EXPECT_EQ(t.hostFileTime.minute, 6); // every time zone is a whole number of quarter hours away

@@ -47,30 +47,20 @@ TEST(CliNew, InfoAndPropsShowTheSheetsTexts) {
     TempFolder dir;
     ASSERT_EQ(runCli({"new", "--locked", "--size", "143Kb", dir.file("Work")}).status, 0);
     std::string image = dir.file("WORK.2MG");
-    CliResult info = runCli({"info", image});
-    EXPECT_NE(info.out.find("image type: 2IMG  ( Apple II variable size)\n"
-                            "image order: ProDOS - order disk image.\n"
-                            "location: " +
-                            image +
-                            "\n"
-                            "image creator: LKSP (Larkspoon)\n"
-                            "header version: 0\n"
-                            "disk locked: Yes\n"),
-              std::string::npos)
-        << info.out;
+    // The sheets' texts are the core's (tests/app); here each reaches its line.
+    std::string info = runCli({"info", image}).out;
+    for (std::string line : {std::string("image type: 2IMG  ( Apple II variable size)\n"),
+                             std::string("disk locked: Yes\n"), "location: " + image + "\n"})
+        EXPECT_NE(info.find(line), std::string::npos) << info;
 
     ProdosBuilder b(280, "PROPS");
     b.addFile(ProdosBuilder::kVolumeKey, "READ.ME", 0x04, 0, Bytes(patternBytes(1234)));
     std::string po = dir.write("props.po", b.bytes());
     CliResult props = runCli({"props", po, "READ.ME"});
     ASSERT_EQ(props.status, 0) << props.err;
-    EXPECT_NE(props.out.find("Name: READ.ME\nType: TXT   ( $04 )\nAuxiliary type: $0000\n"
-                             "Location: /PROPS\nSize: 1234 bytes\nStorage: Sapling\n"),
-              std::string::npos)
-        << props.out;
-    EXPECT_NE(props.out.find("Access: Read, Write, Rename, Destroy\nEntry offset: 1067   ($42B)\n"),
-              std::string::npos)
-        << props.out;
+    for (const char* line : {"Name: READ.ME\nType: TXT   ( $04 )\n", "Size: 1234 bytes\n",
+                             "Access: Read, Write, Rename, Destroy\n"})
+        EXPECT_NE(props.out.find(line), std::string::npos) << props.out;
     Json json = Json::parse(runCli({"props", "--json", po, "/"}).out);
     EXPECT_EQ(text(json, "type"), "Volume");
     EXPECT_EQ(text(json, "size"), "143360 bytes       1 files");

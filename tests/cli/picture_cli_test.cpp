@@ -77,8 +77,7 @@ TEST(CliPicture, EveryPictureOfTheCorpusRoundTrips) {
     TempFolder dir;
     int pictures = 0;
     for (const CorpusImage& img : loadCorpus()) {
-        Opened o;
-        openBytes(o, img.path, readFileBytes(img.path));
+        Opened o(img.path, readFileBytes(img.path));
         for (const Json& f : img.files) {
             std::string path = f["path"].get<std::string>();
             NodeId node = findNodeByPath(o.tree, path);

@@ -72,8 +72,7 @@ TEST(CliWrite, EachVerbChangesTheImageOnce) {
         EXPECT_EQ(runCli(args).status, 0) << args[0];
     EXPECT_EQ(d.ls(dest), "NEW              Volume\n  A                DIR 512\n"
                           "    SPOON            S16 70000\n");
-    EXPECT_EQ(runCli({"get", "--fork", "rsrc", dest, "A/SPOON"}).out,
-              std::string(d.rsrc.begin(), d.rsrc.end()));
+    EXPECT_EQ(runCli({"get", "--fork", "rsrc", dest, "A/SPOON"}).out, asText(d.rsrc));
     EXPECT_EQ(runCli({"rm", "-r", dest, "/"}).status, 0);
     EXPECT_EQ(runCli({"check", dest}).out, "The volume is sound.\n");
     EXPECT_EQ(d.ls(dest), "NEW              Volume\n");

@@ -55,8 +55,7 @@ TEST(ProdosCorpus, EveryFileAgreesWithTheIndependentReading) {
     ASSERT_GE(prodos.size(), 10u);
     for (const CorpusImage& img : prodos) {
         SCOPED_TRACE(img.name);
-        Opened o;
-        openBytes(o, img.path, readFileBytes(img.path));
+        Opened o(img.path, readFileBytes(img.path));
         ASSERT_TRUE(o.image.bufferValid);
         EXPECT_FALSE(o.image.isDos33);
         EXPECT_EQ(o.tree.item(o.tree.root())->text, text(img.volume, "volume"));
@@ -105,8 +104,7 @@ TEST(Dos33Corpus, ImagesWithoutBootCodeAreRefused) {
     std::vector<CorpusImage> refused = images("dos33", false);
     EXPECT_EQ(refused.size(), 2u);
     for (const CorpusImage& img : refused) {
-        Opened o;
-        openBytes(o, img.path, readFileBytes(img.path));
+        Opened o(img.path, readFileBytes(img.path));
         EXPECT_FALSE(o.image.bufferValid) << img.name;
         EXPECT_EQ(o.platform.lastMessage(), "Not a ProDOS or DOS 3.3 disk!");
     }
@@ -142,8 +140,7 @@ TEST(Dos33Corpus, CatalogAndDataAgreeWithTheIndependentReading) {
     TempFolder dir;
     for (const CorpusImage& img : dos) {
         SCOPED_TRACE(img.name);
-        Opened o;
-        openBytes(o, img.path, readFileBytes(img.path));
+        Opened o(img.path, readFileBytes(img.path));
         ASSERT_TRUE(o.image.bufferValid) << o.platform.lastMessage();
         EXPECT_TRUE(o.image.isDos33);
         Vtoc v;

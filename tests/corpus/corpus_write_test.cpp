@@ -64,8 +64,7 @@ TEST(ProdosCorpus, SurvivesARoundOfChanges) {
             CliResult r = runCli(args);
             EXPECT_EQ(r.status, 0) << args[0] << ": " << r.out << r.err;
         }
-        Opened o;
-        openBytes(o, image, readFileBytes(image));
+        Opened o(image, readFileBytes(image));
         for (const Json& f : img.files)
             if (f.contains("sha256"))
                 EXPECT_EQ(digest(o, text(f, "path")), text(f, "sha256")) << text(f, "path");

@@ -27,8 +27,7 @@ TEST(DosCatalog, ShowsVolumeAndFilesInCatalogOrder) {
     b.at(lower)[dos::kName + 1] = 0xEF; // "o" with bit 7 set
     uint32_t cut = b.addFile("CUT", kDosText, Bytes(patternBytes(3))).entry;
     b.at(cut)[dos::kName + 2] = 0x80; // a zero once bit 7 is cleared ends the name
-    Opened o;
-    openBytes(o, "disk.dsk", b.bytes());
+    Opened o("disk.dsk", b.bytes());
     EXPECT_TRUE(o.platform.messages.empty());
     std::vector<std::string> expected = {"DISK VOLUME 254", "  " + paddedDosName("HELLO"),
                                          "  " + paddedDosName("LOCKED.BIN"),
@@ -68,8 +67,7 @@ TEST(DosCatalog, RefusesWithTheDosErrorNumber) {
         Dos33Builder b;
         b.addFile("HELLO", kDosText, Bytes(patternBytes(3)));
         c.damage(b);
-        Opened o;
-        openBytes(o, "bad.dsk", b.bytes());
+        Opened o("bad.dsk", b.bytes());
         EXPECT_FALSE(o.image.bufferValid);
         EXPECT_TRUE(o.tree.empty());
         ASSERT_EQ(o.platform.messages.size(), 1u);
@@ -97,8 +95,7 @@ TEST(DosCatalog, StopsALoopingOrEscapingChainAndSaysTheDiskIsDamaged) {
         Dos33Builder b(254, 18);
         for (int i = 0; i < 9; ++i) b.addFile("F" + std::to_string(i), 0, Bytes(patternBytes(1)));
         c.damage(b);
-        Opened o;
-        openBytes(o, "short.po", swapSectorOrder(b.bytes()));
+        Opened o("short.po", swapSectorOrder(b.bytes()));
         ASSERT_TRUE(o.image.bufferValid);
         EXPECT_EQ(o.tree.childCount(o.tree.root()), c.files);
         ASSERT_EQ(o.platform.messages.size(), 1u);
@@ -112,25 +109,19 @@ TEST(DosCatalog, StopsALoopingOrEscapingChainAndSaysTheDiskIsDamaged) {
 // The VTOC's own fields are compared with the corpus; here the free-sector count's edges.
 TEST(Vtoc, CountsTheFreeSectorsOfTheTracksItCounts) {
     Dos33Builder b(17);
-    Opened o;
-    openBytes(o, "v.dsk", b.bytes());
+    Opened o("v.dsk", b.bytes());
     // 31 free tracks of 16 sectors: all but tracks 0 - 2 and 17.
     EXPECT_EQ(countFreeSectors(o.image), 31 * 16);
 
     b.addFile("TWO", kDosText, Bytes(patternBytes(256))); // a list sector and a data sector
     b.vtoc()[0x38 + 4 * 3 + 2] = 0xFF;                    // bytes 2 and 3 of a map are not counted
     b.vtoc()[0x38 + 4 * 34 + 1] &= 0xFE;                  // sector 0 of track 34 taken
-    Opened used;
-    openBytes(used, "v.dsk", b.bytes());
+    Opened used("v.dsk", b.bytes());
     EXPECT_EQ(countFreeSectors(used.image), 31 * 16 - 3);
 
     b.vtoc()[0x34] = 3; // three tracks per disk: a VTOC the open refuses, read as it is
     b.vtoc()[0x38] = 0x81;
-    DiskImage three;
-    three.bufferValid = true;
-    three.buffer = b.bytes();
-    three.buffer.resize(three.buffer.size() + kSpareBytes);
-    EXPECT_EQ(countFreeSectors(three), 2);
+    EXPECT_EQ(countFreeSectors(memoryImage(b.bytes())), 2);
 }
 
 // Reads the file whose entry is at that offset, as the node of that kind.
@@ -144,11 +135,6 @@ std::vector<uint8_t> readAll(Opened& o, uint32_t entry) {
     return readBytes(o.file, readAt(o, entry));
 }
 
-std::vector<uint8_t> paddedTo(std::vector<uint8_t> data, size_t length) {
-    data.resize(length, 0);
-    return data;
-}
-
 // Whole sectors in list order, the list sectors counted as zero bytes at the end.
 TEST(ReadDosFile, LengthCountsListSectorsAndTheTailIsZero) {
     struct Case {
@@ -160,12 +146,11 @@ TEST(ReadDosFile, LengthCountsListSectorsAndTheTailIsZero) {
     std::vector<uint32_t> entries;
     for (const Case& c : cases)
         entries.push_back(b.addFile(c.name, kDosBinary, Bytes(patternBytes(c.bytes, 3))).entry);
-    Opened o;
-    openBytes(o, "f.dsk", b.bytes());
+    Opened o("f.dsk", b.bytes());
     for (size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(readAll(o, entries[i]), paddedTo(patternBytes(c.bytes, 3), c.sectors * 256));
+        EXPECT_EQ(readAll(o, entries[i]), padded(patternBytes(c.bytes, 3), c.sectors * 256));
         EXPECT_EQ(o.file.dosFileType, kDosBinary);
     }
     EXPECT_TRUE(o.platform.messages.empty());
@@ -180,14 +165,13 @@ TEST(ReadDosFile, ATrackZeroPairEndsItsListAndTheLengthEndsTheFile) {
     std::vector<uint8_t> data = patternBytes(200 * 256, 9);
     DosFileLayout f = b.addFile("HOLES", kDosText, Bytes(data));
     putLe16(b.sector(f.lists[0].track, f.lists[0].sector) + 0x0C + 2 * 3, 0);
-    Opened o;
-    openBytes(o, "h.dsk", b.bytes());
+    Opened o("h.dsk", b.bytes());
     std::vector<uint8_t> expected(data.begin(), data.begin() + 3 * 256);
     expected.insert(expected.end(), data.begin() + 122 * 256, data.end());
-    EXPECT_EQ(readAll(o, f.entry), paddedTo(expected, 202 * 256));
+    EXPECT_EQ(readAll(o, f.entry), padded(expected, 202 * 256));
     for (uint16_t sectors : {2, 0}) { // one data sector; no length at all
         putLe16(o.image.buffer.data() + f.entry + dos::kSectorCount, sectors);
-        EXPECT_EQ(readAll(o, f.entry), paddedTo(data, sectors * 256u));
+        EXPECT_EQ(readAll(o, f.entry), padded(data, sectors * 256u));
     }
 }
 
@@ -211,14 +195,12 @@ TEST(ReadDosFile, ReturnsTheDosErrorNumbersAndKeepsWhatWasCopied) {
         std::vector<uint8_t> data = patternBytes(600, 5);
         DosFileLayout f = b.addFile("FILE", kDosBinary, Bytes(data));
         (c.inList ? b.sector(f.lists[0].track, f.lists[0].sector) : b.at(f.entry))[c.at] = c.value;
-        Opened o;
-        openBytes(o, "e.dsk", b.bytes());
+        Opened o("e.dsk", b.bytes());
         EXPECT_EQ(readAt(o, f.entry), c.result);
         EXPECT_TRUE(o.platform.messages.empty());
         if (c.copied) {
             data.resize(c.copied);
             data.push_back(0);
-            ASSERT_TRUE(o.file.fileDataValid);
             ASSERT_GE(o.file.fileData.size(), data.size());
             EXPECT_TRUE(std::equal(data.begin(), data.end(), o.file.fileData.begin()));
         }
@@ -239,8 +221,7 @@ TEST(ReadDosFile, ALoopingListChainEndsAndIsReportedOnce) {
         putLe16(b.at(f.entry) + dos::kSectorCount, 60000); // far more than the lists hold
         for (const TrackSector& list : f.lists)
             if (trackZeroPairs) b.sector(list.track, list.sector)[0x0C] = 0;
-        Opened o;
-        openBytes(o, "l.dsk", b.bytes());
+        Opened o("l.dsk", b.bytes());
         EXPECT_EQ(readAt(o, f.entry), 60000 * 256);
         ASSERT_EQ(o.platform.messages.size(), 1u);
         EXPECT_EQ(o.platform.lastMessage(),
@@ -259,11 +240,10 @@ TEST(ReadDosFile, SectorsBeyondAShortImageReadAsZeroAndAreReported) {
     std::vector<uint8_t> data = patternBytes(3 * 256, 8);
     DosFileLayout f = b.addFile("FAR", kDosBinary, Bytes(data));
     b.sector(f.lists[0].track, f.lists[0].sector)[0x0C + 2] = 30; // second data sector
-    Opened o;
-    openBytes(o, "far.po", swapSectorOrder(b.bytes()));
+    Opened o("far.po", swapSectorOrder(b.bytes()));
     ASSERT_TRUE(o.image.bufferValid);
     std::fill(data.begin() + 256, data.begin() + 512, 0);
-    EXPECT_EQ(readAll(o, f.entry), paddedTo(data, 4 * 256));
+    EXPECT_EQ(readAll(o, f.entry), padded(data, 4 * 256));
     ASSERT_EQ(o.platform.messages.size(), 1u);
     EXPECT_NE(o.platform.lastMessage().find("FAR names track 30, sector"), std::string::npos);
 }

@@ -18,13 +18,11 @@ namespace {
 
 // A 143360-byte DOS-order image whose every sector is filled with its own track and sector.
 DiskImage dosOrderFloppy() {
-    DiskImage img;
-    img.buffer.assign(kFloppySize + kSpareBytes, 0);
+    DiskImage img = memoryImage(std::vector<uint8_t>(kFloppySize));
     for (uint32_t t = 0; t < 35; ++t)
         for (uint32_t s = 0; s < 16; ++s)
             for (uint32_t i = 0; i < kSectorSize; ++i)
                 img.buffer[t * kTrackSize + s * kSectorSize + i] = uint8_t(i % 2 ? t : s);
-    img.bufferValid = true;
     img.fileSize = int32_t(kFloppySize);
     img.header = madeUpHeader(SectorOrder::DosOrder, kFloppySize);
     return img;
@@ -102,8 +100,7 @@ TEST(WriteImage, OpensAndRoundTripsInTheFilesOwnOrder) {
     TempFolder dir;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Opened o;
-        openBytes(o, c.name, c.file);
+        Opened o(c.name, c.file);
         ASSERT_TRUE(o.image.bufferValid);
         EXPECT_EQ(heldInOtherOrder(o.image), c.reordered);
         EXPECT_TRUE(o.platform.messages.empty()) << o.platform.lastMessage();
@@ -127,17 +124,15 @@ TEST(WriteImage, OpensAndRoundTripsInTheFilesOwnOrder) {
         EXPECT_EQ(readFileBytes(out), c.file);
         EXPECT_EQ(o.image.buffer, memory); // back in the order the volume needs
 
-        Opened again;
-        openBytes(again, c.name, readFileBytes(out));
+        Opened again(c.name, readFileBytes(out));
         EXPECT_EQ(treeLines(again.tree), catalog);
         EXPECT_EQ(again.image.buffer, memory);
     }
 }
 
 TEST(WriteImage, AFailedWriteLeavesTheTargetAndTheMemoryOrder) {
-    Opened o;
     std::vector<uint8_t> hello;
-    openBytes(o, "a.po", swapSectorOrder(dosVolume(hello)));
+    Opened o("a.po", swapSectorOrder(dosVolume(hello)));
     ASSERT_TRUE(o.image.bufferValid);
     std::vector<uint8_t> memory = o.image.buffer;
     // A folder in the way: the write fails at the rename and nothing is left behind.
@@ -159,8 +154,7 @@ TEST(WriteImage, AFailedWriteLeavesTheTargetAndTheMemoryOrder) {
 TEST(WriteImage, WritesTheFileSizeOfAnEnlargedHdv) {
     ProdosBuilder b(64, "HDV");
     putLe16(b.block(2) + 4 + 0x25, 1000);
-    Opened o;
-    openBytes(o, "big.hdv", b.bytes());
+    Opened o("big.hdv", b.bytes());
     ASSERT_TRUE(o.image.hdvExtended);
     TempFolder dir;
     EXPECT_EQ(writeImage(o.image, dir.file("big.hdv"), o.image.fileSize), 64 * 512);

@@ -26,8 +26,7 @@ TEST(DirectoryWalk, ListsFoldersAndFilesInDirectoryOrder) {
     b.addFile(kVol, "basic.system", 0xFF, 0x2000, Bytes(patternBytes(10)));
     b.addFile(kVol, "NOTDIR", 0x0F, 0,
               Bytes(patternBytes(10))); // a folder's type, a file's storage
-    Opened o;
-    openBytes(o, "w.po", b.bytes());
+    Opened o("w.po", b.bytes());
     EXPECT_EQ(treeLines(o.tree),
               (std::vector<std::string>{"WORK", "  FIRST", "  LETTERS", "    OLD", "      OLDER",
                                         "        DEEP", "    MOM", "  BASIC.SYSTEM", "  NOTDIR"}));
@@ -57,8 +56,7 @@ TEST(DirectoryWalk, FollowsMultiBlockDirectoriesAndSkipsUnusedEntries) {
     std::vector<std::string> expected{"V", "  MANY"};
     for (int i = 0; i < 40; ++i)
         if (i % 7 != 3 || i > 31) expected.push_back("    F" + std::to_string(i));
-    Opened o;
-    openBytes(o, "v.po", b.bytes());
+    Opened o("v.po", b.bytes());
     EXPECT_EQ(treeLines(o.tree), expected);
     EXPECT_EQ(o.tree.treeItemCount, int(expected.size()));
 }
@@ -118,8 +116,7 @@ TEST(DirectoryWalkDamage, KeepsWhatItReadAndTellsOnce) {
         SCOPED_TRACE(c.what);
         ProdosBuilder b(1600, "V");
         c.build(b);
-        Opened o;
-        openBytes(o, "d.po", b.bytes());
+        Opened o("d.po", b.bytes());
         ASSERT_TRUE(o.image.bufferValid);
         std::vector<std::string> lines = treeLines(o.tree);
         EXPECT_EQ(lines.size(), c.nodes);
@@ -146,42 +143,34 @@ TEST(FileTypes, NamesPackedTextAndUnnamedTypesAndTheFirstOfAName) {
     EXPECT_EQ(fileTypeByName("XYZ"), -1);
 }
 
-struct Work {
-    Opened o;
-    Work() {
-        ProdosBuilder b(280, "WORK");
-        uint16_t letters = b.addFolder(kVol, "LETTERS");
-        b.addFile(letters, "MOM", 0x04, 0, Bytes(patternBytes(10)));
-        b.addFile(kVol, "README", 0x04, 0, Bytes(patternBytes(10)));
-        openBytes(o, "w.po", b.bytes());
-    }
-};
-
 TEST(PlacePath, NamesTheDirectoryOfTheSelectionOrWhyNot) {
-    Work w;
+    ProdosBuilder b(280, "WORK");
+    b.addFile(b.addFolder(kVol, "LETTERS"), "MOM", 0x04, 0, Bytes(patternBytes(10)));
+    b.addFile(kVol, "README", 0x04, 0, Bytes(patternBytes(10)));
+    Opened o("w.po", b.bytes());
     // A node whose entry lies outside the image cannot be read.
-    NodeId stray = w.o.tree.insert(
-        kRootLevel, kInsertLast, CatalogItem{"X", NodeKind::File, 0, Medium::Floppy525, 0xFFFFFF});
+    NodeId stray = o.tree.insert(kRootLevel, kInsertLast,
+                                 CatalogItem{"X", NodeKind::File, 0, Medium::Floppy525, 0xFFFFFF});
     struct Case {
         NodeId select;
         int result;
         const char* path;
     } cases[] = {
-        {w.o.tree.root(), 5, "/WORK"},
-        {findNodeByPath(w.o.tree, "LETTERS"), 13, "/WORK/LETTERS"},
-        {findNodeByPath(w.o.tree, "LETTERS/MOM"), 13, "/WORK/LETTERS"},
+        {o.tree.root(), 5, "/WORK"},
+        {findNodeByPath(o.tree, "LETTERS"), 13, "/WORK/LETTERS"},
+        {findNodeByPath(o.tree, "LETTERS/MOM"), 13, "/WORK/LETTERS"},
         {kNoNode, -2, ""},
         {stray, -3, ""},
     };
     for (const Case& c : cases) {
-        w.o.tree.select(c.select);
+        o.tree.select(c.select);
         std::string text;
-        EXPECT_EQ(placePath(w.o.image, w.o.tree, text), c.result) << c.path;
+        EXPECT_EQ(placePath(o.image, o.tree, text), c.result) << c.path;
         if (c.result > 0) EXPECT_EQ(text, c.path);
     }
     CatalogTree empty;
     std::string text;
-    EXPECT_EQ(placePath(w.o.image, empty, text), -1);
+    EXPECT_EQ(placePath(o.image, empty, text), -1);
 }
 
 TEST(PlacePath, StopsOncePastTheProdosLimit) {
@@ -189,8 +178,7 @@ TEST(PlacePath, StopsOncePastTheProdosLimit) {
     uint16_t dir = kVol;
     // Ten folders of 15-character names: 16 characters each on the path.
     for (int i = 0; i < 10; ++i) dir = b.addFolder(dir, "FOLDERNAMEOF15" + std::to_string(i));
-    Opened o;
-    openBytes(o, "v.po", b.bytes());
+    Opened o("v.po", b.bytes());
     NodeId n = o.tree.root();
     for (int i = 0; i < 10; ++i) n = o.tree.firstChild(n);
     o.tree.select(n);

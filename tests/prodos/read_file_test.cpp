@@ -50,8 +50,7 @@ TEST(ReadProdosFile, AssemblesEveryStorageTypeAndBothForks) {
         entries.push_back(b.addFile(kVol, c.name, 0x06, 0, Bytes(c.data), c.sparse, c.sparseFirst));
     std::vector<uint8_t> data = patternBytes(700, 1), rsrc = patternBytes(140000, 2);
     uint32_t ext = b.addExtended(kVol, "EXT", 0xB3, 0, Bytes(data), Bytes(rsrc));
-    Opened o;
-    openBytes(o, "v.po", b.bytes());
+    Opened o("v.po", b.bytes());
     for (size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(cases[i].name);
         EXPECT_EQ(o.image.buffer[entries[i]] >> 4, cases[i].storage);
@@ -69,15 +68,12 @@ TEST(ReadProdosFile, ReadsByTheEof) {
     ProdosBuilder b(280, "V");
     uint32_t sapling = b.addFile(kVol, "F", 0x04, 0, Bytes(patternBytes(1000)));
     uint32_t seedling = b.addFile(kVol, "S", 0x04, 0, Bytes(patternBytes(512)));
-    Opened o;
-    openBytes(o, "v.po", b.bytes());
+    Opened o("v.po", b.bytes());
     uint8_t* index = &o.image.buffer[le16(&o.image.buffer[sapling + 0x11]) * 512];
     index[2] = index[256 + 2] = index[511] = 0xFF;
     EXPECT_EQ(readAll(o, sapling), patternBytes(1000));
     putLe24(&o.image.buffer[seedling + 0x15], 2000);
-    std::vector<uint8_t> expected = patternBytes(512);
-    expected.resize(2000, 0);
-    EXPECT_EQ(readAll(o, seedling), expected);
+    EXPECT_EQ(readAll(o, seedling), padded(patternBytes(512), 2000));
     EXPECT_TRUE(o.platform.messages.empty());
 }
 
@@ -88,8 +84,7 @@ TEST(ReadProdosFile, RefusesWhatIsNoFile) {
     b.addFolder(kVol, "DIR");
     uint32_t ext =
         b.addExtended(kVol, "EXT", 0, 0, Bytes(patternBytes(10)), Bytes(patternBytes(10)));
-    Opened o;
-    openBytes(o, "v.po", b.bytes());
+    Opened o("v.po", b.bytes());
     uint32_t dir = o.tree.item(o.tree.firstChild(o.tree.root()))->entryOffset;
     uint32_t vol = o.tree.item(o.tree.root())->entryOffset;
     for (uint32_t entry : {dir, vol, 0xFFFFFFu}) {
@@ -124,8 +119,7 @@ TEST(ReadProdosFileDamage, BlocksBeyondTheImageReadAsZeros) {
         ProdosBuilder b(1600, "V");
         std::vector<uint8_t> data = patternBytes(c.length, 3);
         uint32_t entry = b.addFile(kVol, "F", 0x04, 0, Bytes(data));
-        Opened o;
-        openBytes(o, "v.po", b.bytes());
+        Opened o("v.po", b.bytes());
         uint8_t* keyPointer = &o.image.buffer[entry + 0x11];
         if (c.pointer == 0)
             putLe16(keyPointer, 50000);
@@ -145,12 +139,10 @@ const std::string kHeading =
 
 // An image holding only the blocks up to the end of a bit map at block 6.
 DiskImage mapImage(uint32_t totalBlocks, uint8_t fill, size_t imageBytes = 0) {
-    DiskImage image;
     size_t mapBytes = (totalBlocks + 7) / 8;
     if (imageBytes == 0) imageBytes = 6 * 512 + (mapBytes + 511) / 512 * 512;
-    image.buffer.assign(imageBytes + kSpareBytes, 0);
+    DiskImage image = memoryImage(std::vector<uint8_t>(imageBytes));
     std::fill_n(image.buffer.begin() + 6 * 512, std::min(mapBytes, imageBytes - 6 * 512), fill);
-    image.bufferValid = true;
     putLe16(image.buffer.data() + 2 * 512 + 0x29, uint16_t(totalBlocks));
     putLe16(image.buffer.data() + 2 * 512 + 0x27, 6);
     return image;
@@ -158,8 +150,7 @@ DiskImage mapImage(uint32_t totalBlocks, uint8_t fill, size_t imageBytes = 0) {
 
 TEST(VolumeBitMap, FloppyVolumeTextAndCount) {
     test::ProdosBuilder b(280);
-    test::Opened o;
-    test::openBytes(o, "f.po", b.bytes());
+    test::Opened o("f.po", b.bytes());
     std::string free64(16, '-');
     std::string row = free64 + " " + free64 + " " + free64 + " " + free64 + " ";
     DamageReport damage;

@@ -45,11 +45,10 @@ class DisplayTest : public ShellTest {
     const std::string longLines =
         std::string(100, 'X') + "\n" + std::string(80, 'X') + "\n" + std::string(81, 'X');
     const std::vector<std::vector<int>> wrapped{{80, 20}, {80}, {80, 1}};
-    void setClipboard(bool text, bool image, bool rich = false) {
+    void setClipboard(bool text, bool image) {
         auto* data = new QMimeData;
         if (text) data->setText("CLIP");
         if (image) data->setImageData(QImage(4, 4, QImage::Format_RGB32));
-        if (rich) data->setData(kRichTextMime, "<b>RICH</b>");
         QApplication::clipboard()->setMimeData(data);
     }
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }

@@ -72,7 +72,7 @@ void drop(QWidget* target, const std::vector<std::string>& paths) {
     QApplication::sendEvent(target, &dropped);
 }
 
-TEST_F(ShellTest, DroppingThreeFilesOpensTheFirstANonImageStillRemembersItsFolder) {
+TEST_F(ShellTest, DroppedOrNamedOnTheCommandLineTheFirstImageOpensItsFolderKept) {
     start();
     TempFolder images, texts;
     std::string notes = texts.writeText("notes.txt", "shopping list\n");
@@ -84,14 +84,10 @@ TEST_F(ShellTest, DroppingThreeFilesOpensTheFirstANonImageStillRemembersItsFolde
     drop(&window(), {images.write("FIRST.PO", samplerVolume()), writeSampler("SECOND.PO"), notes});
     EXPECT_EQ(window().windowTitle(), "Larkspoon - FIRST.PO");
     EXPECT_NE(settingsText().find("Open=" + images.path + "\n"), std::string::npos);
-}
 
-// An image named on the command line opens as a dropped one: the first of them, a name relative
-// to the current folder included, with its own folder remembered.
-TEST_F(ShellTest, TheImageNamedOnTheCommandLineOpensAsADroppedOne) {
-    start();
-    TempFolder images;
-    images.write("FIRST.PO", samplerVolume());
+    // Images named on the command line open as dropped ones, a name relative to the current
+    // folder included; none named changes nothing.
+    openThroughDialog(writeSampler(), "SAMPLER.po");
     std::string relative = std::filesystem::relative(images.path).string();
     app->openImages({relative + "/FIRST.PO", writeSampler("SECOND.PO")});
     EXPECT_EQ(window().windowTitle(), "Larkspoon - FIRST.PO");

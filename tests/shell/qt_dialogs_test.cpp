@@ -14,19 +14,11 @@
 #include "shell/file_dialogs.h"
 #include "shell/qt_platform.h"
 #include "shell/show_number_dialog.h"
+#include "shell_fixture.h"
 #include "temp_folder.h"
 
 namespace lk::test {
 namespace {
-
-// Runs `answer` on the modal window once it is up.
-template <typename W> void whenModal(std::function<void(W*)> answer) {
-    QTimer::singleShot(0, [answer] {
-        W* w = qobject_cast<W*>(QApplication::activeModalWidget());
-        ASSERT_NE(w, nullptr);
-        answer(w);
-    });
-}
 
 QString absolute(const std::string& folder) {
     return QDir(QString::fromStdString(folder)).absolutePath();

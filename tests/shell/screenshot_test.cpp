@@ -45,10 +45,6 @@ QImage grabWindow(QWidget& window, QMenu* menu = nullptr, QPoint at = {}) {
     return shot;
 }
 
-void save(const QImage& shot, const char* name) {
-    EXPECT_TRUE(shot.save(QStringLiteral(LARKSPOON_SCREENSHOT_DIR "/") + QLatin1String(name)));
-}
-
 TEST_F(ShellTest, ScreenshotOfTheWindowShowingATree) {
     start("[Prompts]\nQuitPrompt=FALSE\n[MainWindowSize]\nLeft=0\nTop=0\nWide=760\nHigh=470\n"
           "[Tree]\nTreewide=230\n");
@@ -87,9 +83,7 @@ TEST_F(ShellTest, ScreenshotsOfTheViews) {
         return apple->actions().contains(window().menus()->action(command));
     };
     openThroughDialog(folder.write("VIEWS.po", viewsVolume()), "VIEWS.po");
-    QPoint at = window().treeView()->visualRect(indexOfPath({"HELLO"})).center();
-    QTest::mouseClick(window().treeView()->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(window().treeView()->viewport(), Qt::LeftButton, {}, at);
+    clickItem({"HELLO"}, true);
     EXPECT_TRUE(shown().contains("\n40  PRINT \"HELLO\";I\n")) << shown().toStdString();
     save(grabWindow(window()), "screenshot-listing.png");
     platform->blockDialog.answers = {std::string("1")};
@@ -106,7 +100,7 @@ TEST_F(ShellTest, ScreenshotsOfTheViews) {
     EXPECT_TRUE(inAppleMenu(cmd::kDisplaySector) && !inAppleMenu(cmd::kDisplayBlock));
     QMenu* apple = window().menus()->menu(kAppleMenuIndex);
     QRect title = window().menuBar()->actionGeometry(apple->menuAction());
-    at = window().menuBar()->mapTo(&window(), title.bottomLeft());
+    QPoint at = window().menuBar()->mapTo(&window(), title.bottomLeft());
     save(grabWindow(window(), apple, at), "screenshot-dos33-menu.png");
     platform->sectorDialog.answers = {TrackSectorEntry{"17", "15"}};
     press(Qt::Key_F6);
@@ -129,11 +123,7 @@ class FileViewShots : public ShellTest {
     void open(const std::string& name, const std::vector<uint8_t>& bytes) {
         openThroughDialog(folder.write(name, bytes), name);
     }
-    void view(const std::vector<std::string>& path) {
-        QPoint at = window().treeView()->visualRect(indexOfPath(path)).center();
-        QTest::mouseClick(window().treeView()->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(window().treeView()->viewport(), Qt::LeftButton, {}, at);
-    }
+    void view(const std::vector<std::string>& path) { clickItem(path, true); }
 };
 
 TEST_F(FileViewShots, ADecodedNibbleImage) {

@@ -2,7 +2,6 @@
 // the pictures the README shows. What their texts say is tested on the commands.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,16 +24,6 @@
 
 namespace lk::test {
 namespace {
-
-void save(QWidget& w, const char* name) {
-    QTest::qWait(30);
-    EXPECT_TRUE(w.grab().save(QStringLiteral(LARKSPOON_SCREENSHOT_DIR "/") + QLatin1String(name)));
-}
-
-void rightClick(QWidget* w) {
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), w->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(w, &event);
-}
 
 TEST(NewImageDialogWidget, ControlsFollowTheRulesAndHelpOpensAtTheirTopics) {
     ScriptedShellPlatform platform;

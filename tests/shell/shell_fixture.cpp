@@ -1,9 +1,11 @@
 #include "shell_fixture.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 
 #include "open_helpers.h"
 #include "shell/catalog_model.h"
+#include "shell/catalog_view.h"
 #include "shell/display_window.h"
 #include "shell/shell_menus.h"
 
@@ -35,6 +37,20 @@ std::vector<uint8_t> samplerVolume() {
     return b.bytes();
 }
 
+void save(const QImage& shot, const char* name) {
+    EXPECT_TRUE(shot.save(QStringLiteral(LARKSPOON_SCREENSHOT_DIR "/") + QLatin1String(name)));
+}
+
+void save(QWidget& widget, const char* name) {
+    QTest::qWait(50); // drawn first
+    save(widget.grab().toImage(), name);
+}
+
+void rightClick(QWidget* widget, QPoint at) {
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &click);
+}
+
 void ShellTest::start(const std::string& settings) {
     if (!settings.empty()) folder.writeText("Larkspoon.ini", settings);
     auto owned = std::make_unique<ScriptedShellPlatform>();
@@ -62,6 +78,12 @@ QModelIndex ShellTest::indexOfPath(const std::vector<std::string>& names) {
     NodeId node = state().tree.root();
     for (const std::string& n : names) node = childWithText(state().tree, node, n);
     return window().treeModel()->indexOf(node);
+}
+
+void ShellTest::clickItem(const std::vector<std::string>& names, bool twice) {
+    QPoint at = window().treeView()->visualRect(indexOfPath(names)).center();
+    QTest::mouseClick(window().treeView()->viewport(), Qt::LeftButton, {}, at);
+    if (twice) QTest::mouseDClick(window().treeView()->viewport(), Qt::LeftButton, {}, at);
 }
 
 bool ShellTest::enabled(int command) {

@@ -1,7 +1,6 @@
 // The tree: its model, its pictures (every one drawn, and the program's icon), the right click
 // and the double click; and the user guide's pages.
 #include <QAbstractItemModelTester>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -33,9 +32,6 @@ class TreeViewTest : public ShellTest {
         openThroughDialog(writeSampler(), "SAMPLER.po");
         window().treeView()->expandAll();
     }
-    QPoint centreOf(const QModelIndex& index) {
-        return window().treeView()->visualRect(index).center();
-    }
 };
 
 // A selected folder shows itself open.
@@ -51,12 +47,8 @@ TEST_F(TreeViewTest, RightClickSelectsTheItemBeforeItsMenuOpensAndRunsTheChoice)
     QSignalSpy dispatched(&window(), &MainWindow::commandDispatched);
     QModelIndex file = indexOfPath({"IIGS", "FINDER"});
     platform->popupAnswer = cmd::kViewResourceFork;
-    auto rightClick = [this](QPoint at) {
-        QWidget* viewport = window().treeView()->viewport();
-        QContextMenuEvent click(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
-        QApplication::sendEvent(viewport, &click);
-    };
-    rightClick(centreOf(file));
+    QWidget* viewport = window().treeView()->viewport();
+    rightClick(viewport, window().treeView()->visualRect(file).center());
     EXPECT_EQ(window().treeView()->currentIndex(), file);
     EXPECT_EQ(state().tree.selection(), window().treeModel()->nodeOf(file));
     ASSERT_EQ(platform->popups.size(), 1u);
@@ -64,15 +56,14 @@ TEST_F(TreeViewTest, RightClickSelectsTheItemBeforeItsMenuOpensAndRunsTheChoice)
     EXPECT_EQ(dispatched[0][0].toInt(), cmd::kViewResourceFork);
 
     // Right-clicking where there is no item opens nothing.
-    rightClick(QPoint(5, window().treeView()->viewport()->height() - 2));
+    rightClick(viewport, QPoint(5, viewport->height() - 2));
     EXPECT_EQ(platform->popups.size(), 1u);
 }
 
 TEST_F(TreeViewTest, DoubleClickViewsTheItemWhateverTheMenuSays) {
     QSignalSpy dispatched(&window(), &MainWindow::commandDispatched);
     QModelIndex folder = indexOfPath({"DOCUMENTS"});
-    QTest::mouseClick(window().treeView()->viewport(), Qt::LeftButton, {}, centreOf(folder));
-    QTest::mouseDClick(window().treeView()->viewport(), Qt::LeftButton, {}, centreOf(folder));
+    clickItem({"DOCUMENTS"}, true);
     EXPECT_EQ(state().tree.selection(), window().treeModel()->nodeOf(folder));
     // The folder's View item is greyed; the double click goes through all the same.
     EXPECT_FALSE(enabled(cmd::kViewFile));
@@ -107,9 +98,7 @@ TEST(CatalogModel, FollowsSingleChangesAndWholeRebuilds) {
     EXPECT_EQ(model.indexOf(added).parent(), model.indexOf(games));
     o.tree.clear();
     EXPECT_EQ(model.rowCount(), 0);
-}
-
-TEST(CatalogModel, InternalIdsGiveTheNodeBack) {
+    // The ids inside model indexes give the node back.
     for (NodeId n : {0u, 65535u, 0xFFFFFFFEu}) EXPECT_EQ(unscrambleNodeId(scrambleNodeId(n)), n);
 }
 

@@ -9,7 +9,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
 #include <filesystem>
 
 #include "cli_runner.h"
@@ -23,27 +22,9 @@
 namespace lk::test {
 namespace {
 
-void save(const QImage& shot, const char* name) {
-    EXPECT_TRUE(shot.save(QStringLiteral(LARKSPOON_SCREENSHOT_DIR "/") + QLatin1String(name)));
-}
-
-// Runs `answer` on the modal window of that type once it is up.
-template <typename W> void whenModal(std::function<void(W*)> answer) {
-    QTimer::singleShot(0, [answer] {
-        W* w = qobject_cast<W*>(QApplication::activeModalWidget());
-        ASSERT_NE(w, nullptr);
-        QTest::qWait(50);
-        answer(w);
-    });
-}
-
 class VolumeWindow : public ShellTest {
   protected:
     void trigger(int command) { window().menus()->action(command)->trigger(); }
-    void click(const std::vector<std::string>& path) {
-        QRect r = window().treeView()->visualRect(indexOfPath(path));
-        QTest::mouseClick(window().treeView()->viewport(), Qt::LeftButton, {}, r.center());
-    }
 };
 
 // Import three host files into a folder, make a folder there, rename it, delete it, copy a file
@@ -54,24 +35,19 @@ TEST_F(VolumeWindow, AUserChangesTwoImagesAndQuits) {
           "[Tree]\nTreewide=240\n");
     std::string first = writeSampler();
     std::string second = folder.write("SECOND.po", ProdosBuilder(280, "SECOND").bytes());
-    const std::vector<std::pair<std::string, std::vector<uint8_t>>> host = {
-        {"notes.txt", patternBytes(300, 1)},
-        {"picture.pic", patternBytes(8192, 2)},
-        {"tool", patternBytes(20000, 3)}};
-    ImportChoice choice{folder.file("host"), {}};
-    std::filesystem::create_directory(choice.folder);
-    for (const auto& [name, bytes] : host) choice.names.push_back(name);
-    for (const auto& [name, bytes] : host) folder.write("host/" + name, bytes);
+    const HostFiles host = {{"notes.txt", patternBytes(300, 1)},
+                            {"picture.pic", patternBytes(8192, 2)},
+                            {"tool", patternBytes(20000, 3)}};
 
     openThroughDialog(first, "SAMPLER.po");
     QSignalSpy resets(window().treeModel(), &QAbstractItemModel::modelReset);
-    click({"DOCUMENTS"});
-    platform->importDialog.answers = {choice};
+    clickItem({"DOCUMENTS"});
+    platform->importDialog.answers = {writeHostFiles(folder, host)};
     platform->nameAnswers = {{}, {}, {}, {.name = "LETTERS"}, {.name = "MAIL"}};
     trigger(cmd::kImport);
     trigger(cmd::kNewFolder);
     window().treeView()->expand(indexOfPath({"DOCUMENTS"}));
-    click({"DOCUMENTS", "LETTERS"});
+    clickItem({"DOCUMENTS", "LETTERS"});
     QTest::qWait(50);
     save(window().grab().toImage(), "screenshot-new-folder.png");
     trigger(cmd::kRename);
@@ -80,10 +56,10 @@ TEST_F(VolumeWindow, AUserChangesTwoImagesAndQuits) {
     EXPECT_TRUE(indexOfPath({"DOCUMENTS", "TOOL"}).isValid());
     EXPECT_FALSE(indexOfPath({"DOCUMENTS", "MAIL"}).isValid());
     EXPECT_EQ(resets.count(), 0);
-    click({"DOCUMENTS", "PICTURE.PIC"});
+    clickItem({"DOCUMENTS", "PICTURE.PIC"});
     trigger(cmd::kCopyFile);
     openThroughDialog(second, "SECOND.po");
-    click({});
+    clickItem({});
     trigger(cmd::kPasteFile);
     trigger(cmd::kExit);
     EXPECT_FALSE(window().isVisible());
@@ -91,7 +67,6 @@ TEST_F(VolumeWindow, AUserChangesTwoImagesAndQuits) {
 
     for (const std::string& image : {first, second})
         EXPECT_EQ(runCli({"check", image}).out, "The volume is sound.\n") << image;
-    auto asText = [](const std::vector<uint8_t>& b) { return std::string(b.begin(), b.end()); };
     for (const auto& [name, bytes] : host) {
         std::string prodosName = QString::fromStdString(name).toUpper().toStdString();
         EXPECT_EQ(runCli({"get", first, "DOCUMENTS/" + prodosName}).out, asText(bytes)) << name;
@@ -105,13 +80,15 @@ TEST_F(VolumeWindow, AUserChangesTwoImagesAndQuits) {
 TEST(NameDialogOnQt, KeepsWhatWasTypedAndOpensTheGuideAtTheTopic) {
     QtPlatform platform;
     std::vector<std::string> tried;
-    NameDialogState state{NameDialogKind::Name, {"README.TXT", "TXT", "0000", 0xC3}, false,
+    NameDialogState state{NameDialogKind::Name,
+                          {"README.TXT", "TXT", "0000", 0xC3},
+                          false,
                           [&tried](const NameDialogFields& f) {
                               tried.push_back(f.name);
                               return tried.size() == 2;
                           }};
     whenModal<NameDialog>([](NameDialog* d) {
-        save(d->grab().toImage(), "screenshot-name-dialog.png");
+        save(*d, "screenshot-name-dialog.png");
         EXPECT_TRUE(d->accessBox(0)->isChecked() && !d->accessBox(2)->isChecked());
         d->typeEdit()->setFocus();
         QTest::keyClick(d->typeEdit(), Qt::Key_F1);
@@ -137,7 +114,7 @@ TEST(NameDialogOnQt, KeepsWhatWasTypedAndOpensTheGuideAtTheTopic) {
     EXPECT_FALSE(platform.runNameDialog(volume));
 
     whenModal<QMessageBox>([](QMessageBox* box) {
-        save(box->grab().toImage(), "screenshot-delete-question.png");
+        save(*box, "screenshot-delete-question.png");
         box->button(QMessageBox::No)->click();
     });
     EXPECT_FALSE(ask(platform, message(MessageId::DeleteFolderQuestion)));

@@ -28,6 +28,11 @@ inline Bytes asBytes(std::string_view out) {
     return Bytes(reinterpret_cast<const uint8_t*>(out.data()), out.size());
 }
 
+// Bytes as the CLI writes them.
+inline std::string asText(const std::vector<uint8_t>& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
+
 using Json = nlohmann::json;
 
 // A text or number field; empty or 0 when it is missing.

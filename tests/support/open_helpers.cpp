@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/host_file.h"
 #include "prodos/read_file.h"
 
 namespace lk::test {
@@ -14,6 +15,12 @@ void collect(const CatalogTree& tree, NodeId node, int depth, std::vector<std::s
     }
 }
 } // namespace
+
+void openFile(Opened& o, const std::string& path) {
+    o.image.path = path;
+    o.image.fileTitle = splitPath(path).fileName;
+    reported(o.platform, [&](Outcome& out) { openImage(o.image, o.tree, out); });
+}
 
 int32_t readFork(Opened& o, uint32_t entry, Fork fork) {
     return reported(o.platform, [&](Outcome& out) {

@@ -13,6 +13,10 @@
 namespace lk::test {
 
 struct Opened {
+    Opened() = default;
+    // Opened from the bytes as openBytes opens them.
+    Opened(const std::string& name, std::vector<uint8_t> bytes, const OpenOptions& options = {});
+
     DiskImage image;
     CatalogTree tree;
     ScriptedPlatform platform;
@@ -30,6 +34,24 @@ inline OpenReport openBytes(Opened& o, const std::string& name, std::vector<uint
     present(o.platform, outcome);
     return report;
 }
+
+inline Opened::Opened(const std::string& name, std::vector<uint8_t> bytes,
+                      const OpenOptions& options) {
+    openBytes(*this, name, std::move(bytes), options);
+}
+
+// The bytes as an image held in memory, with the spare zero bytes every image keeps after them.
+inline DiskImage memoryImage(std::vector<uint8_t> bytes, bool dos33 = false) {
+    DiskImage image;
+    image.buffer = std::move(bytes);
+    image.buffer.resize(image.buffer.size() + kSpareBytes, 0);
+    image.bufferValid = true;
+    image.isDos33 = dos33;
+    return image;
+}
+
+// Opens the host file at the path as File > Open does, showing what the open reported.
+void openFile(Opened& o, const std::string& path);
 
 // Runs a core operation that reports into an outcome, and shows the outcome on the platform.
 template <typename Operation> auto reported(Platform& platform, Operation operation) {

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "image/disk_image.h"
+#include "open_helpers.h"
 
 namespace lk::test {
 
@@ -13,6 +14,16 @@ constexpr uint32_t kVolumeDirBlocks[] = {2, 3, 4, 5};
 
 bool allZero(const uint8_t* p, size_t n) {
     return std::all_of(p, p + n, [](uint8_t b) { return b == 0; });
+}
+
+// The storage type and name, access, entry length and entries per block that begin the header
+// of a volume directory or a folder.
+void putHeader(uint8_t* h, uint8_t storage, const std::string& name) {
+    h[0] = uint8_t(storage << 4 | (name.size() & 0x0F));
+    std::memcpy(h + 1, name.data(), std::min<size_t>(name.size(), 15));
+    h[0x1E] = kDefaultAccess;
+    h[0x1F] = 0x27;
+    h[0x20] = 0x0D;
 }
 } // namespace
 
@@ -41,11 +52,7 @@ ProdosBuilder::ProdosBuilder(uint32_t totalBlocks, const std::string& volumeName
         putLe16(dir + 2, uint16_t(i == 3 ? 0 : kVolumeDirBlocks[i + 1]));
     }
     uint8_t* h = block(2) + 4;
-    h[0] = uint8_t(0xF0 | (volumeName.size() & 0x0F));
-    std::memcpy(h + 1, volumeName.data(), std::min<size_t>(volumeName.size(), 15));
-    h[0x1E] = kDefaultAccess;
-    h[0x1F] = 0x27;
-    h[0x20] = 0x0D;
+    putHeader(h, 0xF, volumeName);
     putLe16(h + 0x23, 6);
     putLe16(h + 0x25, uint16_t(total_));
 }
@@ -106,12 +113,8 @@ uint16_t ProdosBuilder::addFolder(uint16_t dir, const std::string& name) {
     uint32_t off = addEntry(dir, e);
     folderEntries_[key] = off;
     uint8_t* h = block(key) + 4;
-    h[0] = uint8_t(0xE0 | (name.size() & 0x0F));
-    std::memcpy(h + 1, name.data(), std::min<size_t>(name.size(), 15));
+    putHeader(h, 0xE, name);
     h[0x10] = 0x75;
-    h[0x1E] = kDefaultAccess;
-    h[0x1F] = 0x27;
-    h[0x20] = 0x0D;
     putLe16(h + 0x23, uint16_t(off / 512));
     h[0x25] = uint8_t((off % 512 - 4) / 39 + 1);
     h[0x26] = 0x27;
@@ -193,11 +196,8 @@ uint32_t ProdosBuilder::addExtended(uint16_t dir, const std::string& name, uint8
 }
 
 std::vector<uint8_t> swapSectorOrder(std::vector<uint8_t> bytes) {
-    DiskImage image;
     size_t size = bytes.size();
-    image.buffer = std::move(bytes);
-    image.buffer.resize(size + kSpareBytes);
-    image.bufferValid = true;
+    DiskImage image = memoryImage(std::move(bytes));
     reorderSectors(image, uint32_t(size));
     image.buffer.resize(size);
     return image.buffer;

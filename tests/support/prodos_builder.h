@@ -71,5 +71,10 @@ std::vector<uint8_t> withTwoImgHeader(const std::vector<uint8_t>& data, SectorOr
 std::vector<uint8_t> textBytes(std::string_view text);
 // Bytes 0, 1, 2, ... (mod 251) as recognisable file contents.
 std::vector<uint8_t> patternBytes(size_t length, uint8_t seed = 0);
+// The bytes cut or filled with zero bytes to that length.
+inline std::vector<uint8_t> padded(std::vector<uint8_t> bytes, size_t length) {
+    bytes.resize(length, 0);
+    return bytes;
+}
 
 } // namespace lk::test

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <tuple>
 
 #include "platform/shell_platform.h"
 #include "scripted_platform.h"
+#include "temp_folder.h"
 
 namespace lk::test {
 
@@ -26,6 +28,19 @@ template <typename Shown, typename Answer> struct ScriptedDialog {
         return a;
     }
 };
+
+using HostFiles = std::vector<std::pair<std::string, std::vector<uint8_t>>>;
+// The files written into a folder "host" of the scratch folder, chosen in this order as the
+// Import dialog chooses them.
+inline ImportChoice writeHostFiles(const TempFolder& folder, const HostFiles& files) {
+    ImportChoice choice{folder.file("host"), {}};
+    std::filesystem::create_directory(choice.folder);
+    for (const auto& [name, bytes] : files) {
+        folder.write("host/" + name, bytes);
+        choice.names.push_back(name);
+    }
+    return choice;
+}
 
 // What the export dialog was shown: the suggested name and the folder it started in.
 struct ExportDialogStart {

@@ -191,8 +191,7 @@ std::vector<std::string> sourceLines(const std::string& path) {
 }
 
 std::vector<std::string> listingOf(const std::string& image, const std::string& path) {
-    test::Opened o;
-    test::openBytes(o, image, test::readFileBytes(test::corpusDir() + "/" + image));
+    test::Opened o(image, test::readFileBytes(test::corpusDir() + "/" + image));
     NodeId node = findNodeByPath(o.tree, path);
     EXPECT_NE(node, kNoNode) << image;
     if (node == kNoNode) return {};

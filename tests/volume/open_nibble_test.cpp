@@ -42,9 +42,8 @@ TEST(OpenNibbles, ShowTheVolumeOfTheirSectors) {
     };
     for (Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Opened o, sectors;
-        openBytes(o, c.name, c.bytes);
-        openBytes(sectors, c.dos33 ? "disk.dsk" : "disk.po", c.dos33 ? dos : prodos);
+        Opened o(c.name, c.bytes),
+            sectors(c.dos33 ? "disk.dsk" : "disk.po", c.dos33 ? dos : prodos);
         ASSERT_TRUE(o.image.bufferValid) << o.platform.lastMessage();
         EXPECT_TRUE(o.platform.messages.empty());
         EXPECT_EQ(o.image.kind, c.kind);
@@ -98,11 +97,8 @@ TEST(OpenNibbles, RefuseWhatTheyCannotRead) {
     TempFolder dir;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Opened o;
-        openBytes(o, "ok.po", viewsVolume());
-        o.image.path = dir.write(c.name, c.bytes);
-        o.image.fileTitle = c.name;
-        reported(o.platform, [&](Outcome& out) { openImage(o.image, o.tree, out); });
+        Opened o("ok.po", viewsVolume());
+        openFile(o, dir.write(c.name, c.bytes));
         EXPECT_FALSE(o.image.bufferValid);
         EXPECT_TRUE(o.tree.empty());
         ASSERT_EQ(o.platform.messages.size(), c.message ? 1u : 0u);
@@ -115,8 +111,7 @@ TEST(OpenNibbles, RefuseWhatTheyCannotRead) {
 TEST(OpenNibbles, FollowTheTrackStarSettings) {
     OpenOptions off, save;
     off.tsOn = false;
-    Opened closed, offered;
-    openBytes(closed, "d.app", app(viewsVolume()), off);
+    Opened closed("d.app", app(viewsVolume()), off), offered;
     EXPECT_FALSE(closed.image.bufferValid);
     EXPECT_TRUE(closed.platform.messages.empty());
 

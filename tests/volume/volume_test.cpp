@@ -54,8 +54,7 @@ TEST(OpenImage, DecidesKindAndOrderAndReadsTheVolume) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Opened o;
-        openBytes(o, c.name, c.bytes);
+        Opened o(c.name, c.bytes);
         ASSERT_TRUE(o.image.bufferValid);
         EXPECT_EQ(o.image.kind, c.kind);
         EXPECT_EQ(o.image.header.imageFormat, uint32_t(c.order));
@@ -96,13 +95,10 @@ TEST(OpenImage, RefusesWithTheRightMessageAndReadsRealFiles) {
     TempFolder dir;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Opened o;
-        openBytes(o, "ok.po", smallVolume());
+        Opened o("ok.po", smallVolume());
         ASSERT_TRUE(o.image.bufferValid);
-        o.image.path = std::string(c.name).rfind("missing", 0) == 0 ? dir.file(c.name)
-                                                                    : dir.write(c.name, c.bytes);
-        o.image.fileTitle = c.name;
-        reported(o.platform, [&](Outcome& out) { return openImage(o.image, o.tree, out); });
+        openFile(o, std::string(c.name).rfind("missing", 0) == 0 ? dir.file(c.name)
+                                                                 : dir.write(c.name, c.bytes));
         ASSERT_EQ(o.platform.messages.size(), 1u);
         EXPECT_EQ(o.platform.messages[0].text, c.message);
         EXPECT_EQ(o.platform.messages[0].icon, MessageIcon::Warning);
@@ -110,17 +106,14 @@ TEST(OpenImage, RefusesWithTheRightMessageAndReadsRealFiles) {
     }
     // A file larger than any image is refused before it is read.
     Opened huge;
-    huge.image.path = dir.write("huge.po", {});
-    huge.image.fileTitle = "huge.po";
-    std::filesystem::resize_file(huge.image.path, kLargestImageFile + 1);
-    reported(huge.platform, [&](Outcome& out) { openImage(huge.image, huge.tree, out); });
+    std::filesystem::resize_file(dir.write("huge.po", {}), kLargestImageFile + 1);
+    openFile(huge, dir.file("huge.po"));
     EXPECT_EQ(huge.platform.lastMessage(),
               "huge.po is larger than any disk image Larkspoon can hold.");
     expectNoImage(huge);
 
     Opened o; // a file that opens: its path is split
-    o.image.path = dir.write("disk.po", smallVolume());
-    reported(o.platform, [&](Outcome& out) { return openImage(o.image, o.tree, out); });
+    openFile(o, dir.write("disk.po", smallVolume()));
     EXPECT_TRUE(o.image.bufferValid);
     EXPECT_EQ(o.image.fileSize, 143360);
     EXPECT_EQ(o.image.folder + "|" + o.image.baseName + "|" + o.image.extension,
@@ -131,8 +124,7 @@ TEST(OpenImage, EnlargesAShortHdvToItsVolume) {
     ProdosBuilder b(65535, "BIG");
     b.addFile(ProdosBuilder::kVolumeKey, "A", 0x04, 0, Bytes(patternBytes(100)));
     std::vector<uint8_t> head(b.bytes().begin(), b.bytes().begin() + 1000 * 512);
-    Opened o;
-    openBytes(o, "big.hdv", head);
+    Opened o("big.hdv", head);
     ASSERT_TRUE(o.image.bufferValid);
     EXPECT_TRUE(o.image.hdvExtended);
     EXPECT_EQ(o.image.buffer.size(), 65535u * 512 + 4);
@@ -141,8 +133,7 @@ TEST(OpenImage, EnlargesAShortHdvToItsVolume) {
     EXPECT_EQ(blockBytes(o.image, 65534).size(), 512u);
     EXPECT_EQ(treeIcon(*o.tree.item(o.tree.root())), kIconDisk35);
 
-    Opened whole;
-    openBytes(whole, "big.HDV", b.bytes());
+    Opened whole("big.HDV", b.bytes());
     EXPECT_FALSE(whole.image.hdvExtended);
     EXPECT_EQ(treeIcon(*whole.tree.item(whole.tree.root())), kIconHardDisk);
 }
@@ -159,8 +150,7 @@ std::string listingOf(Opened& o, NodeId node) {
 // Locked files, type letters (none for an unknown type), sector counts (five digits not cut),
 // catalog order; a file gives exactly its one line, the volume no attributes of its own.
 TEST(CatalogListing, DosVolumeFileAndOrder) {
-    Opened o;
-    openBytes(o, "d.dsk", dosDisk());
+    Opened o("d.dsk", dosDisk());
     std::string expected = "DISK VOLUME 254\n\n";
     for (const char* line : {" A 002 HELLO", " T 002 NOTES", "*B 003 LOADER", " I 002 OLD",
                              " T 002 BLANK", "   002 ODD", " B 002 LIAR", " B 002 A/B"})
@@ -187,8 +177,7 @@ TEST(CatalogListing, ProdosTreeIndentsByDepthAndStopsBeforeTheNextSibling) {
     b.addFile(kVol, "ABCDEFGHIJKLMNO", 0x0D, 0, Bytes(patternBytes(1)));
     uint32_t huge = b.addFile(kVol, "HUGE", 0x06, 0, Bytes(patternBytes(1)));
     putLe24(b.bytes().data() + huge + 0x15, 16777215);
-    Opened o;
-    openBytes(o, "t.po", b.bytes());
+    Opened o("t.po", b.bytes());
     NodeId gamesNode = childWithText(o.tree, o.tree.root(), "GAMES");
     EXPECT_EQ(listingOf(o, childWithText(o.tree, gamesNode, "OLD")),
               "OLD             DIR   L512\n"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
-#include <zlib.h>
+#include <libdeflate.h>
 
 #include "nibble/gcr_decoder.h"
 #include "nibble/nibble_track.h"
@@ -34,114 +34,134 @@ struct Chunks {
     Chunk info, tmap, trks, flux;
 };
 
-// The bits of a track as a loop: bit q is bit q mod bitCount. The bits are kept twice over
-// (the second time shifted to follow the first without a gap) so that many of them are read at
-// once; only the last few before the end of the copy are read one by one.
+// Sixty-four bits from bit q of `bytes` (stored most significant first), bit q on top; the nine
+// bytes from q / 8 on must be there. Loaded as one word and turned, whatever the machine's order.
+uint64_t sixtyFourBits(const uint8_t* bytes, uint64_t q) {
+    const uint8_t* p = bytes + (q >> 3);
+    uint64_t w = 0;
+    std::memcpy(&w, p, 8);
+    if constexpr (std::endian::native == std::endian::little) {
+        w = ((w & 0x00FF00FF00FF00FFull) << 8) | ((w >> 8) & 0x00FF00FF00FF00FFull);
+        w = ((w & 0x0000FFFF0000FFFFull) << 16) | ((w >> 16) & 0x0000FFFF0000FFFFull);
+        w = (w << 32) | (w >> 32);
+    }
+    unsigned shift = unsigned(q & 7);
+    return (w << shift) | (p[8] >> (8 - shift));
+}
+
+// Eight nibbles of eight bits that follow each other without a gap: the top bit of every byte is
+// set. Most of a data field reads this way.
+constexpr uint64_t kByteTops = 0x8080808080808080;
+
+// The eight bytes of `w`, top byte first.
+void storeEight(uint64_t w, uint8_t* out) {
+    for (int i = 0; i < 8; ++i) out[i] = uint8_t(w >> (56 - 8 * i));
+}
+
+// The bits of a track as a loop: bit q is bit q mod bitCount. Sixty-four of them are read at
+// once from the track's own bytes, and from a short copy of the bits across the loop point
+// near it (a track of a few bits is read bit by bit).
 class LoopedBits {
   public:
     static constexpr uint64_t kNoBits = UINT64_MAX;
-    // A register out of step falls into step at the first self-sync gap, well within a sector:
-    // the passes are compared over the first nibbles only.
-    static constexpr size_t kKeptStarts = 1024;
 
-    LoopedBits(Bytes bits, uint32_t bitCount) : bitCount_(bitCount) {
-        uint32_t whole = bitCount / 8, rest = bitCount % 8;
-        size_t used = (size_t(bitCount) + 7) / 8;
-        bytes_.assign(2 * used + 4, 0);
-        std::memcpy(bytes_.data(), bits.data(), used);
-        if (rest == 0) {
-            std::memcpy(bytes_.data() + whole, bits.data(), used);
-        } else {
-            bytes_[whole] = uint8_t((bits[whole] & (0xFF00 >> rest)) | (bits[0] >> rest));
-            for (size_t j = 0; j < used; ++j) {
-                uint8_t next = j + 1 < used ? bits[j + 1] : 0;
-                bytes_[whole + 1 + j] = uint8_t((bits[j] << (8 - rest)) | (next >> rest));
-            }
-        }
-        fastBits_ = bitCount > 4 ? 2 * uint64_t(bitCount) - 8 : 0;
+    LoopedBits(Bytes bits, uint32_t bitCount) : bits_(bits.data()), bitCount_(bitCount) {
+        if (bitCount < kLeastForSeam) return;
+        seamFrom_ = (bitCount - kDirectMargin) & ~uint32_t(7);
+        for (size_t i = 0; i < sizeof seam_; ++i) seam_[i] = byteAcrossLoop(seamFrom_ + 8 * i);
     }
 
-    // Where the next nibble starts at or after q (at its first 1 bit), and the nibble: the eight
-    // bits from there. kNoBits when the track holds no 1 bit.
-    uint64_t nibbleAt(uint64_t q, uint8_t& nibble) const {
-        for (uint64_t limit = q + bitCount_; q < limit;) {
-            uint32_t w = window(q);
-            if (w & 0x8000) {
-                nibble = uint8_t(w >> 8);
-                return q;
-            }
-            q += w ? uint64_t(std::countl_zero(uint16_t(w))) : 16;
-        }
+    // Bits q to q + 63, bit q on top.
+    uint64_t bitsAt(uint64_t q) const {
+        if (q + kDirectMargin <= bitCount_) return sixtyFourBits(bits_, q);
+        return bitsNearLoop(q);
+    }
+
+    // Where the next nibble starts at or after q: at the first 1 bit. kNoBits when the track
+    // holds no 1 bit.
+    uint64_t nextStart(uint64_t q) const {
+        for (uint64_t limit = q + bitCount_; q < limit; q += 64)
+            if (uint64_t w = bitsAt(q)) return q + uint64_t(std::countl_zero(w));
         return kNoBits;
     }
 
-    // Every nibble that starts before the loop point, read from bit 0 with an empty register,
-    // and where the first kKeptStarts of them start. Returns where the first nibble after the
-    // loop point starts (kNoBits for a track without a 1 bit). Sixty-four bits are taken at a
-    // time while they lie in the copy.
-    uint64_t firstPass(std::vector<uint32_t>& starts, std::vector<uint8_t>& nibbles) const {
-        starts.resize(kKeptStarts);
-        nibbles.resize(bitCount_ / 8 + 2);
+    // The nibble that starts at q, and where the one after it starts.
+    uint8_t nibbleAt(uint64_t q) const { return uint8_t(bitsAt(q) >> 56); }
+    uint64_t after(uint64_t q) const { return nextStart(q + 8); }
+
+    // Every nibble that starts before the loop point, read from bit 0 with an empty register.
+    // Returns where the first nibble after the loop point starts (kNoBits for a track without
+    // a 1 bit).
+    uint64_t firstPass(std::vector<uint8_t>& nibbles) const {
+        nibbles.resize(bitCount_ / 8 + 16); // nibbles start at least 8 bits apart
         size_t count = 0;
-        uint64_t q = 0;
-        while (q < bitCount_ && q + 64 <= fastBits_) {
-            uint64_t w = load64(q >> 3) << (q & 7);
-            unsigned avail = 64 - unsigned(q & 7);
-            while (q < bitCount_ && avail >= 8) {
-                if (w >> 63) {
-                    if (count < kKeptStarts) starts[count] = uint32_t(q);
-                    nibbles[count++] = uint8_t(w >> 56);
-                    w <<= 8;
-                    avail -= 8;
-                    q += 8;
-                    continue;
-                }
-                unsigned zeros = w ? unsigned(std::countl_zero(w)) : 64;
-                if (zeros >= avail) {
-                    q += avail;
-                    break;
-                }
-                w <<= zeros;
-                avail -= zeros;
-                q += zeros;
+        uint64_t q = 0; // where the search for the next nibble goes on
+        while (q < bitCount_) {
+            uint64_t w = bitsAt(q);
+            if ((w & kByteTops) == kByteTops && q + 64 <= bitCount_) {
+                storeEight(w, nibbles.data() + count);
+                count += 8;
+                q += 64;
+            } else if (w >> 63 == 0) { // no nibble starts here: on to the next 1 bit
+                q += w ? uint64_t(std::countl_zero(w)) : 64;
+            } else {
+                q += latchFew(w, q, nibbles.data(), count);
             }
         }
-        uint8_t n = 0;
-        while ((q = nibbleAt(q, n)) < bitCount_) {
-            if (count < kKeptStarts) starts[count] = uint32_t(q);
-            nibbles[count++] = n;
-            q += 8;
-        }
-        starts.resize(std::min(count, kKeptStarts));
         nibbles.resize(count);
-        return q;
+        return nextStart(q);
     }
 
   private:
-    uint64_t load64(uint64_t byte) const {
+    // Reads of 64 bits that start this close to the loop point need bits past it.
+    static constexpr uint32_t kDirectMargin = 72;
+    static constexpr uint32_t kLeastForSeam = 512;
+
+    // The nibbles that start among the 64 bits `w` read at q, the first at its top bit, as long
+    // as each lies wholly among them and starts before the loop point. Returns how many bits
+    // they took. The zeros before a nibble are mostly none (data) or two (self-sync bytes);
+    // testing for those first lets the processor run ahead of the count.
+    uint64_t latchFew(uint64_t w, uint64_t q, uint8_t* nibbles, size_t& count) const {
+        unsigned used = 0; // bits before the nibble on top of w
+        for (;;) {
+            nibbles[count++] = uint8_t(w >> 56);
+            uint64_t rest = w << 8;
+            unsigned zeros = rest >> 63        ? 0
+                             : rest >> 61 == 1 ? 2
+                             : rest            ? unsigned(std::countl_zero(rest))
+                                               : 64;
+            unsigned next = used + 8 + zeros;
+            if (next + 8 > 64 || q + next >= bitCount_) return used + 8;
+            w = rest << zeros;
+            used = next;
+        }
+    }
+
+    uint64_t bitsNearLoop(uint64_t q) const {
+        q %= bitCount_;
+        if (q + kDirectMargin <= bitCount_) return sixtyFourBits(bits_, q);
+        if (bitCount_ >= kLeastForSeam) return sixtyFourBits(seam_, q - seamFrom_);
         uint64_t w = 0;
-        for (int i = 0; i < 8; ++i) w = (w << 8) | bytes_[byte + uint64_t(i)];
+        for (int i = 0; i < 64; ++i, q = q + 1 == bitCount_ ? 0 : q + 1) w = (w << 1) | bit(q);
         return w;
     }
 
-    // Bits q to q + 15, the first of them as the top bit.
-    uint32_t window(uint64_t q) const {
-        if (q + 24 <= fastBits_) {
-            const uint8_t* p = bytes_.data() + (q >> 3);
-            uint32_t w = (uint32_t(p[0]) << 16) | (uint32_t(p[1]) << 8) | p[2];
-            return ((w << (q & 7)) >> 8) & 0xFFFF;
+    uint32_t bit(uint64_t q) const { return (bits_[q >> 3] >> (7 - (q & 7))) & 1; }
+
+    // The eight bits from q on (q is a multiple of 8), past the loop point on from bit 0.
+    uint8_t byteAcrossLoop(uint32_t q) const {
+        if (q + 8 <= bitCount_) return bits_[q >> 3];
+        if (q < bitCount_) { // the loop point falls inside
+            uint32_t before = bitCount_ - q;
+            return uint8_t((bits_[q >> 3] & (0xFF00 >> before)) | (bits_[0] >> before));
         }
-        uint32_t w = 0;
-        for (uint64_t i = q; i < q + 16; ++i) {
-            uint64_t b = i % bitCount_;
-            w = (w << 1) | ((bytes_[b >> 3] >> (7 - (b & 7))) & 1);
-        }
-        return w;
+        return uint8_t(sixtyFourBits(bits_, q - bitCount_) >> 56);
     }
 
+    const uint8_t* bits_;
     uint32_t bitCount_;
-    uint64_t fastBits_;
-    std::vector<uint8_t> bytes_;
+    uint32_t seamFrom_ = 0;
+    uint8_t seam_[24] = {}; // the bits from seamFrom_ on, across the loop point
 };
 
 bool walkChunks(Bytes file, Chunks& chunks) {
@@ -220,26 +240,25 @@ std::vector<uint8_t> latchRevolution(Bytes bits, uint32_t bitCount) {
     LoopedBits looped(bits, bitCount);
     // The first pass starts with an empty register at bit 0; a self-sync gap brings it into step
     // if it was not, and by the loop point it is.
-    std::vector<uint32_t> starts;
     std::vector<uint8_t> first;
-    uint64_t q = looped.firstPass(starts, first);
+    uint64_t q = looped.firstPass(first);
     if (q == LoopedBits::kNoBits) return {};
-    uint8_t n = 0;
     // The revolution is the nibbles that start from the first one after the loop point on, as a
     // drive that has been reading for a while sees them. Read again from there, they agree with
-    // the first pass from the first nibble that starts where one of the first pass started
-    // (when none does among those kept, the second pass reads the whole revolution).
-    uint64_t from = q - bitCount, end = from + bitCount;
+    // the first pass from the first nibble that starts where one of the first pass started: the
+    // starts of the two passes are walked side by side until they meet.
+    uint64_t end = q;
     std::vector<uint8_t> out;
     out.reserve(first.size() + 16);
-    size_t k = 0;
-    for (q = from; (q = looped.nibbleAt(q, n)) < end; q += 8) {
-        while (k < starts.size() && starts[k] < q) ++k;
-        if (k < starts.size() && starts[k] == q) {
+    uint64_t firstStart = looped.nextStart(0);
+    size_t k = 0; // the first pass's nibble that starts at firstStart
+    for (q = looped.nextStart(end - bitCount); q < end; q = looped.after(q)) {
+        for (; firstStart < q && k < first.size(); ++k) firstStart = looped.after(firstStart);
+        if (firstStart == q && k < first.size()) {
             out.insert(out.end(), first.begin() + std::ptrdiff_t(k), first.end());
             break;
         }
-        out.push_back(n);
+        out.push_back(looped.nibbleAt(q));
     }
     return out;
 }
@@ -253,8 +272,9 @@ WozTracks readWoz(Bytes file) {
         return out;
     }
     uint32_t stored = le32(file.data() + 8);
-    out.checksumMismatch = stored != 0 && stored != crc32(0, file.data() + kHeaderSize,
-                                                          uInt(file.size() - kHeaderSize));
+    out.checksumMismatch =
+        stored != 0 && stored != libdeflate_crc32(0, file.data() + kHeaderSize,
+                                                  file.size() - kHeaderSize);
     Chunks chunks;
     if (!walkChunks(file, chunks)) {
         out.problem = WozProblem::Damaged;

@@ -1,6 +1,7 @@
 #include "nibble/woz_reader.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 #include <libdeflate.h>
@@ -49,14 +50,28 @@ uint64_t sixtyFourBits(const uint8_t* bytes, uint64_t q) {
     return (w << shift) | (p[8] >> (8 - shift));
 }
 
-// Eight nibbles of eight bits that follow each other without a gap: the top bit of every byte is
-// set. Most of a data field reads this way.
-constexpr uint64_t kByteTops = 0x8080808080808080;
+// Runs of nibbles that the bits can show at once, for the two kinds most of a track is made of:
+// eight nibbles of eight bits (data), and six self-sync bytes of ten bits. Each nibble starts
+// with a 1 and is followed by as many zeros as the run's length leaves.
+struct Run {
+    unsigned bits = 0, count = 0;
+    uint64_t starts = 0, zeros = 0; // the bits that must be 1, and those that must be 0
 
-// The eight bytes of `w`, top byte first.
-void storeEight(uint64_t w, uint8_t* out) {
-    for (int i = 0; i < 8; ++i) out[i] = uint8_t(w >> (56 - 8 * i));
-}
+    constexpr Run(unsigned nibbleBits, unsigned nibbles) : bits(nibbleBits), count(nibbles) {
+        for (unsigned k = 0; k < count; ++k) {
+            starts |= uint64_t(1) << (63 - k * bits);
+            for (unsigned z = 8; z < bits; ++z) zeros |= uint64_t(1) << (63 - k * bits - z);
+        }
+    }
+    constexpr unsigned span() const { return bits * count; }
+    constexpr bool matches(uint64_t w) const { return (w & (starts | zeros)) == starts; }
+    constexpr void copy(uint64_t w, uint8_t* out) const {
+        for (unsigned k = 0; k < count; ++k) out[k] = uint8_t(w >> (56 - k * bits));
+    }
+};
+
+constexpr Run kDataRun(8, 8);
+constexpr Run kSyncRun(10, 6);
 
 // The bits of a track as a loop: bit q is bit q mod bitCount. Sixty-four of them are read at
 // once from the track's own bytes, and from a short copy of the bits across the loop point
@@ -85,31 +100,19 @@ class LoopedBits {
         return kNoBits;
     }
 
-    // The nibble that starts at q, and where the one after it starts.
-    uint8_t nibbleAt(uint64_t q) const { return uint8_t(bitsAt(q) >> 56); }
-    uint64_t after(uint64_t q) const { return nextStart(q + 8); }
-
-    // Every nibble that starts before the loop point, read from bit 0 with an empty register.
-    // Returns where the first nibble after the loop point starts (kNoBits for a track without
-    // a 1 bit).
-    uint64_t firstPass(std::vector<uint8_t>& nibbles) const {
-        nibbles.resize(bitCount_ / 8 + 16); // nibbles start at least 8 bits apart
-        size_t count = 0;
-        uint64_t q = 0; // where the search for the next nibble goes on
-        while (q < bitCount_) {
-            uint64_t w = bitsAt(q);
-            if ((w & kByteTops) == kByteTops && q + 64 <= bitCount_) {
-                storeEight(w, nibbles.data() + count);
-                count += 8;
-                q += 64;
-            } else if (w >> 63 == 0) { // no nibble starts here: on to the next 1 bit
-                q += w ? uint64_t(std::countl_zero(w)) : 64;
-            } else {
-                q += latchFew(w, q, nibbles.data(), count);
-            }
+    // One step of the controller, searching from q: the nibbles that start among the 64 bits
+    // there and before `stop`. Moves q on past them and returns where they start (bit 63 for
+    // q itself). Runs of data and of self-sync bytes move q on by a fixed number of bits, so
+    // the next bits are fetched while the run is tested.
+    uint64_t step(uint64_t& q, uint64_t stop, uint8_t* nibbles, size_t& count) const {
+        uint64_t w = bitsAt(q);
+        if (takeRun(kDataRun, w, q, stop, nibbles, count)) return kDataRun.starts;
+        if (w >> 63 == 0) { // no nibble starts here: on to the next 1 bit
+            q += w ? uint64_t(std::countl_zero(w)) : 64;
+            return 0;
         }
-        nibbles.resize(count);
-        return nextStart(q);
+        if (takeRun(kSyncRun, w, q, stop, nibbles, count)) return kSyncRun.starts;
+        return latchFew(w, q, stop, nibbles, count);
     }
 
   private:
@@ -117,24 +120,39 @@ class LoopedBits {
     static constexpr uint32_t kDirectMargin = 72;
     static constexpr uint32_t kLeastForSeam = 512;
 
-    // The nibbles that start among the 64 bits `w` read at q, the first at its top bit, as long
-    // as each lies wholly among them and starts before the loop point. Returns how many bits
-    // they took. The zeros before a nibble are mostly none (data) or two (self-sync bytes);
-    // testing for those first lets the processor run ahead of the count.
-    uint64_t latchFew(uint64_t w, uint64_t q, uint8_t* nibbles, size_t& count) const {
+    // Takes the run when the bits `w` read at q hold it wholly before `stop`.
+    static bool takeRun(const Run& run, uint64_t w, uint64_t& q, uint64_t stop, uint8_t* nibbles,
+                        size_t& count) {
+        if (!run.matches(w) || q + run.span() > stop) return false;
+        run.copy(w, nibbles + count);
+        count += run.count;
+        q += run.span();
+        return true;
+    }
+
+    // The nibbles among the 64 bits `w` read at q, the first at its top bit, one by one as long
+    // as each lies wholly among them and starts before `stop`. The zeros before a nibble are
+    // mostly none (data) or two (self-sync bytes); testing for those first lets the processor
+    // run ahead of the count.
+    static uint64_t latchFew(uint64_t w, uint64_t& q, uint64_t stop, uint8_t* nibbles,
+                             size_t& count) {
+        uint64_t starts = 0;
         unsigned used = 0; // bits before the nibble on top of w
         for (;;) {
             nibbles[count++] = uint8_t(w >> 56);
+            starts |= uint64_t(1) << (63 - used);
             uint64_t rest = w << 8;
             unsigned zeros = rest >> 63        ? 0
                              : rest >> 61 == 1 ? 2
                              : rest            ? unsigned(std::countl_zero(rest))
                                                : 64;
             unsigned next = used + 8 + zeros;
-            if (next + 8 > 64 || q + next >= bitCount_) return used + 8;
+            if (next + 8 > 64 || q + next >= stop) break;
             w = rest << zeros;
             used = next;
         }
+        q += used + 8;
+        return starts;
     }
 
     uint64_t bitsNearLoop(uint64_t q) const {
@@ -162,6 +180,54 @@ class LoopedBits {
     uint32_t bitCount_;
     uint32_t seamFrom_ = 0;
     uint8_t seam_[24] = {}; // the bits from seamFrom_ on, across the loop point
+};
+
+// Where the nibbles of the first pass start in the first kBits bits of the track: one bit for each
+// bit, most significant first, as the steps of the latch give them (q only grows). A register
+// out of step falls into step at the first self-sync gap, well within a sector: the second pass
+// meets the first among these starts. The word being filled and the one after it are kept
+// aside, so that a step does not wait for the one before to be stored.
+class FirstStarts {
+  public:
+    static constexpr uint64_t kBits = 8192; // about two and a half sectors
+
+    void keep(uint64_t starts, uint64_t q) {
+        for (size_t word = size_t(q >> 6); filling_ < word; next_ = 0) {
+            words_[filling_++] = current_;
+            current_ = next_;
+        }
+        unsigned shift = unsigned(q & 63);
+        current_ |= starts >> shift;
+        if (shift != 0) next_ |= starts << (64 - shift);
+    }
+
+    void finish() {
+        words_[filling_] = current_;
+        words_[filling_ + 1] = next_;
+    }
+
+    // The 64 bits from q on, bit q on top.
+    uint64_t at(uint64_t q) const {
+        size_t word = size_t(q >> 6);
+        unsigned shift = unsigned(q & 63);
+        if (word + 1 >= kWords) return 0;
+        if (shift == 0) return words_[word];
+        return (words_[word] << shift) | (words_[word + 1] >> (64 - shift));
+    }
+
+    // How many nibbles start before q.
+    size_t countBefore(uint64_t q) const {
+        size_t n = 0;
+        for (size_t i = 0; i < q >> 6; ++i) n += size_t(std::popcount(words_[i]));
+        if (q & 63) n += size_t(std::popcount(words_[q >> 6] >> (64 - (q & 63))));
+        return n;
+    }
+
+  private:
+    static constexpr size_t kWords = kBits / 64 + 3; // a step may start just below kBits
+    std::array<uint64_t, kWords> words_{};
+    size_t filling_ = 0;
+    uint64_t current_ = 0, next_ = 0;
 };
 
 bool walkChunks(Bytes file, Chunks& chunks) {
@@ -209,10 +275,14 @@ bool trackBits(Bytes file, const Chunk& trks, bool woz1, uint8_t index, Bytes& b
 }
 
 // One revolution as a nibble track that starts at its first address field (a field may
-// straddle the loop point), padded with self-sync bytes or cut to the track's size. A track
-// without a nibble stays as it is (zero).
-void placeTrack(std::vector<uint8_t> rev, uint8_t* track) {
-    if (rev.empty()) return;
+// straddle the loop point), padded with self-sync bytes or cut to the track's size, added to the
+// end of `tracks`. A track without a nibble reads as zero.
+void appendTrack(std::vector<uint8_t> rev, std::vector<uint8_t>& tracks) {
+    size_t end = tracks.size() + kNibbleTrackSize;
+    if (rev.empty()) {
+        tracks.resize(end, 0);
+        return;
+    }
     size_t size = std::min<size_t>(rev.size(), kNibbleTrackSize), turn = 0;
     rev.insert(rev.end(), rev.begin(), rev.begin() + std::ptrdiff_t(std::min<size_t>(size, 12)));
     for (size_t p = 0; p < size; ++p) {
@@ -221,9 +291,10 @@ void placeTrack(std::vector<uint8_t> rev, uint8_t* track) {
             break;
         }
     }
-    std::memcpy(track, rev.data() + turn, size - turn);
-    std::memcpy(track + size - turn, rev.data(), turn);
-    std::memset(track + size, 0xFF, kNibbleTrackSize - size);
+    tracks.insert(tracks.end(), rev.begin() + std::ptrdiff_t(turn),
+                  rev.begin() + std::ptrdiff_t(size));
+    tracks.insert(tracks.end(), rev.begin(), rev.begin() + std::ptrdiff_t(turn));
+    tracks.resize(end, 0xFF);
 }
 
 uint32_t trackCount(const Chunk& tmap) {
@@ -238,28 +309,46 @@ uint32_t trackCount(const Chunk& tmap) {
 std::vector<uint8_t> latchRevolution(Bytes bits, uint32_t bitCount) {
     if (bitCount == 0 || (uint64_t(bitCount) + 7) / 8 > bits.size()) return {};
     LoopedBits looped(bits, bitCount);
-    // The first pass starts with an empty register at bit 0; a self-sync gap brings it into step
-    // if it was not, and by the loop point it is.
-    std::vector<uint8_t> first;
-    uint64_t q = looped.firstPass(first);
-    if (q == LoopedBits::kNoBits) return {};
+    size_t room = bitCount / 8 + 16; // nibbles start at least 8 bits apart; a step writes 8
+    // The first pass reads every nibble that starts before the loop point, from bit 0 with an
+    // empty register; a self-sync gap brings it into step if it was not, and by the loop point
+    // it is.
+    std::vector<uint8_t> first(room);
+    FirstStarts firstStarts;
+    size_t count = 0;
+    uint64_t q = 0;
+    while (q < bitCount && q < FirstStarts::kBits) {
+        uint64_t at = q;
+        firstStarts.keep(looped.step(q, bitCount, first.data(), count), at);
+    }
+    firstStarts.finish();
+    while (q < bitCount) looped.step(q, bitCount, first.data(), count);
+    first.resize(count);
+    uint64_t end = looped.nextStart(q);
+    if (end == LoopedBits::kNoBits) return {};
     // The revolution is the nibbles that start from the first one after the loop point on, as a
     // drive that has been reading for a while sees them. Read again from there, they agree with
-    // the first pass from the first nibble that starts where one of the first pass started: the
-    // starts of the two passes are walked side by side until they meet.
-    uint64_t end = q;
-    std::vector<uint8_t> out;
-    out.reserve(first.size() + 16);
-    uint64_t firstStart = looped.nextStart(0);
-    size_t k = 0; // the first pass's nibble that starts at firstStart
-    for (q = looped.nextStart(end - bitCount); q < end; q = looped.after(q)) {
-        for (; firstStart < q && k < first.size(); ++k) firstStart = looped.after(firstStart);
-        if (firstStart == q && k < first.size()) {
-            out.insert(out.end(), first.begin() + std::ptrdiff_t(k), first.end());
-            break;
+    // the first pass from the first nibble that starts where one of the first pass started.
+    std::vector<uint8_t> out(room);
+    count = 0;
+    for (q = end - bitCount; q < end;) {
+        uint64_t at = q;
+        size_t before = count;
+        uint64_t starts = looped.step(q, end, out.data(), count);
+        if (uint64_t common = starts & firstStarts.at(at)) {
+            int skip = std::countl_zero(common); // the first pass joins at + skip
+            count = before + (skip ? size_t(std::popcount(starts >> (64 - skip))) : 0);
+            auto from = first.begin() + std::ptrdiff_t(firstStarts.countBefore(at + uint64_t(skip)));
+            if (count == 0) { // most often: in step from the start
+                first.erase(first.begin(), from);
+                return first;
+            }
+            out.resize(count);
+            out.insert(out.end(), from, first.end());
+            return out;
         }
-        out.push_back(looped.nibbleAt(q));
     }
+    out.resize(count);
     return out;
 }
 
@@ -289,20 +378,18 @@ WozTracks readWoz(Bytes file) {
         return out;
     }
     uint32_t tracks = trackCount(chunks.tmap);
-    out.nibbles.assign(size_t(tracks) * kNibbleTrackSize, 0);
+    out.nibbles.reserve(size_t(tracks) * kNibbleTrackSize);
     for (uint32_t t = 0; t < tracks; ++t) {
         uint8_t index = chunks.tmap.data[4 * t];
-        if (index == kNoTrack) continue;
         Bytes bits;
         uint32_t bitCount = 0;
-        if (!trackBits(file, chunks.trks, woz1, index, bits, bitCount)) {
+        if (index != kNoTrack && !trackBits(file, chunks.trks, woz1, index, bits, bitCount)) {
             out.problem = WozProblem::Damaged;
             out.nibbles.clear();
             return out;
         }
-        if (bitCount > 0)
-            placeTrack(latchRevolution(bits, bitCount),
-                       out.nibbles.data() + size_t(t) * kNibbleTrackSize);
+        appendTrack(bitCount > 0 ? latchRevolution(bits, bitCount) : std::vector<uint8_t>(),
+                    out.nibbles);
     }
     return out;
 }

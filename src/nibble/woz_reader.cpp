@@ -338,7 +338,8 @@ std::vector<uint8_t> latchRevolution(Bytes bits, uint32_t bitCount) {
         if (uint64_t common = starts & firstStarts.at(at)) {
             int skip = std::countl_zero(common); // the first pass joins at + skip
             count = before + (skip ? size_t(std::popcount(starts >> (64 - skip))) : 0);
-            auto from = first.begin() + std::ptrdiff_t(firstStarts.countBefore(at + uint64_t(skip)));
+            auto from =
+                first.begin() + std::ptrdiff_t(firstStarts.countBefore(at + uint64_t(skip)));
             if (count == 0) { // most often: in step from the start
                 first.erase(first.begin(), from);
                 return first;
@@ -361,9 +362,8 @@ WozTracks readWoz(Bytes file) {
         return out;
     }
     uint32_t stored = le32(file.data() + 8);
-    out.checksumMismatch =
-        stored != 0 && stored != libdeflate_crc32(0, file.data() + kHeaderSize,
-                                                  file.size() - kHeaderSize);
+    out.checksumMismatch = stored != 0 && stored != libdeflate_crc32(0, file.data() + kHeaderSize,
+                                                                     file.size() - kHeaderSize);
     Chunks chunks;
     if (!walkChunks(file, chunks)) {
         out.problem = WozProblem::Damaged;

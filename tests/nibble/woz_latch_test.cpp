@@ -31,7 +31,8 @@ std::vector<uint8_t> latchedBitByBit(const std::vector<uint8_t>& bits, uint32_t 
 }
 
 // Sound tracks of eight- and ten-bit nibbles (a WOZ image's first track), random bits dense and
-// sparse, tracks of a few bits, and lengths that put the loop point anywhere in a byte.
+// sparse, tracks of a few bits, lengths that put the loop point anywhere in a byte, and ones
+// only (the register never falls into step with the first pass).
 TEST(WozLatch, HandsOverWhatTheControllerDoes) {
     std::vector<uint8_t> sectors = patternBytes(kTrackSize, 7);
     std::vector<uint8_t> woz = wozImage(Bytes(nibbleImage(Bytes(sectors), SectorTable::Dos)));
@@ -39,17 +40,30 @@ TEST(WozLatch, HandsOverWhatTheControllerDoes) {
     std::vector<uint8_t> sound(woz.begin() + le16(entry) * 512, woz.end());
     std::mt19937 random(12);
     struct Case {
+        const char* name;
         uint32_t bitCount;
         int onesIn; // a bit is 1 once in this many (0: the sound track)
-    } cases[] = {{le32(entry + 4), 0}, {51203, 2}, {51200, 3}, {50001, 40}, {600, 2},
-                 {300, 5},             {73, 2},    {72, 3},    {9, 2},      {1, 1},
-                 {5000, 5000},         {4096, 0x7FFFFFFF}};
+    } cases[] = {
+        {"sound track", le32(entry + 4), 0},
+        {"random", 51203, 2},
+        {"random, whole bytes", 51200, 3},
+        {"sparse", 50001, 40},
+        {"short", 600, 2},
+        {"shorter", 300, 5},
+        {"read bit by bit", 73, 2},
+        {"read bit by bit, whole bytes", 72, 3},
+        {"a few bits", 9, 2},
+        {"one bit", 1, 1},
+        {"ones only", 3001, 1},
+        {"one 1 bit or so", 5000, 5000},
+        {"zeros only", 4096, 0x7FFFFFFF},
+    };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.bitCount);
+        SCOPED_TRACE(c.name);
         std::vector<uint8_t> bits = sound;
         if (c.onesIn != 0) {
             bits.assign((c.bitCount + 7) / 8, 0);
-            for (uint32_t i = 0; i < c.bitCount; ++i)
+            for (size_t i = 0; i < bits.size() * 8; ++i) // bits past the count must not count
                 if (random() % uint32_t(c.onesIn) == 0) bits[i / 8] |= uint8_t(0x80 >> i % 8);
         }
         EXPECT_EQ(latchRevolution(Bytes(bits), c.bitCount), latchedBitByBit(bits, c.bitCount));

@@ -30,17 +30,24 @@ uint8_t fourAndFour(const uint8_t* p) {
     return uint8_t(((p[0] << 1) | 1) & p[1]);
 }
 
-// Track t turned so that it starts at its first address field; a track without one reads as
-// zero.
-void alignTrack(Bytes nibbles, size_t t, uint8_t* out) {
+// Where the first address field of track t starts; kNibbleTrackSize when it has none.
+size_t firstAddressField(Bytes nibbles, size_t t) {
     Bytes track = nibbles.subspan(t * kNibbleTrackSize, kNibbleTrackSize);
-    for (size_t p = 0; p + kAddressFieldEnd <= kNibbleTrackSize; ++p) {
-        if (!addressFieldAt(track, p)) continue;
-        std::memcpy(out, track.data() + p, kNibbleTrackSize - p);
-        std::memcpy(out + kNibbleTrackSize - p, track.data(), p);
+    for (size_t p = 0; p + kAddressFieldEnd <= kNibbleTrackSize; ++p)
+        if (addressFieldAt(track, p)) return p;
+    return kNibbleTrackSize;
+}
+
+// Track t turned so that it starts at its first address field `turn`; a track without one
+// reads as zero.
+void alignTrack(Bytes nibbles, size_t t, size_t turn, uint8_t* out) {
+    if (turn == kNibbleTrackSize) {
+        std::memset(out, 0, kNibbleTrackSize);
         return;
     }
-    std::memset(out, 0, kNibbleTrackSize);
+    const uint8_t* track = nibbles.data() + t * kNibbleTrackSize;
+    std::memcpy(out, track + turn, kNibbleTrackSize - turn);
+    std::memcpy(out + kNibbleTrackSize - turn, track, turn);
 }
 
 // The 342 data nibbles of a sound field as their values (shifted left by two), the running XOR
@@ -169,18 +176,24 @@ struct Scan {
         return p;
     }
 
+    // Two tracks that both start at their first address field (as a WOZ image's tracks do)
+    // are read where they lie; others are turned into the window first.
+    Bytes pair(size_t t, size_t tracks, const std::vector<size_t>& turns) {
+        size_t count = t + 1 == tracks ? 1 : 2;
+        bool inPlace = turns[t] == 0 && (count == 1 || turns[t + 1] == 0);
+        if (inPlace) return nibbles.subspan(t * kNibbleTrackSize, count * kNibbleTrackSize);
+        for (size_t i = 0; i < count; ++i)
+            alignTrack(nibbles, t + i, turns[t + i], window.data() + i * kNibbleTrackSize);
+        return Bytes(window.data(), count * kNibbleTrackSize);
+    }
+
     void run() {
         size_t tracks = nibbles.size() / kNibbleTrackSize;
-        if (tracks == 0) return;
-        alignTrack(nibbles, 0, window.data());
+        std::vector<size_t> turns(tracks);
+        for (size_t t = 0; t < tracks; ++t) turns[t] = firstAddressField(nibbles, t);
         size_t p = 0;
-        for (size_t t = 0; t < tracks; ++t) {
-            bool last = t + 1 == tracks;
-            if (!last) alignTrack(nibbles, t + 1, window.data() + kNibbleTrackSize);
-            Bytes s(window.data(), last ? kNibbleTrackSize : 2 * kNibbleTrackSize);
-            p = scanTrack(s, p, t * kNibbleTrackSize) - kNibbleTrackSize;
-            std::memcpy(window.data(), window.data() + kNibbleTrackSize, kNibbleTrackSize);
-        }
+        for (size_t t = 0; t < tracks; ++t)
+            p = scanTrack(pair(t, tracks, turns), p, t * kNibbleTrackSize) - kNibbleTrackSize;
     }
 };
 

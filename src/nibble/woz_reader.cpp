@@ -274,23 +274,32 @@ bool trackBits(Bytes file, const Chunk& trks, bool woz1, uint8_t index, Bytes& b
     return true;
 }
 
-// One revolution as a nibble track that starts at its first address field (a field may
-// straddle the loop point), padded with self-sync bytes or cut to the track's size, added to the
-// end of `tracks`. A track without a nibble reads as zero.
-void appendTrack(std::vector<uint8_t> rev, std::vector<uint8_t>& tracks) {
+// Where the first address field of a revolution starts, reading on past its end into its start
+// (a field may straddle the loop point); 0 when there is none before `size`.
+size_t revolutionStart(Bytes rev, size_t size) {
+    for (size_t p = 0; p < size && p + 13 <= rev.size(); ++p)
+        if (addressFieldAt(rev, p)) return p;
+    uint8_t seam[24]; // the last nibbles, then the first ones again
+    size_t before = std::min<size_t>(rev.size(), 12), after = std::min<size_t>(size, 12);
+    size_t from = rev.size() - before;
+    std::memcpy(seam, rev.data() + from, before);
+    std::memcpy(seam + before, rev.data(), after);
+    for (size_t p = from; p < size; ++p)
+        if (addressFieldAt(Bytes(seam, before + after), p - from)) return p;
+    return 0;
+}
+
+// One revolution as a nibble track that starts at its first address field, padded with
+// self-sync bytes or cut to the track's size, added to the end of `tracks`. A track without a
+// nibble reads as zero.
+void appendTrack(Bytes rev, std::vector<uint8_t>& tracks) {
     size_t end = tracks.size() + kNibbleTrackSize;
     if (rev.empty()) {
         tracks.resize(end, 0);
         return;
     }
-    size_t size = std::min<size_t>(rev.size(), kNibbleTrackSize), turn = 0;
-    rev.insert(rev.end(), rev.begin(), rev.begin() + std::ptrdiff_t(std::min<size_t>(size, 12)));
-    for (size_t p = 0; p < size; ++p) {
-        if (addressFieldAt(Bytes(rev), p)) {
-            turn = p;
-            break;
-        }
-    }
+    size_t size = std::min<size_t>(rev.size(), kNibbleTrackSize);
+    size_t turn = revolutionStart(rev, size);
     tracks.insert(tracks.end(), rev.begin() + std::ptrdiff_t(turn),
                   rev.begin() + std::ptrdiff_t(size));
     tracks.insert(tracks.end(), rev.begin(), rev.begin() + std::ptrdiff_t(turn));
@@ -304,16 +313,26 @@ uint32_t trackCount(const Chunk& tmap) {
     return count;
 }
 
-} // namespace
+// Buffers for the latch, kept from one track to the next so that a disk's tracks share them.
+struct LatchBuffers {
+    std::vector<uint8_t> first, again;
+};
 
-std::vector<uint8_t> latchRevolution(Bytes bits, uint32_t bitCount) {
-    if (bitCount == 0 || (uint64_t(bitCount) + 7) / 8 > bits.size()) return {};
+// Grows `buffer` to hold `size` bytes, keeping what it holds.
+std::vector<uint8_t>& atLeast(std::vector<uint8_t>& buffer, size_t size) {
+    if (buffer.size() < size) buffer.resize(size);
+    return buffer;
+}
+
+// The revolution latched from the bits, kept in `buffers` (valid until they latch again).
+Bytes latchInto(Bytes bits, uint32_t bitCount, LatchBuffers& buffers) {
+    if (bitCount == 0 || (uint64_t(bitCount) + 7) / 8 > bits.size()) return Bytes();
     LoopedBits looped(bits, bitCount);
     size_t room = bitCount / 8 + 16; // nibbles start at least 8 bits apart; a step writes 8
     // The first pass reads every nibble that starts before the loop point, from bit 0 with an
     // empty register; a self-sync gap brings it into step if it was not, and by the loop point
     // it is.
-    std::vector<uint8_t> first(room);
+    std::vector<uint8_t>& first = atLeast(buffers.first, room);
     FirstStarts firstStarts;
     size_t count = 0;
     uint64_t q = 0;
@@ -323,13 +342,13 @@ std::vector<uint8_t> latchRevolution(Bytes bits, uint32_t bitCount) {
     }
     firstStarts.finish();
     while (q < bitCount) looped.step(q, bitCount, first.data(), count);
-    first.resize(count);
+    size_t firstCount = count;
     uint64_t end = looped.nextStart(q);
-    if (end == LoopedBits::kNoBits) return {};
+    if (end == LoopedBits::kNoBits) return Bytes();
     // The revolution is the nibbles that start from the first one after the loop point on, as a
     // drive that has been reading for a while sees them. Read again from there, they agree with
     // the first pass from the first nibble that starts where one of the first pass started.
-    std::vector<uint8_t> out(room);
+    std::vector<uint8_t>& out = atLeast(buffers.again, room);
     count = 0;
     for (q = end - bitCount; q < end;) {
         uint64_t at = q;
@@ -338,19 +357,23 @@ std::vector<uint8_t> latchRevolution(Bytes bits, uint32_t bitCount) {
         if (uint64_t common = starts & firstStarts.at(at)) {
             int skip = std::countl_zero(common); // the first pass joins at + skip
             count = before + (skip ? size_t(std::popcount(starts >> (64 - skip))) : 0);
-            auto from =
-                first.begin() + std::ptrdiff_t(firstStarts.countBefore(at + uint64_t(skip)));
-            if (count == 0) { // most often: in step from the start
-                first.erase(first.begin(), from);
-                return first;
-            }
-            out.resize(count);
-            out.insert(out.end(), from, first.end());
-            return out;
+            size_t from = firstStarts.countBefore(at + uint64_t(skip));
+            Bytes rest(first.data() + from, firstCount - from);
+            if (count == 0) return rest; // most often: in step from the start
+            atLeast(out, count + rest.size());
+            std::memcpy(out.data() + count, rest.data(), rest.size());
+            return Bytes(out.data(), count + rest.size());
         }
     }
-    out.resize(count);
-    return out;
+    return Bytes(out.data(), count);
+}
+
+} // namespace
+
+std::vector<uint8_t> latchRevolution(Bytes bits, uint32_t bitCount) {
+    LatchBuffers buffers;
+    Bytes rev = latchInto(bits, bitCount, buffers);
+    return std::vector<uint8_t>(rev.begin(), rev.end());
 }
 
 WozTracks readWoz(Bytes file) {
@@ -379,6 +402,7 @@ WozTracks readWoz(Bytes file) {
     }
     uint32_t tracks = trackCount(chunks.tmap);
     out.nibbles.reserve(size_t(tracks) * kNibbleTrackSize);
+    LatchBuffers buffers;
     for (uint32_t t = 0; t < tracks; ++t) {
         uint8_t index = chunks.tmap.data[4 * t];
         Bytes bits;
@@ -388,8 +412,7 @@ WozTracks readWoz(Bytes file) {
             out.nibbles.clear();
             return out;
         }
-        appendTrack(bitCount > 0 ? latchRevolution(bits, bitCount) : std::vector<uint8_t>(),
-                    out.nibbles);
+        appendTrack(latchInto(bits, bitCount, buffers), out.nibbles);
     }
     return out;
 }

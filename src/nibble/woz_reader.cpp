@@ -35,19 +35,36 @@ struct Chunks {
     Chunk info, tmap, trks, flux;
 };
 
-// Sixty-four bits from bit q of `bytes` (stored most significant first), bit q on top; the nine
-// bytes from q / 8 on must be there. Loaded as one word and turned, whatever the machine's order.
-uint64_t sixtyFourBits(const uint8_t* bytes, uint64_t q) {
-    const uint8_t* p = bytes + (q >> 3);
-    uint64_t w = 0;
-    std::memcpy(&w, p, 8);
+// A word whose bytes lie in the machine's order turned so that the first byte is on top, and
+// back again: bits are stored most significant first.
+uint64_t firstByteOnTop(uint64_t w) {
     if constexpr (std::endian::native == std::endian::little) {
         w = ((w & 0x00FF00FF00FF00FFull) << 8) | ((w >> 8) & 0x00FF00FF00FF00FFull);
         w = ((w & 0x0000FFFF0000FFFFull) << 16) | ((w >> 16) & 0x0000FFFF0000FFFFull);
         w = (w << 32) | (w >> 32);
     }
+    return w;
+}
+
+// The eight bytes at p as one word, the first on top.
+uint64_t bigEndianWord(const uint8_t* p) {
+    uint64_t w = 0;
+    std::memcpy(&w, p, 8);
+    return firstByteOnTop(w);
+}
+
+// A word stored at p, its top byte first.
+void storeBigEndian(uint64_t w, uint8_t* p) {
+    w = firstByteOnTop(w);
+    std::memcpy(p, &w, 8);
+}
+
+// Sixty-four bits from bit q of `bytes` (stored most significant first), bit q on top; the nine
+// bytes from q / 8 on must be there.
+uint64_t sixtyFourBits(const uint8_t* bytes, uint64_t q) {
+    const uint8_t* p = bytes + (q >> 3);
     unsigned shift = unsigned(q & 7);
-    return (w << shift) | (p[8] >> (8 - shift));
+    return (bigEndianWord(p) << shift) | (p[8] >> (8 - shift));
 }
 
 // Runs of nibbles that the bits can show at once, for the two kinds most of a track is made of:
@@ -72,6 +89,43 @@ struct Run {
 
 constexpr Run kDataRun(8, 8);
 constexpr Run kSyncRun(10, 6);
+
+// The nibble of each byte of `w` starts with a 1 bit.
+constexpr bool allNibbles(uint64_t w) {
+    return (w & kDataRun.starts) == kDataRun.starts;
+}
+
+// Up to `words` runs of eight eight-bit nibbles from the bytes at p, starting `kShift` bits into
+// the first; how many were taken. Every run takes 64 bits, so all of them lie as far into a byte
+// as the first: each is a word of the bytes shifted by the same amount, topped up from the word
+// after it, which is loaded only once. Two runs share one test of their nibbles' first bits;
+// where the pair fails, the runs are taken one at a time to the first that fails.
+template <unsigned kShift> size_t dataWords(const uint8_t* p, size_t words, uint8_t* out) {
+    auto run = [p](size_t k) {
+        uint64_t w = bigEndianWord(p + 8 * k);
+        if constexpr (kShift == 0)
+            return w;
+        else
+            return (w << kShift) | (bigEndianWord(p + 8 * k + 8) >> (64 - kShift));
+    };
+    size_t k = 0;
+    for (; k + 2 <= words; k += 2) {
+        uint64_t a = run(k), b = run(k + 1);
+        if (!allNibbles(a & b)) break;
+        storeBigEndian(a, out + 8 * k);
+        storeBigEndian(b, out + 8 * k + 8);
+    }
+    for (; k < words; ++k) {
+        uint64_t a = run(k);
+        if (!allNibbles(a)) break;
+        storeBigEndian(a, out + 8 * k);
+    }
+    return k;
+}
+
+using DataWords = size_t (*)(const uint8_t*, size_t, uint8_t*);
+constexpr DataWords kDataWords[8] = {dataWords<0>, dataWords<1>, dataWords<2>, dataWords<3>,
+                                     dataWords<4>, dataWords<5>, dataWords<6>, dataWords<7>};
 
 // The bits of a track as a loop: bit q is bit q mod bitCount. Sixty-four of them are read at
 // once from the track's own bytes, and from a short copy of the bits across the loop point
@@ -115,7 +169,22 @@ class LoopedBits {
         return latchFew(w, q, stop, nibbles, count);
     }
 
+    // The data field's eight-bit nibbles from q on, eight at a time, for as long as each eight
+    // starts with a 1 bit and they all lie before `stop` and away from the loop point.
+    void takeDataRuns(uint64_t& q, uint64_t stop, uint8_t* nibbles, size_t& count) const {
+        uint64_t limit =
+            std::min<uint64_t>(stop, bitCount_ >= kWordPair ? bitCount_ - kWordPair + 64 : 0);
+        if (q + 64 > limit) return;
+        size_t words = size_t((limit - q) / 64);
+        size_t taken = kDataWords[q & 7](bits_ + (q >> 3), words, nibbles + count);
+        count += 8 * taken;
+        q += 64 * taken;
+    }
+
   private:
+    // Two words of the track's bytes, read from q and then q + 64, stay within its bits from q
+    // this far from its end.
+    static constexpr uint32_t kWordPair = 128;
     // Reads of 64 bits that start this close to the loop point need bits past it.
     static constexpr uint32_t kDirectMargin = 72;
     static constexpr uint32_t kLeastForSeam = 512;
@@ -336,12 +405,22 @@ Bytes latchInto(Bytes bits, uint32_t bitCount, LatchBuffers& buffers) {
     FirstStarts firstStarts;
     size_t count = 0;
     uint64_t q = 0;
+    // Most of a track is data fields: once a step has found eight data nibbles, the rest of the
+    // field is taken whole.
     while (q < bitCount && q < FirstStarts::kBits) {
         uint64_t at = q;
-        firstStarts.keep(looped.step(q, bitCount, first.data(), count), at);
+        uint64_t starts = looped.step(q, bitCount, first.data(), count);
+        firstStarts.keep(starts, at);
+        if (starts != kDataRun.starts) continue;
+        uint64_t from = q;
+        looped.takeDataRuns(q, std::min<uint64_t>(bitCount, FirstStarts::kBits), first.data(),
+                            count);
+        for (; from < q; from += 64) firstStarts.keep(kDataRun.starts, from);
     }
     firstStarts.finish();
-    while (q < bitCount) looped.step(q, bitCount, first.data(), count);
+    while (q < bitCount)
+        if (looped.step(q, bitCount, first.data(), count) == kDataRun.starts)
+            looped.takeDataRuns(q, bitCount, first.data(), count);
     size_t firstCount = count;
     uint64_t end = looped.nextStart(q);
     if (end == LoopedBits::kNoBits) return Bytes();

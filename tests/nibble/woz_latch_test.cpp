@@ -42,9 +42,11 @@ TEST(WozLatch, HandsOverWhatTheControllerDoes) {
     struct Case {
         const char* name;
         uint32_t bitCount;
-        int onesIn; // a bit is 1 once in this many (0: the sound track)
+        int onesIn;        // a bit is 1 once in this many (0: the sound track)
+        uint32_t turn = 0; // the sound track read from this bit on: its fields at odd bits
     } cases[] = {
         {"sound track", le32(entry + 4), 0},
+        {"sound track, turned", le32(entry + 4), 0, 3},
         {"random", 51203, 2},
         {"random, whole bytes", 51200, 3},
         {"sparse", 50001, 40},
@@ -65,6 +67,14 @@ TEST(WozLatch, HandsOverWhatTheControllerDoes) {
             bits.assign((c.bitCount + 7) / 8, 0);
             for (size_t i = 0; i < bits.size() * 8; ++i) // bits past the count must not count
                 if (random() % uint32_t(c.onesIn) == 0) bits[i / 8] |= uint8_t(0x80 >> i % 8);
+        }
+        if (c.turn != 0) {
+            std::vector<uint8_t> turned(bits.size(), 0);
+            for (uint32_t i = 0; i < c.bitCount; ++i) {
+                uint32_t from = (i + c.turn) % c.bitCount;
+                if ((bits[from / 8] >> (7 - from % 8)) & 1) turned[i / 8] |= uint8_t(0x80 >> i % 8);
+            }
+            bits = turned;
         }
         EXPECT_EQ(latchRevolution(Bytes(bits), c.bitCount), latchedBitByBit(bits, c.bitCount));
     }

@@ -51,20 +51,32 @@ void alignTrack(Bytes nibbles, size_t t, size_t turn, uint8_t* out) {
 }
 
 // The 342 data nibbles of a sound field as their values (shifted left by two), the running XOR
-// they were written with undone; two at a time, which halves the loop's own work. Every value
-// is a multiple of four, so a nibble that has no value leaves low bits set from its place on:
-// false for such a field.
+// they were written with undone. Eight at a time in a 64-bit word: three shifts give each byte
+// the XOR of the bytes below it, and the last value of the word before, spread to every byte,
+// carries the chain on; so the chain costs one step per eight nibbles instead of one per nibble.
+// Every value is a multiple of four, so a nibble that has no value leaves low bits set from its
+// place on: false for such a field.
 bool soundValues(const uint8_t* nib, uint8_t* values) {
-    static_assert(kDataNibbles % 2 == 0);
-    uint8_t prev = 0;
-    for (size_t k = 0; k < kDataNibbles; k += 2) {
-        uint8_t v0 = kSixAndTwoDecode[nib[k]], v1 = kSixAndTwoDecode[nib[k + 1]];
-        values[k] = prev ^= v0;
-        values[k + 1] = prev ^= v1;
+    constexpr uint64_t kEveryByte = 0x0101010101010101;
+    uint64_t carry = 0, all = 0;
+    size_t k = 0;
+    for (; k + 8 <= kDataNibbles; k += 8) {
+        uint64_t w = 0;
+        for (size_t j = 0; j < 8; ++j) w |= uint64_t(kSixAndTwoDecode[nib[k + j]]) << (8 * j);
+        w ^= w << 8;
+        w ^= w << 16;
+        w ^= w << 32;
+        w ^= carry;
+        for (size_t j = 0; j < 8; ++j) values[k + j] = uint8_t(w >> (8 * j));
+        carry = (w >> 56) * kEveryByte;
+        all |= w;
     }
-    uint8_t all = 0;
-    for (size_t k = 0; k < kDataNibbles; ++k) all |= values[k];
-    return (all & 3) == 0;
+    uint8_t prev = uint8_t(carry);
+    for (; k < kDataNibbles; ++k) {
+        values[k] = prev ^= kSixAndTwoDecode[nib[k]];
+        all |= prev;
+    }
+    return (all & 3 * kEveryByte) == 0;
 }
 
 // The same for a damaged field, nibble by nibble. A nibble outside the code is counted and kept

@@ -6,7 +6,7 @@
 # tools the desktop uses.
 set -euo pipefail
 GROUPS_NEEDED=(cmake ninja-build g++ clang "libclang-rt-dev|libclang-rt-14-dev|libclang-common-14-dev"
-               pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev zlib1g-dev
+               pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev zlib1g-dev libdeflate-dev
                libpng-dev libssl-dev qt6-base-dev "qt6-svg-dev|libqt6svg6-dev" libgl-dev
                fonts-dejavu-core
                poppler-utils

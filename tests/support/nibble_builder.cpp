@@ -31,14 +31,24 @@ std::vector<uint8_t> dataField(Bytes s) {
     return f;
 }
 
+// A track's bits as a drive writes them: the $FF sync bytes of the gaps take ten bits (two zero
+// bits after the nibble), every nibble of an address or data field eight, from its prologue
+// (D5 AA 96 or D5 AA AD) to its epilogue's DE AA.
 struct Bits {
     std::vector<uint8_t> bytes;
     uint32_t count = 0;
+    uint8_t last[2] = {};
+    bool inField = false;
     void nibble(uint8_t n) {
-        for (int i = n == 0xFF ? 9 : 7; i >= 0; --i, ++count) { // FF: two zero bits first
+        bool sync = n == 0xFF && !inField;
+        for (int i = sync ? 9 : 7; i >= 0; --i, ++count) {
             if (count % 8 == 0) bytes.push_back(0);
             if (i < 8 && ((n >> i) & 1)) bytes.back() |= uint8_t(0x80 >> (count % 8));
         }
+        if (last[0] == 0xD5 && last[1] == 0xAA && (n == 0x96 || n == 0xAD)) inField = true;
+        if (last[1] == 0xDE && n == 0xAA) inField = false;
+        last[0] = last[1];
+        last[1] = n;
     }
 };
 

@@ -66,11 +66,10 @@ void CatalogTree::kill(NodeId node) {
 
 void CatalogTree::remove(NodeId node) {
     if (!valid(node)) return;
-    bool selectionGoes = false;
-    for (NodeId n = selected_; n != kNoNode && n != kRootLevel; n = nodes_[n].parent) {
-        if (n == node) selectionGoes = true;
-    }
+    // A view may move the selection on to a neighbour while the rows go; what is selected
+    // after that is what goes with the subtree.
     if (observer_) observer_->aboutToRemove(node);
+    NodeId selectedBefore = selected_;
     NodeId parent = nodes_[node].parent;
     uint32_t at = nodes_[node].row;
     auto& children = nodes_[parent].children;
@@ -78,7 +77,8 @@ void CatalogTree::remove(NodeId node) {
     renumber(parent, at);
     kill(node);
     if (observer_) observer_->removed();
-    if (selectionGoes && observer_) observer_->selectionChanged(kNoNode);
+    if (selectedBefore != kNoNode && selected_ == kNoNode && observer_)
+        observer_->selectionChanged(kNoNode);
 }
 
 void CatalogTree::clear() {

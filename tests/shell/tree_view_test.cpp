@@ -71,6 +71,18 @@ TEST_F(TreeViewTest, DoubleClickViewsTheItemWhateverTheMenuSays) {
     EXPECT_EQ(dispatched[0][0].toInt(), cmd::kViewFile);
 }
 
+// After a delete the tree shows, selected, the item the commands now act on.
+TEST_F(TreeViewTest, TheItemShownSelectedAfterADeleteIsTheOneCommandsUse) {
+    clickItem({"DOCUMENTS"});
+    platform->answers = {true};
+    run(cmd::kDeleteFile);
+    NodeId selected = state().tree.selection();
+    ASSERT_NE(selected, kNoNode);
+    QModelIndex shown = window().treeView()->currentIndex();
+    EXPECT_EQ(shown, window().treeModel()->indexOf(selected));
+    EXPECT_TRUE(window().treeView()->selectionModel()->isSelected(shown));
+}
+
 TEST(CatalogModel, FollowsSingleChangesAndWholeRebuilds) {
     Opened o;
     CatalogModel model(o.tree, QSize(16, 16));

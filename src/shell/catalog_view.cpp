@@ -43,6 +43,16 @@ void CatalogView::expandNode(NodeId node) {
     if (index.isValid()) expand(index);
 }
 
+QItemSelectionModel::SelectionFlags CatalogView::selectionCommand(const QModelIndex& index,
+                                                                  const QEvent* event) const {
+    // The commands act on the current item, so the tree never stops showing it selected: a
+    // click beside the items, or a Ctrl+click on the selected one, changes nothing.
+    QItemSelectionModel::SelectionFlags flags = QTreeView::selectionCommand(index, event);
+    if (!index.isValid() || (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)))
+        return QItemSelectionModel::NoUpdate;
+    return flags;
+}
+
 void CatalogView::onCurrentChanged(const QModelIndex& current) {
     if (syncing_) return;
     emit nodeSelected(current.isValid() ? model_->nodeOf(current) : kNoNode);

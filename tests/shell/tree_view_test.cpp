@@ -83,6 +83,26 @@ TEST_F(TreeViewTest, TheItemShownSelectedAfterADeleteIsTheOneCommandsUse) {
     EXPECT_TRUE(window().treeView()->selectionModel()->isSelected(shown));
 }
 
+// A click beside the items, or a Ctrl+click on the selected one, leaves it selected: the tree
+// never shows nothing while the commands act on an item.
+TEST_F(TreeViewTest, TheSelectedItemStaysShownWhereAClickSelectsNothing) {
+    QTreeView* view = window().treeView();
+    view->collapseAll();
+    view->expand(view->model()->index(0, 0));
+    clickItem({"DOCUMENTS"});
+    QModelIndex docs = indexOfPath({"DOCUMENTS"});
+    QWidget* viewport = view->viewport();
+    QPoint beside(5, viewport->height() - 2);
+    ASSERT_FALSE(view->indexAt(beside).isValid());
+    for (auto [at, keys] :
+         {std::pair{beside, Qt::KeyboardModifiers()},
+          std::pair{view->visualRect(docs).center(), Qt::KeyboardModifiers(Qt::ControlModifier)}}) {
+        QTest::mouseClick(viewport, Qt::LeftButton, keys, at);
+        EXPECT_TRUE(view->selectionModel()->isSelected(docs));
+        EXPECT_EQ(state().tree.selection(), window().treeModel()->nodeOf(docs));
+    }
+}
+
 TEST(CatalogModel, FollowsSingleChangesAndWholeRebuilds) {
     Opened o;
     CatalogModel model(o.tree, QSize(16, 16));
